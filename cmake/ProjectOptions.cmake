@@ -1,0 +1,22 @@
+# One interface target carries the language level, warnings and sanitizer flags to every
+# target, so no flag is set globally.
+add_library(lumivane_options INTERFACE)
+target_compile_features(lumivane_options INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_compile_options(lumivane_options INTERFACE -Wall -Wextra -Wpedantic)
+if(LUMIVANE_WARNINGS_AS_ERRORS)
+    target_compile_options(lumivane_options INTERFACE -Werror)
+endif()
+if(LUMIVANE_SANITIZE)
+    target_compile_options(lumivane_options INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(lumivane_options INTERFACE -fsanitize=address,undefined)
+endif()
+target_compile_definitions(lumivane_options INTERFACE
+    LUMIVANE_VERSION="${PROJECT_VERSION}"
+    LUMIVANE_SOURCE_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+
+add_library(lumivane_qt_options INTERFACE)
+target_link_libraries(lumivane_qt_options INTERFACE lumivane_options)
+target_compile_definitions(lumivane_qt_options INTERFACE
+    QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)

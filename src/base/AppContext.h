@@ -1,0 +1,52 @@
+#pragma once
+// The one home of process-wide state. Everything that the original program kept in globals
+// (unit system, lock mode, the version of the file being read, settings, catalogs and the two
+// re-entrancy guards) is reached through Ctx(), so tests can swap in a fresh context.
+
+#include "base/AppSettings.h"
+
+#include <memory>
+
+class CLensDatabase;
+class CProjectorDatabase;
+class CFormatDatabase;
+
+enum LockMode : int { LockThrow = 0, LockImageSize = 1, LockFocalLength = 2 };
+
+namespace lumivane {
+
+class SettingsStore;
+
+inline constexpr int CurrentFileVersion = 12;
+
+struct AppContext {
+    bool metricUnits = true;
+    LockMode lockMode = LockThrow;
+    int fileVersion = CurrentFileVersion;
+    AppSettings settings;
+    std::shared_ptr<SettingsStore> settingsStore;
+    std::shared_ptr<CLensDatabase> lenses;
+    std::shared_ptr<CProjectorDatabase> projectors;
+    std::shared_ptr<CFormatDatabase> formats;
+    bool defaultThrowBusy = false;
+    bool lensShiftBusy = false;
+};
+
+AppContext& Ctx();
+
+// Installs a fresh context for its lifetime and restores the previous one afterwards.
+class ScopedAppContext {
+public:
+    ScopedAppContext();
+    ~ScopedAppContext();
+    ScopedAppContext(const ScopedAppContext&) = delete;
+    ScopedAppContext& operator=(const ScopedAppContext&) = delete;
+
+    AppContext& context() { return *m_context; }
+
+private:
+    std::unique_ptr<AppContext> m_context;
+    AppContext* m_previous;
+};
+
+} // namespace lumivane

@@ -1,0 +1,74 @@
+#pragma once
+// The little-endian record stream of project files and the catalog store. An archive is
+// either storing or loading, never both. Loading works on the whole file in memory, so every
+// read is checked against what is left; storing collects the bytes and writes them to disk
+// in one atomic step, so a failed save never damages the previous file.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace lumivane {
+
+// Raised by a loading archive that runs past the end of its data or meets an impossible
+// length; callers show "Unexpected file format.".
+class ArchiveError : public std::runtime_error {
+public:
+    ArchiveError();
+};
+
+class Archive {
+public:
+    // An empty storing archive.
+    static Archive ForStoring();
+    // A loading archive over bytes already in memory.
+    static Archive ForLoading(std::vector<std::uint8_t> bytes);
+    // A loading archive over a whole file; returns false (archive untouched) when the file
+    // cannot be opened or read.
+    static bool OpenForLoading(const std::filesystem::path& path, Archive& out);
+
+    bool IsStoring() const { return m_storing; }
+    bool IsLoading() const { return !m_storing; }
+
+    void WriteByte(std::uint8_t v);
+    void WriteWord(std::uint16_t v);
+    void WriteShort(std::int16_t v);
+    void WriteDword(std::uint32_t v);
+    void WriteLong(std::int32_t v);
+    void WriteFloat(float v);
+    void WriteDouble(double v);
+    // UTF-8 text; written as Windows-1252 with the narrow length prefix, or in the wide
+    // UTF-16LE form when Windows-1252 cannot hold it.
+    void WriteText(const std::string& utf8);
+
+    std::uint8_t ReadByte();
+    std::uint16_t ReadWord();
+    std::int16_t ReadShort();
+    std::uint32_t ReadDword();
+    std::int32_t ReadLong();
+    float ReadFloat();
+    double ReadDouble();
+    // Accepts the three narrow prefixes and the wide form; returns UTF-8.
+    std::string ReadText();
+
+    // Bytes not yet read (loading) or written so far (storing).
+    std::size_t Remaining() const { return m_data.size() - m_pos; }
+    bool AtEnd() const { return m_pos == m_data.size(); }
+    const std::vector<std::uint8_t>& Bytes() const { return m_data; }
+
+    // Writes the stored bytes to path atomically; false when any step fails.
+    bool SaveToFile(const std::filesystem::path& path) const;
+
+private:
+    explicit Archive(bool storing) : m_storing(storing) {}
+    const std::uint8_t* Take(std::size_t n);
+
+    bool m_storing;
+    std::vector<std::uint8_t> m_data;
+    std::size_t m_pos = 0;
+};
+
+} // namespace lumivane
