@@ -65,9 +65,10 @@ void LengthEditModel::Step(int delta) {
 void LengthEditModel::TextChangedByUser(std::string_view text) {
     if (m_updating)
         return;
-    // The sign is never typed; it survives editing.
+    // The sign is never typed; it survives editing. The marker of a field that was never set
+    // is not a value, so its sign is not kept.
     const double typed = ParseLength(text, m_kind);
-    m_value = m_value < 0 ? -typed : typed;
+    m_value = m_value < 0 && m_value != InitialMarker ? -typed : typed;
 }
 
 void LengthEditModel::EnterReleased(bool enabled) {

@@ -15,6 +15,9 @@ namespace lumivane {
 
 class LengthEditModel {
 public:
+    // No real length takes this value, so the first value set is always shown.
+    static constexpr double InitialMarker = -1234.5;
+
     using DisplaySink = std::function<void(const std::string& text)>;
     // Receives millimetres for the Millimetres kind, metres otherwise.
     using SliderSink = std::function<void(double value)>;
@@ -53,8 +56,7 @@ private:
     bool m_zeroAllowed = false;
     bool m_updating = false;
     LengthKind m_kind = Length;
-    // No real length takes this value, so the first value set is always shown.
-    double m_value = -1234.5;
+    double m_value = InitialMarker;
     DisplaySink m_display;
     SliderSink m_linked;
 };
