@@ -1,5 +1,6 @@
 #include "ui/CatalogLocations.h"
 
+#include "base/SettingsStartup.h"
 #include "base/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -29,10 +30,10 @@ std::filesystem::path ProgramDirectory() {
     return ToPath(QCoreApplication::applicationDirPath());
 }
 
-std::filesystem::path CatalogStorePath() {
-    const QString programDir = QCoreApplication::applicationDirPath();
-    if (QFileInfo(programDir).isWritable()) {
-        return ToPath(QDir(programDir).filePath(kStoreFileName));
+std::filesystem::path CatalogStoreLocation() {
+    if (QFileInfo(QCoreApplication::applicationDirPath()).isWritable()) {
+        const std::string programPath = QCoreApplication::applicationFilePath().toStdString();
+        return ToPath(QString::fromStdString(CatalogStorePath(programPath)));
     }
     const QString folder = PerUserDataFolder();
     QDir().mkpath(folder);

@@ -11,7 +11,7 @@ class SettingsStore;
 
 // "database.dta" in the program's folder when that folder is writable, else in the per-user
 // data folder (created when missing).
-std::filesystem::path CatalogStorePath();
+std::filesystem::path CatalogStoreLocation();
 
 // The catalog server's download folder: the environment variable LUMIVANE_CATALOG_URL when set,
 // else "Settings"/"CatalogServer"; empty when neither names a server.

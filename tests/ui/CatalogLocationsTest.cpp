@@ -25,7 +25,7 @@ private Q_SLOTS:
     }
 
     void storeLivesInAWritableFolder() {
-        const auto path = CatalogStorePath();
+        const auto path = CatalogStoreLocation();
         QCOMPARE(QString::fromStdU16String(path.filename().u16string()),
                  QStringLiteral("database.dta"));
         QVERIFY(std::filesystem::is_directory(path.parent_path()));
