@@ -54,7 +54,7 @@ void CheckRawText(Archive& ar) {
 }
 
 void ReadOne(Archive& ar) {
-    switch (ar.ReadByte() % 9) {
+    switch (ar.ReadByte() % 10) {
     case 0:
         ar.ReadByte();
         break;
@@ -78,6 +78,9 @@ void ReadOne(Archive& ar) {
         break;
     case 7:
         CheckText(ar.ReadText());
+        break;
+    case 8:
+        ar.ReadCount(1);
         break;
     default:
         CheckRawText(ar);

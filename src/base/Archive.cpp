@@ -20,6 +20,9 @@ constexpr std::uint16_t kWideMarker = 0xFFFE;
 constexpr std::uint16_t kDwordLength = 0xFFFF;
 
 void WriteLength(Archive& ar, std::size_t n) {
+    if (n > UINT32_MAX) {
+        throw std::length_error("Text too long for an archive.");
+    }
     if (n < kLongPrefix) {
         ar.WriteByte(static_cast<std::uint8_t>(n));
         return;
@@ -28,9 +31,6 @@ void WriteLength(Archive& ar, std::size_t n) {
     if (n < kWideMarker) {
         ar.WriteWord(static_cast<std::uint16_t>(n));
         return;
-    }
-    if (n > UINT32_MAX) {
-        throw std::length_error("Text too long for an archive.");
     }
     ar.WriteWord(kDwordLength);
     ar.WriteDword(static_cast<std::uint32_t>(n));
@@ -68,9 +68,11 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
     std::filesystem::path temp;
     std::error_code ec;
     do {
+        std::filesystem::path name = ".";
+        name += target.filename();
+        name += "." + std::to_string(random()) + ".tmp";
         temp = target;
-        temp.replace_filename("." + target.filename().string() + "." + std::to_string(random()) +
-                              ".tmp");
+        temp.replace_filename(name);
     } while (std::filesystem::exists(temp, ec));
     return temp;
 }
@@ -212,6 +214,14 @@ float Archive::ReadFloat() {
 }
 double Archive::ReadDouble() {
     return std::bit_cast<double>(Get(8));
+}
+
+std::uint32_t Archive::ReadCount(std::size_t minRecordBytes) {
+    const std::uint32_t count = ReadDword();
+    if (static_cast<std::uint64_t>(count) * minRecordBytes > Remaining()) {
+        throw ArchiveError();
+    }
+    return count;
 }
 
 std::string Archive::ReadText() {

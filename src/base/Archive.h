@@ -54,6 +54,10 @@ public:
     double ReadDouble();
     // Accepts the three narrow prefixes and the wide form; returns UTF-8.
     std::string ReadText();
+    // A dword count of the records that follow, refused with ArchiveError when that many
+    // records of at least minRecordBytes each cannot fit in what is left, so callers may
+    // reserve space for them safely.
+    std::uint32_t ReadCount(std::size_t minRecordBytes);
 
     // Bytes not yet read (loading) or written so far (storing).
     std::size_t Remaining() const { return m_data.size() - m_pos; }

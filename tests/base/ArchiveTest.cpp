@@ -221,6 +221,14 @@ TEST(ArchiveTest, AbsurdTextLengthsFailBeforeAllocating) {
     EXPECT_THROW(ReadOneText({3, 'a', 'b'}), ArchiveError);
 }
 
+TEST(ArchiveTest, RecordCountsMustFitInWhatIsLeft) {
+    EXPECT_EQ(Archive::ForLoading({3, 0, 0, 0, 'a', 'b', 'c'}).ReadCount(1), 3u);
+    EXPECT_EQ(Archive::ForLoading({0, 0, 0, 0}).ReadCount(8), 0u);
+    EXPECT_THROW(Archive::ForLoading({4, 0, 0, 0, 'a', 'b', 'c'}).ReadCount(1), ArchiveError);
+    EXPECT_THROW(Archive::ForLoading({2, 0, 0, 0, 'a', 'b', 'c'}).ReadCount(2), ArchiveError);
+    EXPECT_THROW(Archive::ForLoading({0xFF, 0xFF, 0xFF, 0xFF}).ReadCount(8), ArchiveError);
+}
+
 TEST(ArchiveTest, RemainingCountsWhatIsLeft) {
     Archive ar = Archive::ForLoading({1, 2, 3});
     EXPECT_EQ(ar.Remaining(), 3u);
