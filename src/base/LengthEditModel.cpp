@@ -1,0 +1,123 @@
+#include "base/LengthEditModel.h"
+
+#include "base/AppContext.h"
+#include "base/NumberText.h"
+
+#include <cmath>
+
+namespace lumivane {
+
+namespace {
+
+constexpr double RefreshMarker = -1234.567;
+constexpr double EnterMarker = 0.0;
+
+// Whole steps in the direction of travel, so a value between steps moves to the next one
+// and a value on a step moves a full step.
+double SnapToStep(double steps, int delta) {
+    if (delta < 0)
+        return std::trunc(steps >= 0 ? steps + 0.001 : steps - 0.995);
+    if (delta > 0)
+        return std::trunc(steps >= 0 ? steps + 0.995 : steps - 0.001);
+    return steps;
+}
+
+} // namespace
+
+void LengthEditModel::SetValue(double metres, bool notify) {
+    if (std::isnan(metres) || std::isnan(m_value) || metres == m_value)
+        return;
+    m_value = metres;
+    Redisplay();
+    if (notify && m_linked)
+        m_linked(m_kind == Millimetres ? m_value * 1000 : m_value);
+}
+
+void LengthEditModel::Redisplay() {
+    m_updating = true;
+    if (m_display)
+        m_display(DisplayText());
+    m_updating = false;
+}
+
+void LengthEditModel::SetKind(LengthKind kind) {
+    if (kind == m_kind)
+        return;
+    m_kind = kind;
+    Redisplay();
+}
+
+void LengthEditModel::Refresh() {
+    ResetFrom(RefreshMarker);
+}
+
+void LengthEditModel::Step(int delta) {
+    double steps = SnapToStep(ValueInSteps(), delta) - delta;
+    if (!m_noLowerLimit && steps < 1) {
+        if (!m_zeroAllowed)
+            steps = 1;
+        else if (steps < 0)
+            steps = 0;
+    }
+    SetValue(MetresFromSteps(steps), true);
+}
+
+void LengthEditModel::TextChangedByUser(std::string_view text) {
+    if (m_updating)
+        return;
+    // The sign is never typed; it survives editing. The marker of a field that was never set
+    // is not a value, so its sign is not kept.
+    const double typed = ParseLength(text, m_kind);
+    m_value = m_value < 0 && m_value != InitialMarker ? -typed : typed;
+}
+
+void LengthEditModel::EnterReleased(bool enabled) {
+    if (enabled)
+        ResetFrom(EnterMarker);
+}
+
+void LengthEditModel::ResetFrom(double marker) {
+    const double previous = m_value;
+    m_value = marker;
+    SetValue(previous, true);
+}
+
+std::string LengthEditModel::DisplayText() const {
+    if (m_kind == Millimetres)
+        return FormatFixed(m_value * 1000, 1) + "mm";
+    std::string text;
+    FormatLength(m_value, text, m_kind);
+    return text;
+}
+
+double LengthEditModel::ValueInSteps() const {
+    switch (m_kind) {
+    case FineInches:
+        return FeetFromMetres(m_value) * 120;
+    case FineMillimetres:
+        return m_value * 10000;
+    case Millimetres:
+        return m_value * 1000;
+    default:
+        if (Ctx().metricUnits)
+            return m_value * (m_fineSteps ? 10 : 2);
+        return FeetFromMetres(m_value) * (m_fineSteps ? 12 : 1);
+    }
+}
+
+double LengthEditModel::MetresFromSteps(double steps) const {
+    switch (m_kind) {
+    case FineInches:
+        return MetresFromFeet(steps) * 0.008333333333333333;
+    case FineMillimetres:
+        return steps * 0.0001;
+    case Millimetres:
+        return steps * 0.001;
+    default:
+        if (Ctx().metricUnits)
+            return steps * (m_fineSteps ? 0.1 : 0.5);
+        return MetresFromFeet(m_fineSteps ? steps * 0.08333333333333333 : steps);
+    }
+}
+
+} // namespace lumivane

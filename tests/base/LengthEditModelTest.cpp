@@ -1,0 +1,228 @@
+#include "base/LengthEditModel.h"
+
+#include "base/AppContext.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <vector>
+
+namespace {
+
+using lumivane::LengthEditModel;
+
+// A length field as a view embeds it: the texts it showed and the values its slider was told.
+class LengthEditModelTest : public ::testing::Test {
+protected:
+    LengthEditModelTest() {
+        edit.SetDisplaySink([this](const std::string& text) { shown.push_back(text); });
+        edit.SetLinkedSlider([this](double value) { slider.push_back(value); });
+    }
+
+    void UseMetric(bool metric) { m_context.context().metricUnits = metric; }
+
+    // Starts from a value without recording how it got there.
+    void Hold(double metres) {
+        edit.SetValue(metres, false);
+        shown.clear();
+        slider.clear();
+    }
+
+    void StepTo(int delta, double expected) {
+        edit.Step(delta);
+        EXPECT_NEAR(edit.Value(), expected, 1e-12);
+    }
+
+    LengthEditModel edit;
+    std::vector<std::string> shown;
+    std::vector<double> slider;
+
+private:
+    lumivane::ScopedAppContext m_context;
+};
+
+constexpr int Up = -1;
+constexpr int Down = +1;
+
+TEST_F(LengthEditModelTest, NewFieldHoldsTheMarkerSoTheFirstValueIsShown) {
+    EXPECT_EQ(edit.Value(), LengthEditModel::InitialMarker);
+    EXPECT_EQ(LengthEditModel::InitialMarker, -1234.5);
+    EXPECT_EQ(edit.Kind(), Length);
+    edit.SetValue(0.0, true);
+    EXPECT_EQ(shown, std::vector<std::string>{"0.00m"});
+    EXPECT_EQ(slider, std::vector<double>{0.0});
+}
+
+TEST_F(LengthEditModelTest, SettingTheSameValueOrNanDoesNothing) {
+    Hold(2.0);
+    edit.SetValue(2.0, true);
+    edit.SetValue(std::numeric_limits<double>::quiet_NaN(), true);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(slider.empty());
+    EXPECT_EQ(edit.Value(), 2.0);
+}
+
+TEST_F(LengthEditModelTest, SliderIsToldOnlyWhenAskedAndInMillimetresForThatKind) {
+    edit.SetValue(1.5, false);
+    EXPECT_TRUE(slider.empty());
+    edit.SetKind(Millimetres);
+    edit.SetValue(0.0125, true);
+    EXPECT_EQ(shown.back(), "12.5mm");
+    EXPECT_EQ(slider, std::vector<double>{12.5});
+}
+
+TEST_F(LengthEditModelTest, TextFollowsKindAndUnitSystem) {
+    UseMetric(false);
+    edit.SetValue(-0.0125, false);
+    EXPECT_EQ(shown.back(), "0' 0\"");
+    edit.SetKind(Millimetres);
+    EXPECT_EQ(shown.back(), "-12.5mm");
+    edit.SetKind(FineMillimetres);
+    EXPECT_EQ(shown.back(), "-12.50mm");
+    edit.SetKind(FineInches);
+    EXPECT_EQ(shown.back(), "0.492\"");
+    const auto count = shown.size();
+    edit.SetKind(FineInches);
+    EXPECT_EQ(shown.size(), count);
+    UseMetric(true);
+    edit.SetKind(Length);
+    EXPECT_EQ(shown.back(), "0.01m");
+}
+
+TEST_F(LengthEditModelTest, TypedTextChangesTheValueQuietlyAndKeepsItsSign) {
+    Hold(-0.5);
+    edit.TextChangedByUser("0.7");
+    EXPECT_EQ(edit.Value(), -0.7);
+    edit.TextChangedByUser("-2");
+    EXPECT_EQ(edit.Value(), -2.0);
+    Hold(0.5);
+    edit.TextChangedByUser("-2");
+    EXPECT_EQ(edit.Value(), 2.0);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(slider.empty());
+}
+
+TEST_F(LengthEditModelTest, TypingIntoANeverSetFieldGivesAPositiveValueInTheKindsBareUnit) {
+    edit.SetKind(Millimetres);
+    edit.TextChangedByUser("35");
+    EXPECT_DOUBLE_EQ(edit.Value(), 0.035);
+}
+
+TEST_F(LengthEditModelTest, OwnTextWritesAreNotTakenForTyping) {
+    edit.SetDisplaySink([this](const std::string& text) {
+        EXPECT_TRUE(edit.IsUpdating());
+        edit.TextChangedByUser("99");
+        shown.push_back(text);
+    });
+    edit.SetValue(1.25, true);
+    EXPECT_EQ(edit.Value(), 1.25);
+    EXPECT_FALSE(edit.IsUpdating());
+    edit.TextChangedByUser("3");
+    EXPECT_EQ(edit.Value(), 3.0);
+}
+
+TEST_F(LengthEditModelTest, FocusLossRewritesTypedTextCanonicallyAndTellsTheSlider) {
+    UseMetric(false);
+    Hold(1.0);
+    edit.TextChangedByUser("3'10\"");
+    edit.FocusLost();
+    EXPECT_EQ(shown, std::vector<std::string>{"3' 10\""});
+    ASSERT_EQ(slider.size(), 1u);
+    EXPECT_NEAR(slider[0], 1.16842, 5e-6);
+}
+
+TEST_F(LengthEditModelTest, RefreshRewritesEvenAnUnchangedValue) {
+    Hold(2.0);
+    edit.Refresh();
+    EXPECT_EQ(shown, std::vector<std::string>{"2.00m"});
+    EXPECT_EQ(slider, std::vector<double>{2.0});
+}
+
+TEST_F(LengthEditModelTest, EnterRewritesUnlessTheValueIsZeroOrTheFieldDisabled) {
+    Hold(1.0);
+    edit.TextChangedByUser("3");
+    edit.EnterReleased(false);
+    EXPECT_TRUE(shown.empty());
+    edit.EnterReleased(true);
+    EXPECT_EQ(shown, std::vector<std::string>{"3.00m"});
+    EXPECT_EQ(slider, std::vector<double>{3.0});
+
+    edit.TextChangedByUser("");
+    shown.clear();
+    slider.clear();
+    edit.EnterReleased(true);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(slider.empty());
+    EXPECT_EQ(edit.Value(), 0.0);
+}
+
+TEST_F(LengthEditModelTest, CoarseMetricStepsSnapToHalfMetres) {
+    Hold(2.37);
+    StepTo(Up, 2.5);
+    EXPECT_EQ(shown.back(), "2.50m");
+    EXPECT_EQ(slider.back(), 2.5);
+    Hold(2.37);
+    StepTo(Down, 2.0);
+    StepTo(Down, 1.5);
+    StepTo(Up, 2.0);
+}
+
+TEST_F(LengthEditModelTest, FineStepsPerKindAndUnitSystem) {
+    edit.SetFineSteps(true);
+    Hold(2.37);
+    StepTo(Up, 2.4);
+    UseMetric(false);
+    Hold(MetresFromFeet(3.0));
+    StepTo(Up, MetresFromFeet(37 * 0.08333333333333333));
+    EXPECT_EQ(shown.back(), "3' 1\"");
+    edit.SetFineSteps(false);
+    StepTo(Up, MetresFromFeet(4.0));
+    EXPECT_EQ(shown.back(), "4' 0\"");
+
+    edit.SetKind(FineMillimetres);
+    Hold(0.0125);
+    StepTo(Up, 0.0126);
+    EXPECT_EQ(shown.back(), "12.60mm");
+    edit.SetKind(Millimetres);
+    Hold(0.0125);
+    StepTo(Up, 0.013);
+    EXPECT_EQ(shown.back(), "13.0mm");
+    StepTo(Down, 0.012);
+    edit.SetKind(FineInches);
+    Hold(MetresFromFeet(1.0));
+    StepTo(Up, MetresFromFeet(121) * 0.008333333333333333);
+    EXPECT_EQ(shown.back(), "12.100\"");
+}
+
+TEST_F(LengthEditModelTest, StepsStopAtOneStepUnlessZeroIsAllowed) {
+    Hold(0.0);
+    StepTo(Up, 0.5);
+    StepTo(Down, 0.5);
+    edit.SetZeroAllowed(true);
+    StepTo(Down, 0.0);
+    EXPECT_EQ(shown.back(), "0.00m");
+    StepTo(Down, 0.0);
+    StepTo(Up, 0.5);
+}
+
+TEST_F(LengthEditModelTest, NoLowerLimitStepsIntoNegativeValues) {
+    edit.SetNoLowerLimit(true);
+    Hold(0.5);
+    StepTo(Down, 0.0);
+    StepTo(Down, -0.5);
+    EXPECT_EQ(shown.back(), "0.50m");
+    Hold(-0.3);
+    StepTo(Down, -0.5);
+    Hold(-0.3);
+    StepTo(Up, 0.0);
+}
+
+TEST_F(LengthEditModelTest, ZeroDeltaKeepsAnOffStepValueButAppliesTheFloor) {
+    Hold(2.37);
+    edit.Step(0);
+    EXPECT_TRUE(shown.empty());
+    Hold(0.1);
+    StepTo(0, 0.5);
+}
+
+} // namespace
