@@ -4,6 +4,7 @@
 #include "base/Archive.h"
 #include "catalog/FormatFlags.h"
 #include "support/MemorySettingsStore.h"
+#include "support/ShippedCatalog.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +16,6 @@
 namespace {
 
 using lumivane::test::MemorySettingsStore;
-
-const std::filesystem::path kShippedCatalog =
-    std::filesystem::path(LUMIVANE_TEST_DATA_DIR) / ".." / ".." / "data" / "catalog";
 
 class FormatDatabaseTest : public ::testing::Test {
 protected:
@@ -182,7 +180,7 @@ TEST_F(FormatDatabaseTest, DamagedStoreThrowsAndKeepsTheList) {
 TEST_F(FormatDatabaseTest, ShippedFormatsHoldTheWizardPositions) {
     namespace Flag = lumivane::FormatFlag;
     m_context.context().settingsStore.reset();
-    m_db.BuildFromText(kShippedCatalog);
+    m_db.BuildFromText(lumivane::test::ShippedCatalogDir());
     ASSERT_GE(m_db.GetCount(), 40);
 
     auto expectFormat = [&](int position, double width, double height, int flags) {

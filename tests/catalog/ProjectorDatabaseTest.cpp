@@ -3,6 +3,7 @@
 #include "base/AppContext.h"
 #include "base/Archive.h"
 #include "catalog/FormatDatabase.h"
+#include "support/ShippedCatalog.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -13,9 +14,6 @@
 namespace {
 
 using lumivane::ProjectorMenuNode;
-
-const std::filesystem::path kShippedCatalog =
-    std::filesystem::path(LUMIVANE_TEST_DATA_DIR) / ".." / ".." / "data" / "catalog";
 
 CProjectorDatabase BuildFrom(const std::string& bytes) {
     lumivane::test::TempDir dir;
@@ -129,9 +127,9 @@ TEST(ProjectorDatabaseTest, StoreRoundTripsAndADamagedStoreKeepsTheList) {
 TEST(ProjectorDatabaseTest, ShippedProjectorsShowEveryShippedFormat) {
     lumivane::ScopedAppContext context;
     CProjectorDatabase projectors;
-    projectors.BuildFromText(kShippedCatalog);
+    projectors.BuildFromText(lumivane::test::ShippedCatalogDir());
     CFormatDatabase formats;
-    formats.BuildFromText(kShippedCatalog);
+    formats.BuildFromText(lumivane::test::ShippedCatalogDir());
     ASSERT_GE(projectors.GetCount(), 25);
 
     std::set<std::string> makers;
