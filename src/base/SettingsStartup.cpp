@@ -194,14 +194,8 @@ void WriteFixedFocal(SettingsStore& store, bool fixedFocal) {
 }
 
 bool DecideMetricUnits(const SettingsStore& store, bool localeIsMetric) {
-    switch (store.ReadInt(kSettings, "Metric", 0)) {
-    case 1:
-        return true;
-    case 2:
-        return false;
-    default:
-        return localeIsMetric;
-    }
+    const std::int32_t choice = store.ReadInt(kSettings, "Metric", 0);
+    return choice == 0 ? localeIsMetric : choice == 1;
 }
 
 void WriteUnitChoice(SettingsStore& store, bool metric) {

@@ -239,8 +239,9 @@ TEST(SettingsStartupTest, MetricChoiceOverridesTheLocale) {
     EXPECT_EQ(store.ReadInt("Settings", "Metric", 0), 1);
     EXPECT_TRUE(DecideMetricUnits(store, false));
 
+    // Any other stored choice is an explicit choice that is not metric.
     store.WriteInt("Settings", "Metric", 7);
-    EXPECT_TRUE(DecideMetricUnits(store, true));
+    EXPECT_FALSE(DecideMetricUnits(store, true));
     EXPECT_FALSE(DecideMetricUnits(store, false));
 }
 
