@@ -36,10 +36,7 @@ void CFormatDatabase::Serialize(lumivane::Archive& ar) {
         }
         return;
     }
-    const std::uint32_t count = ar.ReadDword();
-    if (count > ar.Remaining() / kMinFormatRecordSize) {
-        throw lumivane::ArchiveError();
-    }
+    const std::uint32_t count = ar.ReadCount(kMinFormatRecordSize);
     std::vector<std::unique_ptr<CFormatDescriptor>> loaded;
     loaded.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {

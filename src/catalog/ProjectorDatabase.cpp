@@ -87,10 +87,7 @@ void CProjectorDatabase::Serialize(lumivane::Archive& ar) {
         }
         return;
     }
-    const std::uint32_t count = ar.ReadDword();
-    if (count > ar.Remaining() / kMinProjectorRecordSize) {
-        throw lumivane::ArchiveError();
-    }
+    const std::uint32_t count = ar.ReadCount(kMinProjectorRecordSize);
     std::vector<std::unique_ptr<CProjectorDescriptor>> loaded;
     loaded.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
