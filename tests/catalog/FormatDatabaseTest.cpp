@@ -3,6 +3,8 @@
 #include "base/AppContext.h"
 #include "base/Archive.h"
 #include "catalog/FormatFlags.h"
+#include "catalog/LensDatabase.h"
+#include "catalog/LensSetupQuery.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ShippedCatalog.h"
 #include "support/TempDir.h"
@@ -41,6 +43,47 @@ std::unique_ptr<CFormatDescriptor> CustomFormat(const std::string& name, int ind
     auto format = std::make_unique<CFormatDescriptor>();
     format->ParseText(name + ";" + name + ";1.850;11.330;20.960;1;0", index);
     return format;
+}
+
+// A lens set-up for one format that asks for whatever focal length the test names.
+class FormatQuery : public lumivane::LensSetupQuery {
+public:
+    explicit FormatQuery(const CFormatDescriptor& format)
+        : m_needs{format.GetFlags(), format.GetExcluded(), format.FilmDiagonal()} {}
+
+    std::optional<lumivane::LensFormatNeeds> FormatNeeds() const override { return m_needs; }
+    std::int16_t Barrel() const override { return m_barrel; }
+    void SetBarrel(std::int16_t barrel) override { m_barrel = barrel; }
+    double RequiredFocalMm() const override { return m_focal; }
+    void SetFocal(double focal) { m_focal = focal; }
+
+private:
+    lumivane::LensFormatNeeds m_needs;
+    std::int16_t m_barrel = 0;
+    double m_focal = 0.0;
+};
+
+bool ServedByAnyLens(const CLensDatabase& lenses, const CFormatDescriptor& format) {
+    FormatQuery query(format);
+    for (std::size_t i = 0; i < lenses.LensCount(); ++i) {
+        const CLensDescriptor& lens = lenses.Lens(i);
+        if (!lenses.IsEligible(query, lens, false)) {
+            continue;
+        }
+        query.SetFocal(lens.MeanFocal());
+        if (lenses.ScoreLens(query, lens) > 0) {
+            return true;
+        }
+        for (std::size_t a = 0; a < lenses.AttachmentCount(); ++a) {
+            const CAttachDescriptor& attachment = lenses.Attachment(a);
+            query.SetFocal(lens.MeanFocal() * attachment.ZoomMin() /
+                           attachment.VerticalStretch(&lens));
+            if (lenses.ScoreLensWithAttachment(query, lens, attachment) > 0) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -215,5 +258,16 @@ TEST_F(FormatDatabaseTest, ShippedFormatsHoldTheWizardPositions) {
         EXPECT_NEAR(format.GetAspect(), format.GetWidth() / format.GetHeight(),
                     0.04 * format.GetAspect());
         EXPECT_EQ(format.GetFlags() & format.GetExcluded(), 0);
+    }
+}
+
+TEST_F(FormatDatabaseTest, EveryShippedFormatIsServedByALensOrACombination) {
+    m_context.context().settingsStore.reset();
+    m_db.BuildFromText(lumivane::test::ShippedCatalogDir());
+    CLensDatabase lenses;
+    lenses.BuildFromText(lumivane::test::ShippedCatalogDir());
+    ASSERT_GT(lenses.LensCount(), 0u);
+    for (int i = 0; i < m_db.GetCount(); ++i) {
+        EXPECT_TRUE(ServedByAnyLens(lenses, *m_db.GetAt(i))) << m_db.GetFormatName(i);
     }
 }
