@@ -3,10 +3,10 @@
 #include "base/Archive.h"
 #include "catalog/FormatFlags.h"
 #include "catalog/TextRecordReader.h"
+#include "support/ScopedLocale.h"
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -42,27 +42,6 @@ void AppendText(std::vector<std::uint8_t>& out, const std::string& text) {
     out.push_back(static_cast<std::uint8_t>(text.size()));
     out.insert(out.end(), text.begin(), text.end());
 }
-
-// Switches the C library to a comma-decimal locale for one test, when the system has one.
-class CommaLocale {
-public:
-    CommaLocale() {
-        const char* previous = std::setlocale(LC_ALL, nullptr);
-        m_previous = previous ? previous : "C";
-        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "de_DE"}) {
-            if (std::setlocale(LC_ALL, name)) {
-                m_active = std::localeconv()->decimal_point[0] == ',';
-                return;
-            }
-        }
-    }
-    ~CommaLocale() { std::setlocale(LC_ALL, m_previous.c_str()); }
-    bool active() const { return m_active; }
-
-private:
-    std::string m_previous;
-    bool m_active = false;
-};
 
 } // namespace
 
@@ -146,10 +125,9 @@ TEST(FormatDescriptorTest, RegistryFormHoldsFilmValues) {
 }
 
 TEST(FormatDescriptorTest, RegistryFormIsTheSameUnderACommaDecimalLocale) {
-    const CommaLocale locale;
-    if (!locale.active()) {
-        GTEST_SKIP() << "no comma-decimal locale installed";
-    }
+    lumivane::test::ScopedLocale locale(lumivane::test::CommaDecimalLocale);
+    ASSERT_TRUE(locale.active()) << "run scripts/install-deps to generate "
+                                 << lumivane::test::CommaDecimalLocale;
     CFormatDescriptor flat = ReadOne("Flat;F;1.85;11.33;20.96;1;0\n");
     EXPECT_EQ(flat.ToText(), "Flat;F;1.850;11.330;20.960;1;0");
     CFormatDescriptor back;
