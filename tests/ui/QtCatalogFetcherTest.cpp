@@ -1,5 +1,7 @@
 #include "ui/QtCatalogFetcher.h"
 
+#include "base/AppContext.h"
+#include "catalog/CatalogStore.h"
 #include "catalog/CatalogUpdate.h"
 #include "support/TempDir.h"
 
@@ -54,7 +56,10 @@ private Q_SLOTS:
     void initTestCase() {
         // A proxy from the environment must not swallow loopback requests.
         qputenv("no_proxy", "127.0.0.1,localhost");
-        WriteAll(m_served, m_newStore);
+        CatalogSet shipped =
+            BuildCatalogsFromText(std::filesystem::path(LUMIVANE_SOURCE_DATA_DIR) / "catalog");
+        QVERIFY(WriteCatalogStore(m_served, shipped));
+        m_newStore = ReadAll(m_served);
         m_server.setProgram(QStringLiteral(LUMIVANE_PYTHON));
         m_server.setArguments({QStringLiteral(LUMIVANE_CATALOG_SERVER), QStringLiteral("--store"),
                                QString::fromStdU16String(m_served.u16string())});
@@ -191,12 +196,10 @@ private:
 
     test::TempDir m_serverDir;
     std::filesystem::path m_served = m_serverDir / "database.dta";
-    // Large enough to arrive in several reads.
-    Bytes m_newStore = Pattern(200000, 7);
+    ScopedAppContext m_context;
+    Bytes m_newStore;
     Bytes m_oldStore = Pattern(777, 42);
-    CatalogStoreCheck m_check = [this](const std::filesystem::path& p) {
-        return ReadAll(p) == m_newStore;
-    };
+    CatalogStoreCheck m_check = IsCompleteCatalogStore;
     QProcess m_server;
     std::string m_base;
     std::unique_ptr<test::TempDir> m_dir;
