@@ -1,6 +1,8 @@
+#include "support/CatalogFiles.h"
 #include "support/TempDir.h"
 #include "ui/QtSettingsStore.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -80,6 +82,23 @@ private Q_SLOTS:
         QCOMPARE(last.value(QStringLiteral("customIndex")).toInt(), 0);
     }
 
+    void dumpWithoutSourceReadsWhatStartupWouldAndWritesNothing() {
+        const auto programStore =
+            std::filesystem::path(
+                QFileInfo(QStringLiteral(LUMIVANE_CLI)).absolutePath().toStdU16String()) /
+            "database.dta";
+        if (std::filesystem::exists(programStore)) {
+            QSKIP("a catalog store beside the program would be read first");
+        }
+        test::WriteSmallCatalog(m_dir->path());
+        const Run dump = Cli({QStringLiteral("dump")});
+        QCOMPARE(dump.exitCode, 0);
+        const QJsonObject root = QJsonDocument::fromJson(dump.out).object();
+        QCOMPARE(root.value(QStringLiteral("lenses")).toArray().size(), 3);
+        QCOMPARE(root.value(QStringLiteral("formats")).toArray().size(), 2);
+        QVERIFY(!std::filesystem::exists(programStore));
+    }
+
     void badInputIsAnErrorOnStderr() {
         const auto garbage = *m_dir / "garbage.dta";
         std::ofstream(garbage) << "not a catalog store";
@@ -131,6 +150,7 @@ private:
         environment.insert(QStringLiteral("XDG_DATA_HOME"), Native(*m_dir / "data"));
         environment.insert(QStringLiteral("no_proxy"), QStringLiteral("127.0.0.1,localhost"));
         process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(Native(m_dir->path()));
         arguments.prepend(QStringLiteral("catalog"));
         arguments << QStringLiteral("--settings") << Settings();
         process.start(QStringLiteral(LUMIVANE_CLI), arguments);
