@@ -23,8 +23,12 @@ constexpr double kHalfDegreesPerRadian = 28.64788975654;
 constexpr double kFitTolerance = 0.001;
 constexpr auto kSolveBudget = std::chrono::milliseconds(1000);
 
-double ScreenEdge() { return lumivane::Ctx().settings.m_screenEdge; }
-bool LockProjector() { return lumivane::Ctx().settings.m_lockProjector != 0; }
+double ScreenEdge() {
+    return lumivane::Ctx().settings.m_screenEdge;
+}
+bool LockProjector() {
+    return lumivane::Ctx().settings.m_lockProjector != 0;
+}
 
 // Sets a process-wide flag for the lifetime of the guard, clearing it on every exit.
 class FlagGuard {
@@ -130,8 +134,7 @@ double CAuditorium::GetChordDepth(const CLensType* lensType) const {
     if (r == 0) {
         r = p * m_defaultThrow * 0.01;
     }
-    const double c =
-        lensType ? lensType->ExtentWidth() * 0.5 : m_screenWidth * 0.5 - ScreenEdge();
+    const double c = lensType ? lensType->ExtentWidth() * 0.5 : m_screenWidth * 0.5 - ScreenEdge();
     if (std::isnan(c)) {
         return r;
     }
@@ -141,7 +144,9 @@ double CAuditorium::GetChordDepth(const CLensType* lensType) const {
     return r;
 }
 
-double CAuditorium::ScreenRadius() const { return GetCurvePercent() * m_defaultThrow * 0.01; }
+double CAuditorium::ScreenRadius() const {
+    return GetCurvePercent() * m_defaultThrow * 0.01;
+}
 
 double CAuditorium::GetTiltAngle() const {
     if (m_tiltType == TiltAdjustable) {
@@ -355,12 +360,12 @@ CProjectorType* CAuditorium::FirstProjectorSupporting(int format) const {
 int CAuditorium::FirstModelFor(int format) const {
     const auto& formats = lumivane::Ctx().formats;
     const auto& projectors = lumivane::Ctx().projectors;
-    if (!formats || !projectors || format < 0 || format >= formats->Count()) {
+    const CFormatDescriptor* descriptor = formats ? formats->GetAt(format) : nullptr;
+    if (!descriptor || !projectors) {
         return -1;
     }
-    const std::int32_t flags = formats->At(format).Flags();
-    for (int i = 0; i < projectors->Count(); ++i) {
-        if ((projectors->At(i).Kinds() & flags) == flags) {
+    for (int i = 0; i < projectors->GetCount(); ++i) {
+        if (projectors->GetAt(i)->CanShow(*descriptor)) {
             return i;
         }
     }
@@ -686,10 +691,9 @@ void CAuditorium::SolveLensShift(const CLensType* changed) {
     FlagGuard guard(busy);
     const auto deadline = Clock::now() + kSolveBudget;
     if (changed) {
-        const double oV = changed->ShiftV() * (changed->ExtentWidth() / changed->Squeeze()) *
-                          1000 / changed->ApertureW();
-        const double oH =
-            changed->ShiftH() * changed->ExtentHeight() * 1000 / changed->ApertureH();
+        const double oV = changed->ShiftV() * (changed->ExtentWidth() / changed->Squeeze()) * 1000 /
+                          changed->ApertureW();
+        const double oH = changed->ShiftH() * changed->ExtentHeight() * 1000 / changed->ApertureH();
         SolveCentredGroup(m_lensTypes, {oV, oH}, deadline);
         return;
     }
@@ -837,8 +841,7 @@ void CAuditorium::ReadRecord(lumivane::Archive& ar) {
         auto projector = std::make_unique<CProjectorType>(0);
         projector->Serialize(ar);
         if (v >= 12) {
-            projector->SetLensShiftCopies(m_allowLensShift != 0, m_autoLensShift != 0,
-                                          m_alignment);
+            projector->SetLensShiftCopies(m_allowLensShift != 0, m_autoLensShift != 0, m_alignment);
         }
         AttachProjector(std::move(projector));
     }
@@ -854,11 +857,11 @@ void CAuditorium::AttachLensType(std::unique_ptr<CLensType> lensType) {
         const auto orphanage =
             std::find_if(m_projectors.begin(), m_projectors.end(),
                          [](const auto& p) { return p->GetModelDescriptor() == nullptr; });
-        projector = model < 0 && orphanage != m_projectors.end() ? orphanage->get()
-                                                                 : AddProjector(model);
+        projector =
+            model < 0 && orphanage != m_projectors.end() ? orphanage->get() : AddProjector(model);
     }
     if (const CProjectorDescriptor* model = projector->GetModelDescriptor()) {
-        lensType->SetPanelResolution(model->HRes(), model->VRes());
+        lensType->SetPanelResolution(model->GetHres(), model->GetVres());
     }
     CLensType* placed = lensType.get();
     projector->AddLensType(std::move(lensType));

@@ -79,8 +79,7 @@ public:
     void SolveLensShift(const CLensType* changed);
     // The extents of the set-up's image on the screen, from the image geometry.
     void UpdateExtents(CLensType& lensType) const;
-    void CountCatalogItems(std::vector<const CDescriptor*>& items,
-                           std::vector<int>& counts) const;
+    void CountCatalogItems(std::vector<const CDescriptor*>& items, std::vector<int>& counts) const;
     void Serialize(lumivane::Archive& ar);
 
     const std::string& Name() const { return m_name; }

@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "catalog/FormatDescriptor.h"
+#include "catalog/FormatFlags.h"
 #include "model/Auditorium.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
@@ -13,11 +14,14 @@ namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292519944003;
 constexpr double kFlatBelowPercent = 0.0000001;
-constexpr std::int32_t kAnamorphic20 = 0x80;
 constexpr int kLast = ImageGeometry::kGridSize - 1;
 
-double ScreenEdge() { return lumivane::Ctx().settings.m_screenEdge; }
-bool LockProjector() { return lumivane::Ctx().settings.m_lockProjector != 0; }
+double ScreenEdge() {
+    return lumivane::Ctx().settings.m_screenEdge;
+}
+bool LockProjector() {
+    return lumivane::Ctx().settings.m_lockProjector != 0;
+}
 
 // Extremes that turn into NaN as soon as one value is NaN, so callers that store results
 // can skip them instead of storing the starting sentinel.
@@ -45,7 +49,7 @@ std::int32_t DrawCoordinate(double value, double scale) {
 
 bool FormatHasBuiltInSqueeze(const CLensType& lens) {
     const CFormatDescriptor* f = lens.GetFormatDescriptor();
-    return f && (f->Flags() & kAnamorphic20);
+    return f && (f->GetFlags() & lumivane::FormatFlag::Anamorphic200);
 }
 
 } // namespace
@@ -82,7 +86,8 @@ const ImageGeometry::Parameters& ImageGeometry::Params() {
     const double m = 2 * e0 + g - H;
     p.V = 0.0;
     if (g != H / 2 - e0) {
-        p.V = (std::sqrt((p.T * p.T + m * m) * (p.T * p.T + g * g)) + (g * m - p.T * p.T)) / (g + m);
+        p.V =
+            (std::sqrt((p.T * p.T + m * m) * (p.T * p.T + g * g)) + (g * m - p.T * p.T)) / (g + m);
     }
     p.phi = -(m_auditorium->GetTiltAngle()) * kRadiansPerDegree;
     const double percent = m_auditorium->GetCurvePercent();
@@ -91,8 +96,7 @@ const ImageGeometry::Parameters& ImageGeometry::Params() {
     const double K = m_lensType->GetMountOffset();
     p.Pd = std::sqrt(p.T * p.T + p.V * p.V + p.Lat * p.Lat);
     p.Q = std::sqrt(p.V * p.V + p.T * p.T);
-    const double M =
-        (std::sqrt((p.Pd - 4 * F - K) * (p.Pd - K)) + (p.Pd - 2 * F - K)) / (2 * F);
+    const double M = (std::sqrt((p.Pd - 4 * F - K) * (p.Pd - K)) + (p.Pd - 2 * F - K)) / (2 * F);
     p.curved = percent >= kFlatBelowPercent && !m_porthole;
     p.o = p.curved ? M : M / p.Pd;
     if (m_porthole) {
@@ -118,8 +122,8 @@ ScreenPoint ImageGeometry::ProjectPoint(double e, double f) {
     const double s = std::sin(p.phi);
     const double c = std::cos(p.phi);
     if (!p.curved) {
-        const double D = o * (Lat * T * e + Pd * V * f) + Q * T -
-                         s * ((o * Lat * e + Q) * V - o * Pd * T * f);
+        const double D =
+            o * (Lat * T * e + Pd * V * f) + Q * T - s * ((o * Lat * e + Q) * V - o * Pd * T * f);
         const double x = o * Pd * (Pd * T * e + V * Lat * f - s * (Pd * V * e - Lat * T * f)) / D;
         const double y = o * Q * Q * Pd * f / D;
         return {x, y};
@@ -130,11 +134,10 @@ ScreenPoint ImageGeometry::ProjectPoint(double e, double f) {
     const double C = (B * Lat + D * R) * c - (T - s * V) * D;
     const double G = (std::sin(2 * p.phi) * R + s * s * V) * V + (T * T - 2 * c * R * T) +
                      c * c * Lat * Lat - 2 * s * V * T;
-    const double E =
-        (std::sqrt(C * C - G * (D * D + B * B)) - C) * Q * Pd * Pd / (D * D + B * B);
+    const double E = (std::sqrt(C * C - G * (D * D + B * B)) - C) * Q * Pd * Pd / (D * D + B * B);
     const double x = E * o * Q * e / (Pd * Pd) + (Pd - E) * Lat / Pd;
-    const double y = (Pd - E) * V / Pd - E * o * V * Lat * e / (Q * Pd * Pd) +
-                     E * o * T * f / (Q * Pd);
+    const double y =
+        (Pd - E) * V / Pd - E * o * V * Lat * e / (Q * Pd * Pd) + E * o * T * f / (Q * Pd);
     return {x, y};
 }
 

@@ -4,6 +4,7 @@
 #include "base/Archive.h"
 #include "base/NumberText.h"
 #include "catalog/AttachDescriptor.h"
+#include "catalog/FormatFlags.h"
 #include "catalog/LensDatabase.h"
 #include "catalog/LensDescriptor.h"
 #include "model/LensType.h"
@@ -13,9 +14,8 @@
 
 namespace {
 
-constexpr std::int32_t kRing1Bit = 0x20;
-constexpr std::int32_t kRing2Bit = 0x40;
-constexpr std::int32_t kBuiltInAnamorphic = 0x80;
+namespace Flag = lumivane::FormatFlag;
+
 constexpr double kRing2LowerBuilt = 49.8;
 constexpr double kRing2LowerRead = 49.5;
 
@@ -24,24 +24,25 @@ constexpr double kRing2LowerRead = 49.5;
 std::int32_t RingFor(const CAttachDescriptor& attachment, double f, double ring2Lower,
                      std::int32_t current) {
     std::int32_t ring = current;
-    if ((attachment.Kinds() & kRing1Bit) && f >= 28 && f <= 65.5) {
+    if ((attachment.Kinds() & Flag::AdapterRingSmall) && f >= 28 && f <= 65.5) {
         ring = 1;
     }
-    if ((attachment.Kinds() & kRing2Bit) && f >= ring2Lower && f <= 75.5) {
+    if ((attachment.Kinds() & Flag::AdapterRingLarge) && f >= ring2Lower && f <= 75.5) {
         ring = 2;
     }
     return ring;
 }
 
 std::int32_t SaturatedInt32(long long value) {
-    return static_cast<std::int32_t>(
-        std::clamp<long long>(value, std::numeric_limits<std::int32_t>::min(),
-                              std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<long long>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace
 
-void CLensChoice::AddItem(const CDescriptor* item) { Append(item, kRing2LowerBuilt); }
+void CLensChoice::AddItem(const CDescriptor* item) {
+    Append(item, kRing2LowerBuilt);
+}
 
 void CLensChoice::Append(const CDescriptor* item, double ring2LowerFocal) {
     if (!item) {
@@ -66,19 +67,19 @@ void CLensChoice::Append(const CDescriptor* item, double ring2LowerFocal) {
     }
     const auto& lens = static_cast<const CLensDescriptor&>(*item);
     const double f = lens.RefFocal();
-    if (lens.Kinds() & kBuiltInAnamorphic) {
+    if (lens.Kinds() & Flag::Anamorphic200) {
         m_factorH = (f * f * 0.000011141638788 - f * 0.003217308298281 + 1.235912597298726) * 1.924;
     }
-    if (lens.Kinds() & 0x8000) {
+    if (lens.Kinds() & Flag::Anamorphic148) {
         m_factorH = 1.48;
     }
-    if (lens.Kinds() & 0x10000) {
+    if (lens.Kinds() & Flag::Anamorphic190) {
         m_factorH = 1.9;
     }
-    if (lens.Kinds() & 0x40000) {
+    if (lens.Kinds() & Flag::Anamorphic133) {
         m_factorH = 1.33;
     }
-    if (lens.Kinds() & 0x80000) {
+    if (lens.Kinds() & Flag::Anamorphic142) {
         m_factorH = 1.42;
     }
     for (const CDescriptor* other : m_items) {
@@ -131,9 +132,13 @@ std::pair<double, double> CLensChoice::FocalRange() const {
     return {lo, hi};
 }
 
-double CLensChoice::GetMinFocal() const { return FocalRange().first; }
+double CLensChoice::GetMinFocal() const {
+    return FocalRange().first;
+}
 
-double CLensChoice::GetMaxFocal() const { return FocalRange().second; }
+double CLensChoice::GetMaxFocal() const {
+    return FocalRange().second;
+}
 
 double CLensChoice::GetCoverage() const {
     double coverage = 1000;

@@ -4,6 +4,7 @@
 #include "base/Archive.h"
 #include "catalog/FormatDatabase.h"
 #include "catalog/FormatDescriptor.h"
+#include "catalog/FormatFlags.h"
 #include "catalog/LensDescriptor.h"
 
 #include <algorithm>
@@ -11,11 +12,7 @@
 
 namespace {
 
-constexpr std::int32_t kAnamorphic20 = 0x80;
-constexpr std::int32_t kAnamorphic148 = 0x8000;
-constexpr std::int32_t kAnamorphic19 = 0x10000;
-constexpr std::int32_t kAnamorphic133 = 0x40000;
-constexpr std::int32_t kAnamorphic142 = 0x80000;
+namespace Flag = lumivane::FormatFlag;
 
 // The anamorphic factor and its reciprocal, chosen by the first anamorphic bit that is set.
 struct Squeeze {
@@ -24,19 +21,19 @@ struct Squeeze {
 };
 
 Squeeze SqueezeOf(std::int32_t flags) {
-    if (flags & kAnamorphic20) {
+    if (flags & Flag::Anamorphic200) {
         return {2.0, 0.5};
     }
-    if (flags & kAnamorphic148) {
+    if (flags & Flag::Anamorphic148) {
         return {1.48, 0.6756756756756757};
     }
-    if (flags & kAnamorphic19) {
+    if (flags & Flag::Anamorphic190) {
         return {1.9, 0.5263157894736842};
     }
-    if (flags & kAnamorphic133) {
+    if (flags & Flag::Anamorphic133) {
         return {1.33, 0.7518796992481203};
     }
-    if (flags & kAnamorphic142) {
+    if (flags & Flag::Anamorphic142) {
         return {1.42, 0.7042253521126761};
     }
     return {1.0, 1.0};
@@ -51,7 +48,7 @@ std::int16_t FormatIndexFrom(int format) {
 CLensType::CLensType(int format) : m_format(FormatIndexFrom(format)) {
     TakeAspectFromCatalog();
     if (const CFormatDescriptor* f = GetFormatDescriptor()) {
-        m_imageHeight = f->Height();
+        m_imageHeight = f->GetHeight();
     }
     m_imageWidth = m_aspect * m_imageHeight;
     m_extentHeight = m_imageHeight;
@@ -91,8 +88,8 @@ double CLensType::ImageFromThrow(double throwDistance, double focalMetres, doubl
 
 double CLensType::ThrowFromImage(double focalMm, double imageSize, double aperture) {
     const double fm = focalMm * 0.001;
-    const double t =
-        NodalCorrection(fm) + (aperture / (1000 * imageSize) + 1000 * imageSize / aperture + 2) * fm;
+    const double t = NodalCorrection(fm) +
+                     (aperture / (1000 * imageSize) + 1000 * imageSize / aperture + 2) * fm;
     if (t > 0) {
         return t;
     }
@@ -110,9 +107,8 @@ void CLensType::SetImageWidth(double w) {
 }
 
 void CLensType::SetFocalLength(double mm) {
-    if (HasCombination() &&
-        (m_choice.GetMinFocal() > mm || m_choice.GetMaxFocal() < mm ||
-         lumivane::Ctx().settings.m_fixedFocal)) {
+    if (HasCombination() && (m_choice.GetMinFocal() > mm || m_choice.GetMaxFocal() < mm ||
+                             lumivane::Ctx().settings.m_fixedFocal)) {
         ClearLens();
     }
     m_focal = mm * 0.001;
@@ -195,7 +191,8 @@ bool CLensType::ShiftWithinCoverage() const {
     }
     const double d = std::sqrt(ApertureW() * ApertureW() + ApertureH() * ApertureH());
     const double c = m_choice.GetCoverage();
-    return (d * d + c * (c - 2 * d)) * 0.25 >= (m_shiftH * m_shiftH + m_shiftV * m_shiftV) * 1000000;
+    return (d * d + c * (c - 2 * d)) * 0.25 >=
+           (m_shiftH * m_shiftH + m_shiftV * m_shiftV) * 1000000;
 }
 
 bool CLensType::ClampShiftToCoverage(double& horizontal, double& vertical) const {
@@ -263,25 +260,22 @@ double CLensType::GetMountOffset() const {
 
 const CFormatDescriptor* CLensType::GetFormatDescriptor() const {
     const auto& formats = lumivane::Ctx().formats;
-    if (!formats || m_format < 0 || m_format >= formats->Count()) {
-        return nullptr;
-    }
-    return &formats->At(m_format);
+    return formats ? formats->GetAt(m_format) : nullptr;
 }
 
 std::string CLensType::GetFormatName() const {
     const CFormatDescriptor* f = GetFormatDescriptor();
-    return f ? f->Name() : std::string("Unknown format");
+    return f ? f->GetName() : std::string("Unknown format");
 }
 
 double CLensType::Squeeze() const {
     const CFormatDescriptor* f = GetFormatDescriptor();
-    return f ? SqueezeOf(f->Flags()).factor : 1.0;
+    return f ? SqueezeOf(f->GetFlags()).factor : 1.0;
 }
 
 double CLensType::FullApertureW() const {
     const CFormatDescriptor* f = GetFormatDescriptor();
-    return f ? f->Width() * SqueezeOf(f->Flags()).reciprocal : std::nan("");
+    return f ? f->GetWidth() * SqueezeOf(f->GetFlags()).reciprocal : std::nan("");
 }
 
 double CLensType::FullEffApertureW() const {
@@ -289,12 +283,12 @@ double CLensType::FullEffApertureW() const {
         return FullApertureW() * m_choice.GetFactorH();
     }
     const CFormatDescriptor* f = GetFormatDescriptor();
-    return f ? f->Width() : std::nan("");
+    return f ? f->GetWidth() : std::nan("");
 }
 
 double CLensType::FullEffApertureH() const {
     const CFormatDescriptor* f = GetFormatDescriptor();
-    const double h = f ? f->Height() : std::nan("");
+    const double h = f ? f->GetHeight() : std::nan("");
     return HasCombination() ? h * m_choice.GetFactorV() : h;
 }
 
@@ -316,16 +310,22 @@ double CLensType::PanelFractionH() const {
            static_cast<double>(m_panelHeight);
 }
 
-double CLensType::ApertureW() const { return FullApertureW() * PanelFractionW(); }
+double CLensType::ApertureW() const {
+    return FullApertureW() * PanelFractionW();
+}
 
 double CLensType::ApertureH() const {
     const CFormatDescriptor* f = GetFormatDescriptor();
-    return (f ? f->Height() : std::nan("")) * PanelFractionH();
+    return (f ? f->GetHeight() : std::nan("")) * PanelFractionH();
 }
 
-double CLensType::EffApertureW() const { return FullEffApertureW() * PanelFractionW(); }
+double CLensType::EffApertureW() const {
+    return FullEffApertureW() * PanelFractionW();
+}
 
-double CLensType::EffApertureH() const { return FullEffApertureH() * PanelFractionH(); }
+double CLensType::EffApertureH() const {
+    return FullEffApertureH() * PanelFractionH();
+}
 
 void CLensType::SetShift(double vertical, double horizontal) {
     m_shiftV = vertical;
@@ -342,14 +342,16 @@ std::optional<lumivane::LensFormatNeeds> CLensType::FormatNeeds() const {
     if (!f) {
         return std::nullopt;
     }
-    return lumivane::LensFormatNeeds{f->Flags(), f->Excluded(), f->FilmDiagonal()};
+    return lumivane::LensFormatNeeds{f->GetFlags(), f->GetExcluded(), f->FilmDiagonal()};
 }
 
-double CLensType::RequiredFocalMm() const { return GetFocal(true, false); }
+double CLensType::RequiredFocalMm() const {
+    return GetFocal(true, false);
+}
 
 void CLensType::TakeAspectFromCatalog() {
     if (const CFormatDescriptor* f = GetFormatDescriptor()) {
-        m_aspect = f->Aspect();
+        m_aspect = f->GetAspect();
     }
 }
 

@@ -12,33 +12,23 @@
 #include "model/LensType.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 namespace {
 
 constexpr double kDegreesPerRadian = 57.29577951307999939;
 
-bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 std::string DisplayNameOf(const CProjectorDescriptor* model) {
-    if (!model) {
-        return "Unknown projector";
-    }
-    if (EqualsIgnoringCase(model->Series(), "Generic")) {
-        return model->Model();
-    }
-    return model->Series() + " " + model->Model();
+    return model ? model->GetDisplayName() : std::string("Unknown projector");
 }
 
-double NewThrow() { return lumivane::Ctx().metricUnits ? 30.0 : MetresFromFeet(100); }
+double NewThrow() {
+    return lumivane::Ctx().metricUnits ? 30.0 : MetresFromFeet(100);
+}
 
-bool LockProjector() { return lumivane::Ctx().settings.m_lockProjector != 0; }
+bool LockProjector() {
+    return lumivane::Ctx().settings.m_lockProjector != 0;
+}
 
 } // namespace
 
@@ -65,15 +55,12 @@ CProjectorType::~CProjectorType() = default;
 
 const CProjectorDescriptor* CProjectorType::GetModelDescriptor() const {
     const auto& projectors = lumivane::Ctx().projectors;
-    if (!projectors || m_model < 0 || m_model >= projectors->Count()) {
-        return nullptr;
-    }
-    return &projectors->At(m_model);
+    return projectors ? projectors->GetAt(m_model) : nullptr;
 }
 
 void CProjectorType::TakePanelResolution(CLensType& lensType) const {
     if (const CProjectorDescriptor* model = GetModelDescriptor()) {
-        lensType.SetPanelResolution(model->HRes(), model->VRes());
+        lensType.SetPanelResolution(model->GetHres(), model->GetVres());
     }
 }
 
@@ -114,11 +101,8 @@ void CProjectorType::SetThrow(double t, int force) {
 bool CProjectorType::SupportsFormat(int format) const {
     const auto& formats = lumivane::Ctx().formats;
     const CProjectorDescriptor* model = GetModelDescriptor();
-    if (!model || !formats || format < 0 || format >= formats->Count()) {
-        return false;
-    }
-    const std::int32_t flags = formats->At(format).Flags();
-    return (flags & model->Kinds()) == flags;
+    const CFormatDescriptor* descriptor = formats ? formats->GetAt(format) : nullptr;
+    return model && descriptor && model->CanShow(*descriptor);
 }
 
 int CProjectorType::FirstSupportedFormat(int start) const {
@@ -126,7 +110,7 @@ int CProjectorType::FirstSupportedFormat(int start) const {
     if (!formats) {
         return -1;
     }
-    for (int f = std::max(start, 0); f < formats->Count(); ++f) {
+    for (int f = std::max(start, 0); f < formats->GetCount(); ++f) {
         if (SupportsFormat(f)) {
             return f;
         }
