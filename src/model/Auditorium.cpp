@@ -42,14 +42,6 @@ private:
     bool& m_flag;
 };
 
-std::size_t CheckedCount(lumivane::Archive& ar) {
-    const std::int32_t count = ar.ReadLong();
-    if (count < 0 || static_cast<std::size_t>(count) > ar.Remaining()) {
-        throw lumivane::ArchiveError();
-    }
-    return static_cast<std::size_t>(count);
-}
-
 } // namespace
 
 CAuditorium::CAuditorium(int number, const CAuditorium* source) {
@@ -830,8 +822,8 @@ void CAuditorium::ReadRecord(lumivane::Archive& ar) {
         m_seats = ar.ReadLong();
         m_handicappedSeats = ar.ReadLong();
     }
-    const std::size_t count = CheckedCount(ar);
-    for (std::size_t i = 0; i < count; ++i) {
+    const std::uint32_t count = ar.ReadCount(1);
+    for (std::uint32_t i = 0; i < count; ++i) {
         if (v < 10) {
             auto lensType = std::make_unique<CLensType>(0);
             lensType->Serialize(ar);

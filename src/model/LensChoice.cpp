@@ -196,11 +196,8 @@ void CLensChoice::Serialize(lumivane::Archive& ar) {
     if (lumivane::Ctx().fileVersion == 0) {
         ids.push_back(ar.ReadShort());
     } else {
-        const std::int32_t n = ar.ReadLong();
-        if (n < 0 || static_cast<std::size_t>(n) > ar.Remaining() / 2) {
-            throw lumivane::ArchiveError();
-        }
-        for (std::int32_t i = 0; i < n; ++i) {
+        const std::uint32_t n = ar.ReadCount(2);
+        for (std::uint32_t i = 0; i < n; ++i) {
             ids.push_back(ar.ReadShort());
         }
     }

@@ -263,12 +263,9 @@ void CProjectorType::Serialize(lumivane::Archive& ar) {
         m_spare = ar.ReadByte();
         m_alignment = ar.ReadLong();
     }
-    const std::int32_t count = ar.ReadLong();
-    if (count < 0 || static_cast<std::size_t>(count) > ar.Remaining()) {
-        throw lumivane::ArchiveError();
-    }
+    const std::uint32_t count = ar.ReadCount(1);
     m_lensTypes.clear();
-    for (std::int32_t i = 0; i < count; ++i) {
+    for (std::uint32_t i = 0; i < count; ++i) {
         auto lensType = std::make_unique<CLensType>(0);
         TakePanelResolution(*lensType);
         lensType->Serialize(ar);
