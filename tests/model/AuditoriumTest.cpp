@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "base/Length.h"
+#include "catalog/LensDatabase.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "support/ModelCatalogs.h"

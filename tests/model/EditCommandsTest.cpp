@@ -1,6 +1,7 @@
 #include "model/EditCommands.h"
 
 #include "base/AppContext.h"
+#include "catalog/Descriptor.h"
 #include "model/Auditorium.h"
 #include "model/LensCandidates.h"
 #include "model/LensType.h"

@@ -63,7 +63,7 @@ TEST_F(ProjectorTypeTest, ThrowWithoutForceLeavesSetUpsUnderImageAndFocalLocks) 
         EXPECT_EQ(setUp->Focal(), focal);
     }
     lumivane::Ctx().lockMode = LockThrow;
-    m_projector->SetThrow(25.0, 0);
+    m_projector->SetThrow(35.0, 0);
     EXPECT_GT(setUp->ImageHeight(), height);
     EXPECT_EQ(setUp->Focal(), focal);
 }
