@@ -1,6 +1,8 @@
 // lumivane-cli: the scriptable face of Lumivane. It links the same core and Qt adapters as the
 // GUI, so every figure it prints is the figure the program shows.
 
+#include "cli/DumpCommand.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -19,6 +21,10 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumivane-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMIVANE_VERSION));
+
+    if (QCoreApplication::arguments().value(1) == QLatin1String("dump")) {
+        return lumivane::cli::RunDumpCommand(QCoreApplication::arguments());
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
