@@ -4,6 +4,7 @@
 #include "base/Archive.h"
 #include "base/Length.h"
 #include "base/NumberText.h"
+#include "base/RichTextDoc.h"
 #include "catalog/FormatDatabase.h"
 #include "catalog/FormatDescriptor.h"
 #include "catalog/ProjectorDatabase.h"
@@ -11,6 +12,7 @@
 #include "model/ImageGeometry.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
+#include "model/SummaryText.h"
 
 #include <algorithm>
 #include <chrono>
@@ -860,4 +862,44 @@ void CAuditorium::AttachLensType(std::unique_ptr<CLensType> lensType) {
     if (std::find(m_lensTypes.begin(), m_lensTypes.end(), placed) == m_lensTypes.end()) {
         m_lensTypes.push_back(placed);
     }
+}
+
+void CAuditorium::WriteSummary(RichTextDoc& text) const {
+    using lumivane::LengthText;
+    lumivane::BeginSummary(text, m_name, 12);
+    text.AppendText("Screen Size:" + LengthText(m_screenHeight) + " x " +
+                    LengthText(m_screenWidth));
+    const double percent = GetCurvePercent();
+    if (percent != 0) {
+        text.AppendText(" and a " + LengthText(GetChordDepth(nullptr)) + " screen chord depth.");
+    }
+    text.AppendText("\n");
+    std::string line;
+    if (percent > 0) {
+        line = "Screen radius of " + LengthText(ScreenRadius());
+    }
+    const double tilt = GetTiltAngle();
+    if (tilt != 0) {
+        line += line.empty() ? "Screen tilt of " : ", screen tilt of ";
+        line += lumivane::FormatInt(lumivane::TruncToInt64(std::fabs(tilt) + 0.5)) + " degrees " +
+                (tilt > 0 ? "backwards" : "forwards");
+    }
+    if (!line.empty()) {
+        text.AppendText(line + "\n");
+    }
+    if (m_tiltType == TiltRecommended) {
+        text.AppendText("The center of the audience is " + LengthText(std::fabs(m_audienceHeight)) +
+                        " " + (m_audienceHeight >= 0 ? "above" : "below") + " the bottom and " +
+                        LengthText(m_audienceDistance) + " away from the screen.\n");
+    }
+    for (const auto& projector : m_projectors) {
+        projector->WriteSummary(text);
+    }
+    if (!m_comments.empty()) {
+        text.AppendText("Comments\n");
+        text.ShiftIndent(lumivane::kSummaryIndent, 0);
+        text.AppendText(m_comments + "\n");
+        text.ShiftIndent(-lumivane::kSummaryIndent, lumivane::kSummaryIndent);
+    }
+    lumivane::EndSummary(text);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 class CDescriptor;
+class RichTextDoc;
 class CLensType;
 class CProjectorType;
 
@@ -80,6 +81,7 @@ public:
     // The extents of the set-up's image on the screen, from the image geometry.
     void UpdateExtents(CLensType& lensType) const;
     void CountCatalogItems(std::vector<const CDescriptor*>& items, std::vector<int>& counts) const;
+    void WriteSummary(RichTextDoc& text) const;
     void Serialize(lumivane::Archive& ar);
 
     const std::string& Name() const { return m_name; }

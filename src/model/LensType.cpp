@@ -2,10 +2,16 @@
 
 #include "base/AppContext.h"
 #include "base/Archive.h"
+#include "base/NumberText.h"
+#include "base/RichTextDoc.h"
 #include "catalog/FormatDatabase.h"
 #include "catalog/FormatDescriptor.h"
 #include "catalog/FormatFlags.h"
 #include "catalog/LensDescriptor.h"
+#include "model/Auditorium.h"
+#include "model/ImageGeometry.h"
+#include "model/ProjectorType.h"
+#include "model/SummaryText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -434,5 +440,84 @@ void CLensType::ReadChoiceAndCheckCoverage(lumivane::Archive& ar) {
         ClearLens();
     } else {
         m_choice.Evaluate(*this);
+    }
+}
+
+namespace {
+
+std::string CatalogLine(const CDescriptor& item) {
+    return item.Catalog() + "\t" + item.Name();
+}
+
+std::string MillimetreText(double mm, int decimals) {
+    return lumivane::FormatFixed(mm, decimals) + "mm";
+}
+
+} // namespace
+
+void CLensType::WriteSummary(RichTextDoc& text, const CAuditorium& auditorium,
+                             const CProjectorType& projector, bool withThrow) const {
+    using lumivane::LengthText;
+    using lumivane::PercentText;
+    lumivane::WriteBold(text, GetFormatName());
+    text.AppendText("\n");
+    if (HasCombination()) {
+        std::string items;
+        for (const CDescriptor* item : m_choice.Items()) {
+            items += (items.empty() ? "" : "\n\t") + CatalogLine(*item);
+        }
+        if (m_choice.GetAdapterRing() == 1) {
+            items += "\n\t48-206651\tAdapter ring";
+        } else if (m_choice.GetAdapterRing() == 2) {
+            items += "\n\t48-203175\tAdapter ring";
+        }
+        text.AppendText(items);
+    } else {
+        text.AppendText("Not Selected");
+    }
+    text.AppendText("\n\n");
+    const double slant = auditorium.GetSlantThrow(this);
+    text.AppendText("Effective focal length: " + MillimetreText(m_focal * 1000, 2) + "\n");
+    text.AppendText("Throw Ratio:\t" + lumivane::FormatFixed(slant / m_imageWidth, 2) + ":1\n");
+    const CFormatDescriptor* format = GetFormatDescriptor();
+    const double filmHeight = format ? format->GetHeight() : std::nan("");
+    text.AppendText("Format Dimensions:" + MillimetreText(filmHeight, 1) + " x " +
+                    MillimetreText(FullApertureW(), 1) + "\n");
+    if (std::fabs(m_shiftV) > 0.0001 || std::fabs(m_shiftH) > 0.0001) {
+        std::string shift = "Lens Shift:\t";
+        if (std::fabs(m_shiftV) > 0.0001) {
+            shift +=
+                MillimetreText(std::fabs(m_shiftV) * 1000, 1) + (m_shiftV > 0 ? " Down" : " Up");
+        }
+        if (std::fabs(m_shiftH) > 0.0001) {
+            shift += (std::fabs(m_shiftV) > 0.0001 ? " " : "") +
+                     MillimetreText(std::fabs(m_shiftH) * 1000, 1) +
+                     (m_shiftH > 0 ? " Right" : " Left");
+        }
+        text.AppendText(shift + "\nLens shift is a new feature in Lumivane and should be used with "
+                                "care. Practical tests should be done before planning an "
+                                "installation based on these results.\n");
+    }
+    ImageGeometry geometry;
+    geometry.SetSubjects(&auditorium, &projector, this);
+    text.AppendText("Keystone:\tTop width: " + LengthText(geometry.TopWidth()) +
+                    "\tBottom width: " + LengthText(geometry.BottomWidth()) + "\n");
+    text.AppendText("Distortion: \tVertical keystone:" + PercentText(geometry.VerticalKeystone()) +
+                    "\tHorizontal keystone:" + PercentText(geometry.HorizontalKeystone()) + "\n");
+    text.AppendText("\tVertical stretch: " + PercentText(geometry.VerticalStretch()) +
+                    "\tHorizontal stretch:" + PercentText(geometry.HorizontalStretch()) + "\n");
+    const double curve = geometry.CurveDistortion();
+    if (curve > 0) {
+        text.AppendText("\tCurved screen:" + PercentText(curve) + "\n");
+    }
+    if (withThrow) {
+        text.AppendText("Throw Distance: " + LengthText(projector.GetThrow()) + "\n");
+    }
+    const ScreenQuad rect = geometry.InnerRect();
+    text.AppendText("Masked image size: " + LengthText(rect[0].y - rect[1].y) + " x " +
+                    LengthText(rect[0].x - rect[2].x) + "\n");
+    text.AppendText("Image Lost To Masking:" + PercentText(geometry.MaskingLoss()) + "\n");
+    if (auditorium.GetCurvePercent() != 0) {
+        text.AppendText("Format chord depth: " + LengthText(auditorium.GetChordDepth(this)) + "\n");
     }
 }

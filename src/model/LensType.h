@@ -11,7 +11,10 @@
 #include <optional>
 #include <utility>
 
+class CAuditorium;
 class CFormatDescriptor;
+class CProjectorType;
+class RichTextDoc;
 
 namespace lumivane {
 class Archive;
@@ -60,6 +63,8 @@ public:
     void EnsureCorners();
     double GetMountOffset() const;
 
+    void WriteSummary(RichTextDoc& text, const CAuditorium& auditorium,
+                      const CProjectorType& projector, bool withThrow) const;
     void Serialize(lumivane::Archive& ar);
 
     // The format record, or none when the index is outside the format catalog (a file from
@@ -101,9 +106,10 @@ public:
     std::int32_t PanelWidth() const { return m_panelWidth; }
     std::int32_t PanelHeight() const { return m_panelHeight; }
 
-private:
-    // Film-plane aperture before the panel-area reduction.
+    // Film-plane aperture width before the panel-area reduction.
     double FullApertureW() const;
+
+private:
     double FullEffApertureW() const;
     double FullEffApertureH() const;
     // Used fraction of the panel across and up (1 without corners).

@@ -3,6 +3,8 @@
 #include "base/AppContext.h"
 #include "base/Archive.h"
 #include "base/Length.h"
+#include "base/NumberText.h"
+#include "base/RichTextDoc.h"
 #include "catalog/FormatDatabase.h"
 #include "catalog/FormatDescriptor.h"
 #include "catalog/ProjectorDatabase.h"
@@ -10,6 +12,7 @@
 #include "model/Auditorium.h"
 #include "model/ImageGeometry.h"
 #include "model/LensType.h"
+#include "model/SummaryText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -271,4 +274,34 @@ void CProjectorType::Serialize(lumivane::Archive& ar) {
         lensType->Serialize(ar);
         m_lensTypes.push_back(std::move(lensType));
     }
+}
+
+void CProjectorType::WriteSummary(RichTextDoc& text) const {
+    using lumivane::FormatFixed;
+    using lumivane::LengthText;
+    lumivane::BeginSummary(text, m_name, 11);
+    if (m_auditorium && m_auditorium->CalcPorthole()) {
+        const auto [width, height] = GetPortholeSize();
+        text.AppendText("Image size at porthole: " + LengthText(height) + " x " +
+                        LengthText(width) + " at a distance of " +
+                        LengthText(m_auditorium->PortholeDistance()) +
+                        "\n  The porthole must be cut larger than this to allow for projector "
+                        "adjustment.\n");
+    }
+    text.AppendText("Throw Distance: " + LengthText(GetThrow()) + "\n");
+    const double vertical = GetVerticalAngle();
+    std::string angles = "Projector Angle:\t" + FormatFixed(std::fabs(vertical), 1) +
+                         (vertical >= 0 ? " degrees down" : " degrees up");
+    const double horizontal = GetHorizontalAngle();
+    if (horizontal != 0) {
+        angles += " " + FormatFixed(std::fabs(horizontal), 1) +
+                  (horizontal >= 0 ? " degrees left" : " degrees right");
+    }
+    text.AppendText(angles + "\n");
+    if (m_auditorium) {
+        for (const auto& lensType : m_lensTypes) {
+            lensType->WriteSummary(text, *m_auditorium, *this, false);
+        }
+    }
+    lumivane::EndSummary(text);
 }

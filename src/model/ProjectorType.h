@@ -11,11 +11,11 @@
 class CAuditorium;
 class CLensType;
 class CProjectorDescriptor;
+class RichTextDoc;
 
 namespace lumivane {
 class Archive;
-class RichTextDoc;
-} // namespace lumivane
+}
 
 class CProjectorType {
 public:
@@ -41,6 +41,7 @@ public:
     double GetHorizontalAngle() const;
     // Largest top width and largest height of the images at the porthole distance.
     std::pair<double, double> GetPortholeSize() const;
+    void WriteSummary(RichTextDoc& text) const;
     void Serialize(lumivane::Archive& ar);
 
     // The catalog model, or none when the index is outside the projector catalog.

@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "base/Length.h"
+#include "base/RichTextDoc.h"
 #include "catalog/LensDatabase.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
@@ -262,6 +263,30 @@ TEST_F(AuditoriumTest, PurchaseCountsAddUpOverSetUps) {
     auditorium->CountCatalogItems(items, counts);
     ASSERT_EQ(items.size(), 2u);
     EXPECT_EQ(counts, (std::vector<int>{2, 1}));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(AuditoriumTest, SummaryNamesTheScreenProjectorsAndSetUps) {
+    auto auditorium = Room(12.0, 20.0);
+    auditorium->SetCurveType(CurveThrow);
+    auditorium->SetCalcPorthole(true);
+    auditorium->SetComments("Balcony");
+    auditorium->AddFormat(kFlatFormat, 0);
+    RichTextDoc text;
+    auditorium->WriteSummary(text);
+    const std::string all = text.GetText();
+    for (const char* expected :
+         {"Auditorium 1\n", "Screen Size:6.00m x 12.00m and a ", " screen chord depth.",
+          "Screen radius of 20.00m", "Film 35\n", "Image size at porthole: ",
+          "Throw Distance: 20.00m", "Projector Angle:\t", "Flat 1.85\nNot Selected\n",
+          "Effective focal length: ", "Format chord depth: ", "Comments\nBalcony"}) {
+        EXPECT_NE(all.find(expected), std::string::npos) << expected << "\n" << all;
+    }
+    EXPECT_TRUE(text.Paragraphs().front().runs.front().format.bold);
+    EXPECT_EQ(text.Paragraphs().front().runs.front().format.pointSize, 12);
 }
 
 } // namespace
