@@ -2,6 +2,7 @@
 // GUI, so every figure it prints is the figure the program shows.
 
 #include "cli/CatalogCommands.h"
+#include "cli/DumpCommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,7 +18,9 @@ constexpr auto kDescription = "Lumivane command-line tool: cinema projection des
                               "  catalog build --catalog-dir DIR --out FILE [--settings FILE]\n"
                               "  catalog dump [--catalog-dir DIR | --store FILE] "
                               "[--settings FILE]\n"
-                              "  catalog update [--store FILE] [--url BASE] [--settings FILE]";
+                              "  catalog update [--store FILE] [--url BASE] [--settings FILE]\n"
+                              "  dump PROJECT.hoprj [--catalog-dir DIR] [--settings FILE] "
+                              "[--as-stored] [--candidates]";
 
 } // namespace
 
@@ -29,6 +32,9 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.value(1) == QLatin1String("catalog")) {
         return lumivane::cli::RunCatalogCommand(arguments);
+    }
+    if (arguments.value(1) == QLatin1String("dump")) {
+        return lumivane::cli::RunDumpCommand(arguments);
     }
 
     QCommandLineParser parser;
