@@ -144,8 +144,10 @@ BenchCatalogs::BenchCatalogs() {
     WriteStore(m_synthetic);
 }
 
-void InstallCatalogText(const std::filesystem::path& folder) {
-    InstallCatalogs(BuildCatalogsFromText(folder));
+CatalogSet InstallCatalogText(const std::filesystem::path& folder) {
+    CatalogSet catalogs = BuildCatalogsFromText(folder);
+    InstallCatalogs(catalogs);
+    return catalogs;
 }
 
 } // namespace lumivane::bench

@@ -3,6 +3,7 @@
 // made from the shipped text files by repeating every record with its own names, catalog
 // number and (for lenses) focal lengths, so lens choice meets as many near misses as hits.
 
+#include "catalog/CatalogStore.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -41,6 +42,6 @@ private:
 };
 
 // Builds the catalogs from the text files of folder and makes them the context's catalogs.
-void InstallCatalogText(const std::filesystem::path& folder);
+CatalogSet InstallCatalogText(const std::filesystem::path& folder);
 
 } // namespace lumivane::bench

@@ -12,7 +12,8 @@ namespace lumivane::bench {
 
 namespace {
 
-// Keeps the real time per iteration of every plain run while the console shows it.
+// Keeps the CPU time per iteration of every plain run while the console shows it. CPU time,
+// not wall-clock time, so that other work on a shared machine does not count against a target.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -20,7 +21,7 @@ public:
         for (const Run& run : runs) {
             if (!run.error_occurred && run.run_type == Run::RT_Iteration && run.iterations > 0) {
                 m_seconds[run.benchmark_name()] =
-                    run.real_accumulated_time / static_cast<double>(run.iterations);
+                    run.cpu_accumulated_time / static_cast<double>(run.iterations);
             }
         }
     }

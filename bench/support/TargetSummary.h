@@ -1,7 +1,7 @@
 #pragma once
 // Runs the registered benchmarks with the usual console output, then prints one "TARGET" line
-// per target: the figure measured, the target and whether it is met. scripts/bench gathers
-// these lines from every benchmark program into one summary.
+// per target: the figure measured (CPU time per iteration), the target and whether it is met.
+// scripts/bench gathers these lines from every benchmark program into one summary.
 
 #include <string>
 #include <vector>
