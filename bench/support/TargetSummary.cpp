@@ -16,6 +16,9 @@ namespace {
 // not wall-clock time, so that other work on a shared machine does not count against a target.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
+    // Without colours: scripts/bench keeps the output in a file.
+    RecordingReporter() : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
