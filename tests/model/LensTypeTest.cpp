@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -91,6 +92,17 @@ TEST_F(LensTypeTest, PanelCornersReduceEveryAperture) {
     EXPECT_DOUBLE_EQ(panel.ApertureW(), 20.0 * 0.9);
     EXPECT_DOUBLE_EQ(panel.ApertureH(), 10.55);
     EXPECT_DOUBLE_EQ(panel.EffApertureW(), 20.0 * 0.9);
+}
+
+TEST_F(LensTypeTest, ExtremeCornersFromAFileDoNotOverflow) {
+    constexpr std::int32_t lo = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t hi = std::numeric_limits<std::int32_t>::max();
+    CLensType panel(kPanelFormat);
+    panel.SetPanelResolution(2, 2);
+    panel.SetCorners(
+        {PanelPoint{lo, lo}, PanelPoint{hi, lo}, PanelPoint{hi, hi}, PanelPoint{lo, hi}});
+    EXPECT_DOUBLE_EQ(panel.ApertureW(), 20.0 * 4294967295.0 / 2);
+    EXPECT_DOUBLE_EQ(panel.ApertureH(), 10.55 * 4294967295.0 / 2);
 }
 
 TEST_F(LensTypeTest, FullPanelCornersDisplaceLikeNoCorners) {
