@@ -249,6 +249,16 @@ TEST_F(ProjectFileTest, CurrentLayoutReadsAndWritesByteForByte) {
     EXPECT_EQ(out.Bytes(), bytes);
 }
 
+// The projector's copies of the lens-shift settings are the auditorium's, as stored integers.
+TEST_F(ProjectFileTest, ProjectorsTakeTheAuditoriumsLensShiftSettings) {
+    ProjectContents read;
+    ASSERT_EQ(Read(CurrentFile(2, 0).bytes(), read), ProjectReadResult::Ok);
+    EXPECT_EQ(read.auditoriums[0]->GetProjector(0)->AllowLensShift(), 2);
+    Archive out = Archive::ForStoring();
+    lumivane::WriteProject(out, read);
+    EXPECT_EQ(out.Bytes(), CurrentFile(2, 2).bytes());
+}
+
 // The first layout: float sizes, no comments, porthole, curve, tilt or lens shift, and set-ups
 // with float lengths, no extents and a single item number, placed on projectors. The second
 // record's name proves the first was read to its last byte.
