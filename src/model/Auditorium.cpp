@@ -835,7 +835,7 @@ void CAuditorium::ReadRecord(lumivane::Archive& ar) {
         auto projector = std::make_unique<CProjectorType>(0);
         projector->Serialize(ar);
         if (v >= 12) {
-            projector->SetLensShiftCopies(m_allowLensShift != 0, m_autoLensShift != 0, m_alignment);
+            projector->SetLensShiftCopies(m_allowLensShift, m_autoLensShift, m_alignment);
         }
         AttachProjector(std::move(projector));
     }
