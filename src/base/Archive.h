@@ -41,7 +41,8 @@ public:
     void WriteFloat(float v);
     void WriteDouble(double v);
     // UTF-8 text; written as Windows-1252 with the narrow length prefix, or in the wide
-    // UTF-16LE form when Windows-1252 cannot hold it.
+    // UTF-16LE form when Windows-1252 cannot hold it. Invalid UTF-8 bytes are written as
+    // U+FFFD, which forces the wide form.
     void WriteText(const std::string& utf8);
 
     std::uint8_t ReadByte();
@@ -53,6 +54,10 @@ public:
     double ReadDouble();
     // Accepts the three narrow prefixes and the wide form; returns UTF-8.
     std::string ReadText();
+    // A dword count of the records that follow, refused with ArchiveError when that many
+    // records of at least minRecordBytes each cannot fit in what is left, so callers may
+    // reserve space for them safely.
+    std::uint32_t ReadCount(std::size_t minRecordBytes);
 
     // Bytes not yet read (loading) or written so far (storing).
     std::size_t Remaining() const { return m_data.size() - m_pos; }
@@ -64,6 +69,10 @@ public:
 
 private:
     explicit Archive(bool storing) : m_storing(storing) {}
+    // n little-endian bytes of value.
+    void Put(std::uint64_t value, std::size_t n);
+    std::uint64_t Get(std::size_t n);
+    // The next n bytes, or ArchiveError when fewer are left.
     const std::uint8_t* Take(std::size_t n);
 
     bool m_storing;

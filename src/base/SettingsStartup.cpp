@@ -1,0 +1,205 @@
+#include "base/SettingsStartup.h"
+
+#include "base/NumberText.h"
+#include "base/SettingsStore.h"
+
+#include <algorithm>
+#include <array>
+
+namespace lumivane {
+
+namespace {
+
+const std::string kWindow = "Window";
+const std::string kSettings = "Settings";
+const std::string kOptions = "Options";
+const std::string kRecentFileList = "Recent File List";
+const std::array<std::string, 3> kColumnNames{"Column1", "Column2", "Column3"};
+
+constexpr std::int32_t kDefaultUpdateDays = 30;
+constexpr std::int32_t kColumnScale = 1000;
+// None, Recommended, 2/3, 3/4, 7/8, Throw, Adjustable.
+constexpr std::int32_t kRadiusTypeCount = 7;
+// None, Recommended, Adjustable.
+constexpr std::int32_t kTiltTypeCount = 3;
+constexpr int kDaysInYear = 365;
+
+#ifdef _WIN32
+constexpr const char* kPathSeparators = "\\/";
+#else
+constexpr const char* kPathSeparators = "/";
+#endif
+
+// Boundaries that are not ascending thousandths of the list width would give columns of
+// negative width.
+bool AreColumnsValid(const std::array<std::int32_t, 3>& columns) {
+    return columns[0] >= 0 && std::is_sorted(columns.begin(), columns.end()) &&
+           columns[2] <= kColumnScale;
+}
+
+// A type index from a damaged store would point past the end of its list.
+std::int16_t ReadTypeIndex(const SettingsStore& store, const std::string& name,
+                           std::int32_t count) {
+    const std::int32_t value = store.ReadInt(kOptions, name, 0);
+    return static_cast<std::int16_t>(value >= 0 && value < count ? value : 0);
+}
+
+double ReadThousandths(const SettingsStore& store, const std::string& name) {
+    return ValueFromThousandths(store.ReadInt(kOptions, name, 0));
+}
+
+void WriteThousandths(SettingsStore& store, const std::string& name, double value) {
+    store.WriteInt(kOptions, name, ThousandthsFromValue(value));
+}
+
+std::string RecentFileName(int index) {
+    return "File" + FormatInt(index + 1);
+}
+
+// Day 365 exists only in leap years; it counts as the year's last day.
+int DayWithinYear(int day) {
+    return std::clamp(day, 0, kDaysInYear - 1);
+}
+
+} // namespace
+
+void ReadWindowSettings(const SettingsStore& store, AppSettings& settings) {
+    const AppSettings defaults;
+    std::array<std::int32_t, 3> columns{};
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        columns[i] = store.ReadInt(kWindow, kColumnNames[i], defaults.m_columns[i]);
+    }
+    settings.m_columns = AreColumnsValid(columns) ? columns : defaults.m_columns;
+    settings.m_updateDays = store.ReadInt(kSettings, "Update", kDefaultUpdateDays);
+}
+
+void WriteWindowSettings(SettingsStore& store, const AppSettings& settings) {
+    for (std::size_t i = 0; i < settings.m_columns.size(); ++i) {
+        store.WriteInt(kWindow, kColumnNames[i], settings.m_columns[i]);
+    }
+}
+
+std::int32_t ThousandthsFromValue(double value) {
+    return TruncToInt32(value * 1000.0);
+}
+
+double ValueFromThousandths(std::int32_t stored) {
+    return stored * 0.001;
+}
+
+void ReadOptions(const SettingsStore& store, AppSettings& settings) {
+    settings.m_company = store.ReadString(kOptions, "Company", "");
+    settings.m_screenEdge = ReadThousandths(store, "ScreenEdge");
+    settings.m_lockProjector = store.ReadInt(kOptions, "LockProjector", 0);
+    settings.m_radiusType = ReadTypeIndex(store, "RadiusType", kRadiusTypeCount);
+    settings.m_radiusValue = ReadThousandths(store, "RadiusValue");
+    settings.m_tiltType = ReadTypeIndex(store, "TiltType", kTiltTypeCount);
+    settings.m_tiltValue = ReadThousandths(store, "TiltValue");
+    settings.m_tiltDepth = ReadThousandths(store, "TiltDepth");
+    settings.m_porthole = store.ReadInt(kOptions, "Porthole", 0);
+    settings.m_portholeThrow = ReadThousandths(store, "PortholeThrow");
+}
+
+void WriteOptions(SettingsStore& store, const AppSettings& settings) {
+    store.WriteString(kOptions, "Company", settings.m_company);
+    WriteThousandths(store, "ScreenEdge", settings.m_screenEdge);
+    store.WriteInt(kOptions, "LockProjector", settings.m_lockProjector);
+    store.WriteInt(kOptions, "RadiusType", settings.m_radiusType);
+    WriteThousandths(store, "RadiusValue", settings.m_radiusValue);
+    store.WriteInt(kOptions, "TiltType", settings.m_tiltType);
+    WriteThousandths(store, "TiltValue", settings.m_tiltValue);
+    WriteThousandths(store, "TiltDepth", settings.m_tiltDepth);
+    store.WriteInt(kOptions, "Porthole", settings.m_porthole);
+    WriteThousandths(store, "PortholeThrow", settings.m_portholeThrow);
+}
+
+std::vector<std::string> ReadRecentFiles(const SettingsStore& store) {
+    std::vector<std::string> files;
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        std::string file = store.ReadString(kRecentFileList, RecentFileName(i), "");
+        if (!file.empty()) {
+            files.push_back(std::move(file));
+        }
+    }
+    return files;
+}
+
+void WriteRecentFiles(SettingsStore& store, const std::vector<std::string>& files) {
+    store.DeleteSection(kRecentFileList);
+    const auto count = std::min<std::size_t>(files.size(), kRecentFileCount);
+    for (std::size_t i = 0; i < count; ++i) {
+        store.WriteString(kRecentFileList, RecentFileName(static_cast<int>(i)), files[i]);
+    }
+}
+
+std::int32_t ReadPreviewPages(const SettingsStore& store) {
+    return store.ReadInt(kSettings, "PreviewPages", 0);
+}
+
+void WritePreviewPages(SettingsStore& store, std::int32_t pages) {
+    if (pages != 0) {
+        store.WriteInt(kSettings, "PreviewPages", pages);
+    }
+}
+
+std::string CatalogStorePath(const std::string& programPath) {
+    const auto cut = programPath.find_last_of(kPathSeparators);
+    if (cut == std::string::npos) {
+        return {};
+    }
+    return programPath.substr(0, cut + 1) + "database.dta";
+}
+
+std::string HelpFilePath(const std::string& programPath) {
+    // Only a dot in the file name starts the extension; a dot in a folder name does not.
+    const auto separator = programPath.find_last_of(kPathSeparators);
+    const auto nameStart = separator == std::string::npos ? 0 : separator + 1;
+    const auto dot = programPath.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && dot >= nameStart;
+    return programPath.substr(0, hasExtension ? dot : programPath.size()) + ".CHM";
+}
+
+int DaysSinceUpdate(std::int32_t lastUpdate, int today) {
+    return (DayWithinYear(today) - DayWithinYear(lastUpdate) + kDaysInYear) % kDaysInYear;
+}
+
+bool IsUpdateDue(std::int32_t lastUpdate, std::int32_t updateDays, int today) {
+    // A day of the year alone cannot show that a whole year has passed, so the longest
+    // intervals come due on the last day before the anniversary.
+    const int interval = std::clamp(updateDays, 1, kDaysInYear);
+    return DaysSinceUpdate(lastUpdate, today) > std::min(interval, kDaysInYear - 2);
+}
+
+bool IsLiveUpdateDue(const SettingsStore& store, const AppSettings& settings, int today) {
+    if (store.ReadInt(kSettings, "Automatic", 1) != 1) {
+        return false;
+    }
+    return IsUpdateDue(store.ReadInt(kSettings, "LastUpdate", 0), settings.m_updateDays, today);
+}
+
+void WriteNeverUpdate(SettingsStore& store) {
+    store.WriteInt(kSettings, "Automatic", 0);
+}
+
+void WriteUpdateSucceeded(SettingsStore& store, int today) {
+    store.WriteInt(kSettings, "LastUpdate", today);
+}
+
+void ReadFixedFocal(const SettingsStore& store, AppSettings& settings) {
+    settings.m_fixedFocal = store.ReadInt(kSettings, "FixedFocal", 0) == 1;
+}
+
+void WriteFixedFocal(SettingsStore& store, bool fixedFocal) {
+    store.WriteInt(kSettings, "FixedFocal", fixedFocal ? 1 : 0);
+}
+
+bool DecideMetricUnits(const SettingsStore& store, bool localeIsMetric) {
+    const std::int32_t choice = store.ReadInt(kSettings, "Metric", 0);
+    return choice == 0 ? localeIsMetric : choice == 1;
+}
+
+void WriteUnitChoice(SettingsStore& store, bool metric) {
+    store.WriteInt(kSettings, "Metric", metric ? 1 : 2);
+}
+
+} // namespace lumivane

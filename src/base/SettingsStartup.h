@@ -1,0 +1,64 @@
+#pragma once
+// The rules by which the shared settings travel between the settings store and AppSettings:
+// what start-up reads, what the main window reads on creation and writes on close, and what
+// exit writes. The GUI start-up and the command-line tool both go through these.
+
+#include "base/AppSettings.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lumivane {
+
+class SettingsStore;
+
+inline constexpr int kRecentFileCount = 4;
+
+// "Window" columns and the live-update interval.
+void ReadWindowSettings(const SettingsStore& store, AppSettings& settings);
+// "Window" columns, written at exit.
+void WriteWindowSettings(SettingsStore& store, const AppSettings& settings);
+
+// The "Options" members: read when the main window is created, written when it closes.
+// Real numbers are kept as whole thousandths.
+void ReadOptions(const SettingsStore& store, AppSettings& settings);
+void WriteOptions(SettingsStore& store, const AppSettings& settings);
+
+std::int32_t ThousandthsFromValue(double value);
+double ValueFromThousandths(std::int32_t stored);
+
+// The most recently used project files, newest first, without empty entries.
+std::vector<std::string> ReadRecentFiles(const SettingsStore& store);
+// Replaces the stored list with the first kRecentFileCount entries of files.
+void WriteRecentFiles(SettingsStore& store, const std::vector<std::string>& files);
+
+std::int32_t ReadPreviewPages(const SettingsStore& store);
+// A page count of 0 is not written, so a stored choice survives a run that never previewed.
+void WritePreviewPages(SettingsStore& store, std::int32_t pages);
+
+// The catalog store sits beside the program: "database.dta" in the program's folder, or an
+// empty path when the program path names no folder.
+std::string CatalogStorePath(const std::string& programPath);
+// The program path with its extension replaced by ".CHM".
+std::string HelpFilePath(const std::string& programPath);
+
+// Days from lastUpdate forward to today, both days of the year (0 = 1 January), wrapping at
+// the year's end.
+int DaysSinceUpdate(std::int32_t lastUpdate, int today);
+// Whether more than updateDays days have passed since lastUpdate.
+bool IsUpdateDue(std::int32_t lastUpdate, std::int32_t updateDays, int today);
+// The start-up test: automatic updates on and an update due today.
+bool IsLiveUpdateDue(const SettingsStore& store, const AppSettings& settings, int today);
+// The user chose "Never" in the update prompt.
+void WriteNeverUpdate(SettingsStore& store);
+void WriteUpdateSucceeded(SettingsStore& store, int today);
+
+void ReadFixedFocal(const SettingsStore& store, AppSettings& settings);
+void WriteFixedFocal(SettingsStore& store, bool fixedFocal);
+
+// "Metric" 1 means metric, 2 English; anything else follows the user's locale.
+bool DecideMetricUnits(const SettingsStore& store, bool localeIsMetric);
+void WriteUnitChoice(SettingsStore& store, bool metric);
+
+} // namespace lumivane

@@ -1,0 +1,241 @@
+#include "catalog/LensDatabase.h"
+
+#include "base/AppContext.h"
+#include "base/Archive.h"
+#include "base/NumberText.h"
+#include "catalog/LensSetupQuery.h"
+#include "catalog/TextRecordReader.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace {
+
+constexpr int kIdStep = 21845;
+
+template <class Item>
+std::vector<std::unique_ptr<Item>> ReadItems(const std::filesystem::path& path) {
+    std::vector<std::unique_ptr<Item>> items;
+    lumivane::TextRecordReader file(path);
+    while (items.size() < CLensDatabase::kMaxItems) {
+        auto item = std::make_unique<Item>();
+        if (item->ReadTextRecord(file) != 0) {
+            break;
+        }
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+// Moves the item on by the step until its number is free; the step is odd, so every number
+// is reached, and the catalog's size limit keeps one free.
+void MoveToFreeId(CDescriptor& item, std::unordered_set<std::int16_t>& taken) {
+    std::int16_t id = item.Id();
+    while (taken.count(id) != 0) {
+        id = static_cast<std::int16_t>(id + kIdStep);
+    }
+    item.SetId(id);
+    taken.insert(id);
+}
+
+template <class Item>
+void SerializeItems(lumivane::Archive& ar, std::vector<std::unique_ptr<Item>>& items) {
+    if (ar.IsStoring()) {
+        ar.WriteLong(static_cast<std::int32_t>(items.size()));
+        for (auto& item : items) {
+            item->Serialize(ar);
+        }
+        return;
+    }
+    const std::int32_t count = ar.ReadLong();
+    if (count < 0) {
+        throw lumivane::ArchiveError();
+    }
+    // Every record takes bytes, so a count beyond the data ends in ArchiveError rather than
+    // in a huge allocation.
+    items.clear();
+    for (std::int32_t i = 0; i < count; ++i) {
+        auto item = std::make_unique<Item>();
+        item->Serialize(ar);
+        items.push_back(std::move(item));
+    }
+}
+
+bool FixedFocalOnly() {
+    return lumivane::Ctx().settings.m_fixedFocal;
+}
+
+std::string BarrelLabel(std::int16_t barrel) {
+    return lumivane::FormatInt(barrel / 10) + "." + lumivane::FormatInt(barrel % 10) + "mm";
+}
+
+} // namespace
+
+void CLensDatabase::BuildFromText(const std::filesystem::path& folder) {
+    m_lenses = ReadItems<CLensDescriptor>(folder / "lenses.txt");
+    m_attachments = ReadItems<CAttachDescriptor>(folder / "attach.txt");
+    DeduplicateIds();
+}
+
+// A later item whose number an earlier one already has is moved on by 21845 until its number
+// is free; lenses keep their numbers before attachments.
+void CLensDatabase::DeduplicateIds() {
+    std::unordered_set<std::int16_t> taken;
+    for (auto& lens : m_lenses) {
+        MoveToFreeId(*lens, taken);
+    }
+    for (auto& attachment : m_attachments) {
+        MoveToFreeId(*attachment, taken);
+    }
+}
+
+void CLensDatabase::Serialize(lumivane::Archive& ar) {
+    if (ar.IsStoring()) {
+        SerializeItems(ar, m_lenses);
+        SerializeItems(ar, m_attachments);
+        return;
+    }
+    std::vector<std::unique_ptr<CLensDescriptor>> lenses;
+    std::vector<std::unique_ptr<CAttachDescriptor>> attachments;
+    SerializeItems(ar, lenses);
+    SerializeItems(ar, attachments);
+    m_lenses = std::move(lenses);
+    m_attachments = std::move(attachments);
+}
+
+const CDescriptor* CLensDatabase::FindItem(std::int16_t id) const {
+    for (const auto& lens : m_lenses) {
+        if (lens->Id() == id) {
+            return lens.get();
+        }
+    }
+    for (const auto& attachment : m_attachments) {
+        if (attachment->Id() == id) {
+            return attachment.get();
+        }
+    }
+    return nullptr;
+}
+
+bool CLensDatabase::IsEligible(lumivane::LensSetupQuery& setUp, const CLensDescriptor& lens,
+                               bool barrelLock) const {
+    const auto format = setUp.FormatNeeds();
+    if (!format || (lens.Kinds() & format->flags) == 0 || (lens.Kinds() & format->excluded) != 0 ||
+        format->filmDiagonal > lens.Coverage()) {
+        return false;
+    }
+    if (barrelLock) {
+        if (setUp.Barrel() == 0) {
+            setUp.SetBarrel(static_cast<std::int16_t>(lens.Barrel()));
+        }
+        if (setUp.Barrel() != lens.Barrel()) {
+            return false;
+        }
+    }
+    return lens.Rating() != 0;
+}
+
+int CLensDatabase::ScoreLens(const lumivane::LensSetupQuery& setUp,
+                             const CLensDescriptor& lens) const {
+    const auto format = setUp.FormatNeeds();
+    if (!format || (format->flags & ~lens.Kinds()) != 0 || (FixedFocalOnly() && lens.IsZoom())) {
+        return 0;
+    }
+    const double required = setUp.RequiredFocalMm();
+    if (required < lens.FocalMin()) {
+        return FocalPenalty(required, lens.FocalMin(), lens.Rating());
+    }
+    if (required > lens.FocalMax()) {
+        return FocalPenalty(required, lens.FocalMax(), lens.Rating());
+    }
+    return lens.Rating();
+}
+
+// Under fixed focal lengths a zoom lens is no candidate with an attachment either: the setting
+// treats every lens as one of fixed focal length.
+int CLensDatabase::ScoreLensWithAttachment(const lumivane::LensSetupQuery& setUp,
+                                           const CLensDescriptor& lens,
+                                           const CAttachDescriptor& attachment) const {
+    const auto format = setUp.FormatNeeds();
+    if (!format || (attachment.Fit() & ~lens.AttachFit()) != 0 ||
+        (attachment.Kinds() & format->excluded) != 0 ||
+        (format->flags & ~(attachment.Kinds() | lens.Kinds())) != 0 ||
+        (FixedFocalOnly() && (attachment.IsZoom() || lens.IsZoom()))) {
+        return 0;
+    }
+    const auto product = static_cast<long long>(lens.Rating()) * attachment.Rating() / 100;
+    const int score = static_cast<int>(std::clamp<long long>(product, INT32_MIN, INT32_MAX));
+    const double vertical = attachment.VerticalStretch(&lens);
+    const double lo = lens.FocalMin() * attachment.ZoomMin() / vertical;
+    const double hi = lens.FocalMax() * attachment.ZoomMax() / vertical;
+    const double required = setUp.RequiredFocalMm();
+    if (required < lo) {
+        return FocalPenalty(required, lo, score);
+    }
+    if (required > hi) {
+        return FocalPenalty(required, hi, score);
+    }
+    return score;
+}
+
+int CLensDatabase::FocalPenalty(double required, double available, int score) {
+    if (required > available) {
+        return lumivane::TruncToInt32((22 - 20 * required / available) * score * 0.5 + 0.5);
+    }
+    if (required < available) {
+        return lumivane::TruncToInt32(score * (23 - 20 * available / required) / 3 + 0.5);
+    }
+    return score;
+}
+
+void CLensDatabase::WalkCandidates(lumivane::LensSetupQuery& setUp,
+                                   const CandidateVisitor& visit) const {
+    for (const auto& lens : m_lenses) {
+        if (!IsEligible(setUp, *lens, true)) {
+            continue;
+        }
+        const int alone = ScoreLens(setUp, *lens);
+        if (alone > 0 && visit(*lens, nullptr, alone) == WalkStep::Stop) {
+            return;
+        }
+        for (const auto& attachment : m_attachments) {
+            const int combined = ScoreLensWithAttachment(setUp, *lens, *attachment);
+            if (combined > 0 && visit(*lens, attachment.get(), combined) == WalkStep::Stop) {
+                return;
+            }
+        }
+    }
+}
+
+bool CLensDatabase::AnyCandidate(lumivane::LensSetupQuery& setUp) const {
+    bool found = false;
+    WalkCandidates(setUp, [&found](const CLensDescriptor&, const CAttachDescriptor*, int) {
+        found = true;
+        return WalkStep::Stop;
+    });
+    return found;
+}
+
+CLensDatabase::BarrelList CLensDatabase::FillBarrelList(lumivane::LensSetupQuery& setUp) {
+    BarrelList list;
+    m_barrels.clear();
+    for (const auto& lens : m_lenses) {
+        const auto barrel = static_cast<std::int16_t>(lens->Barrel());
+        if (IsEligible(setUp, *lens, false) &&
+            std::find(m_barrels.begin(), m_barrels.end(), barrel) == m_barrels.end()) {
+            m_barrels.push_back(barrel);
+            list.labels.push_back(BarrelLabel(barrel));
+        }
+    }
+    if (m_barrels.empty()) {
+        return list;
+    }
+    const auto it = std::find(m_barrels.begin(), m_barrels.end(), setUp.Barrel());
+    if (it == m_barrels.end()) {
+        setUp.SetBarrel(m_barrels.front());
+        list.selection = 0;
+    } else {
+        list.selection = static_cast<int>(it - m_barrels.begin());
+    }
+    return list;
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The maker's prime lenses and lens attachments for the whole run, and the questions of lens
+// choice: which lenses and lens-plus-attachment combinations serve a lens set-up, how well,
+// and which barrel diameters are on offer.
+
+#include "catalog/AttachDescriptor.h"
+#include "catalog/LensDescriptor.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lumivane {
+class Archive;
+class LensSetupQuery;
+} // namespace lumivane
+
+class CLensDatabase {
+public:
+    // Text files beyond this many lenses (or attachments) are not read further, so that the
+    // de-duplication of item numbers always finds a free number.
+    static constexpr std::size_t kMaxItems = 32767;
+
+    // Whether a walk over the candidates goes on after the member just visited.
+    enum class WalkStep { Continue, Stop };
+    // Visits one candidate: a lens alone (attachment null) or with an attachment, and the
+    // catalog's score for it (always above 0).
+    using CandidateVisitor = std::function<WalkStep(
+        const CLensDescriptor& lens, const CAttachDescriptor* attachment, int score)>;
+
+    // The drop-down of barrel diameters: labels such as "70.5mm" and the selected position
+    // (-1 when there is no diameter on offer).
+    struct BarrelList {
+        std::vector<std::string> labels;
+        int selection = -1;
+    };
+
+    CLensDatabase() = default;
+    CLensDatabase(const CLensDatabase&) = delete;
+    CLensDatabase& operator=(const CLensDatabase&) = delete;
+
+    // Replaces the catalog with "lenses.txt" and "attach.txt" of folder; a missing file leaves
+    // its list empty. Item numbers come out unique over lenses and attachments together.
+    void BuildFromText(const std::filesystem::path& folder);
+    // Stores or loads the catalog's part of the catalog store. A load that fails (ArchiveError)
+    // leaves the catalog as it was.
+    void Serialize(lumivane::Archive& ar);
+
+    std::size_t LensCount() const { return m_lenses.size(); }
+    const CLensDescriptor& Lens(std::size_t i) const { return *m_lenses.at(i); }
+    std::size_t AttachmentCount() const { return m_attachments.size(); }
+    const CAttachDescriptor& Attachment(std::size_t i) const { return *m_attachments.at(i); }
+
+    // The first lens with this item number, else the first attachment, else null.
+    const CDescriptor* FindItem(std::int16_t id) const;
+
+    // Whether the lens may serve the set-up. With barrelLock a set-up without a barrel is bound
+    // to this lens's barrel (even when the lens then fails on its rating) and lenses of other
+    // barrels are refused.
+    bool IsEligible(lumivane::LensSetupQuery& setUp, const CLensDescriptor& lens,
+                    bool barrelLock) const;
+    int ScoreLens(const lumivane::LensSetupQuery& setUp, const CLensDescriptor& lens) const;
+    int ScoreLensWithAttachment(const lumivane::LensSetupQuery& setUp, const CLensDescriptor& lens,
+                                const CAttachDescriptor& attachment) const;
+    // Score S of a focal range whose nearest end is available when required is needed: S at
+    // the range, falling to 0 at 1.1 times the longest or when the shortest is 1.15 times the
+    // need, negative beyond.
+    static int FocalPenalty(double required, double available, int score);
+
+    // Walks the candidates of the set-up in catalog order (each usable lens alone, then with
+    // each attachment), calling visit for every member with a score above 0 until it says
+    // Stop. The walk binds a set-up without a barrel as IsEligible does.
+    void WalkCandidates(lumivane::LensSetupQuery& setUp, const CandidateVisitor& visit) const;
+    bool AnyCandidate(lumivane::LensSetupQuery& setUp) const;
+
+    // Refills the barrel diameters on offer for the set-up and selects the set-up's own; a
+    // set-up whose barrel is not on offer is moved to the first one.
+    BarrelList FillBarrelList(lumivane::LensSetupQuery& setUp);
+    // The diameters of the last FillBarrelList, in drop-down order.
+    const std::vector<std::int16_t>& Barrels() const { return m_barrels; }
+
+private:
+    void DeduplicateIds();
+
+    std::vector<std::int16_t> m_barrels;
+    std::vector<std::unique_ptr<CLensDescriptor>> m_lenses;
+    std::vector<std::unique_ptr<CAttachDescriptor>> m_attachments;
+};
