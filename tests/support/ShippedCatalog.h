@@ -1,0 +1,13 @@
+#pragma once
+// The catalog text files shipped in the source tree's data/catalog folder.
+
+#include <filesystem>
+
+namespace lumivane::test {
+
+inline std::filesystem::path ShippedCatalogDir() {
+    return std::filesystem::path(LUMIVANE_TEST_DATA_DIR).parent_path().parent_path() / "data" /
+           "catalog";
+}
+
+} // namespace lumivane::test
