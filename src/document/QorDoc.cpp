@@ -1,6 +1,7 @@
 #include "document/QorDoc.h"
 
 #include "base/AppContext.h"
+#include "base/Archive.h"
 #include "base/SettingsStartup.h"
 #include "document/ClockAndLocale.h"
 #include "document/DocumentObserver.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <exception>
 
 namespace {
 
@@ -39,10 +41,9 @@ void CQorDoc::NewDocument() {
 }
 
 void CQorDoc::ResetToNewProject() {
-    m_auditoriums.clear();
+    m_contents.auditoriums.clear();
     const std::string now = lumivane::CurrentDateTimeText(*m_clock);
-    m_info = lumivane::ProjectInfo{"", now, now, "", ""};
-    m_projectInfoSet = false;
+    m_contents.info = lumivane::ProjectInfo{"", now, now, "", "", false};
     m_modified = false;
     m_path.clear();
     m_droppedItems = 0;
@@ -58,41 +59,77 @@ void CQorDoc::UseUnitSystemFromSettings() const {
     }
 }
 
-std::string CQorDoc::MessageFor(OpenResult result) {
-    switch (result) {
-    case OpenResult::Ok:
-        return {};
-    case OpenResult::CannotOpen:
-        return "Failed to open document.";
-    case OpenResult::TooNew:
-        return "Error: The file was created by a version newer than this one.  Please upgrade "
-               "to the latest version before opening this file.";
-    case OpenResult::Damaged:
-        return "Unexpected file format.";
+lumivane::ProjectReadResult CQorDoc::OpenDocument(const std::filesystem::path& path,
+                                                  bool recalculate) {
+    UseUnitSystemFromSettings();
+    lumivane::ProjectContents read;
+    const lumivane::ProjectReadResult result = lumivane::ReadProjectFile(path, read);
+    if (result != lumivane::ProjectReadResult::Ok) {
+        NewDocument();
+        return result;
     }
-    return {};
+    m_contents = std::move(read);
+    if (recalculate) {
+        for (const auto& auditorium : m_contents.auditoriums) {
+            auditorium->Recalculate(nullptr);
+        }
+    }
+    m_modified = false;
+    m_path = path;
+    m_droppedItems = 0;
+    SetTitle(path.filename().string());
+    if (m_observer != nullptr) {
+        m_observer->ProjectReplaced();
+    }
+    return result;
+}
+
+bool CQorDoc::SaveDocument(const std::filesystem::path& path) {
+    // A cleared lastChange is the user's choice and stays cleared.
+    const std::string previousChange = m_contents.info.lastChange;
+    if (!previousChange.empty()) {
+        m_contents.info.lastChange = lumivane::CurrentDateTimeText(*m_clock);
+    }
+    bool saved = false;
+    try {
+        lumivane::Archive ar = lumivane::Archive::ForStoring();
+        lumivane::WriteProject(ar, m_contents);
+        saved = ar.SaveToFile(path);
+    } catch (const std::exception&) {
+        saved = false;
+    }
+    if (!saved) {
+        m_contents.info.lastChange = previousChange;
+        return false;
+    }
+    m_modified = false;
+    m_path = path;
+    SetTitle(path.filename().string());
+    return true;
 }
 
 void CQorDoc::SetProjectInfo(const lumivane::ProjectInfo& info) {
-    m_info = info;
-    m_projectInfoSet = true;
+    m_contents.info = info;
+    m_contents.info.projectInfoSet = true;
 }
 
 CAuditorium* CQorDoc::GetAuditorium(int index) const {
     if (index < 0 || index >= GetAuditoriumCount()) {
         return nullptr;
     }
-    return m_auditoriums[static_cast<std::size_t>(index)].get();
+    return m_contents.auditoriums[static_cast<std::size_t>(index)].get();
 }
 
 int CQorDoc::IndexOfAuditorium(const CAuditorium* auditorium) const {
-    const auto found = std::find_if(m_auditoriums.begin(), m_auditoriums.end(),
+    const auto found = std::find_if(m_contents.auditoriums.begin(), m_contents.auditoriums.end(),
                                     [auditorium](const auto& a) { return a.get() == auditorium; });
-    return found == m_auditoriums.end() ? -1 : static_cast<int>(found - m_auditoriums.begin());
+    return found == m_contents.auditoriums.end()
+               ? -1
+               : static_cast<int>(found - m_contents.auditoriums.begin());
 }
 
 CAuditorium* CQorDoc::FindAuditoriumOfProjector(const CProjectorType* projector) const {
-    for (const auto& auditorium : m_auditoriums) {
+    for (const auto& auditorium : m_contents.auditoriums) {
         for (int i = 0; i < auditorium->ProjectorCount(); ++i) {
             if (auditorium->GetProjector(i) == projector) {
                 return auditorium.get();
@@ -127,12 +164,12 @@ CAuditorium* CQorDoc::AppendAuditorium(std::unique_ptr<CAuditorium> auditorium) 
 // Every way of adding an auditorium marks the project modified, so that closing asks before a
 // new or copied auditorium is lost.
 CAuditorium* CQorDoc::Append(std::unique_ptr<CAuditorium> auditorium) {
-    m_auditoriums.push_back(std::move(auditorium));
+    m_contents.auditoriums.push_back(std::move(auditorium));
     m_modified = true;
     if (m_observer != nullptr) {
         m_observer->AuditoriumInserted(GetAuditoriumCount() - 1);
     }
-    return m_auditoriums.back().get();
+    return m_contents.auditoriums.back().get();
 }
 
 bool CQorDoc::DeleteAuditorium(int index, const ConfirmFn& confirm) {
@@ -145,9 +182,9 @@ bool CQorDoc::DeleteAuditorium(int index, const ConfirmFn& confirm) {
                  "Delete Auditorium")) {
         return false;
     }
-    const auto position = m_auditoriums.begin() + index;
+    const auto position = m_contents.auditoriums.begin() + index;
     const std::unique_ptr<CAuditorium> removed = std::move(*position);
-    m_auditoriums.erase(position);
+    m_contents.auditoriums.erase(position);
     m_modified = true;
     if (m_observer != nullptr) {
         m_observer->AuditoriumRemoved(index, *removed);
@@ -184,7 +221,7 @@ bool CQorDoc::RemoveProjector(int auditorium, int projector) {
     if (m_observer != nullptr) {
         m_observer->ProjectorRemoved(auditorium, projector, *removed);
     }
-    m_auditoriums[static_cast<std::size_t>(auditorium)]->RemoveProjector(projector);
+    m_contents.auditoriums[static_cast<std::size_t>(auditorium)]->RemoveProjector(projector);
     m_modified = true;
     return true;
 }

@@ -3,14 +3,13 @@
 // flag, the title and the reading and writing of the project file around the model's
 // records. The tree and the views follow it through a DocumentObserver.
 
-#include "document/ProjectInfo.h"
+#include "document/ProjectFile.h"
 
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class CAuditorium;
 class CLensType;
@@ -23,8 +22,6 @@ class DocumentObserver;
 
 class CQorDoc {
 public:
-    enum class OpenResult { Ok, CannotOpen, TooNew, Damaged };
-
     // Answers the question before an auditorium with projectors is deleted: (text, caption).
     using ConfirmFn = std::function<bool(const std::string& text, const std::string& caption)>;
 
@@ -45,21 +42,20 @@ public:
     // Replaces the project with the file's. A file that is refused leaves a new empty project,
     // never part of it or the previous project under the refused file's name. With recalculate
     // every auditorium recomputes after reading, as the program does when it shows a project.
-    OpenResult OpenDocument(const std::filesystem::path& path, bool recalculate);
+    lumivane::ProjectReadResult OpenDocument(const std::filesystem::path& path, bool recalculate);
     // Writes the project in the current version, replacing path in one step; false (and the
     // old file untouched, the project unchanged) when it could not be written.
     bool SaveDocument(const std::filesystem::path& path);
-    static std::string MessageFor(OpenResult result);
     // Catalog items that the last file named but the catalog no longer has, dropped on reading.
     int DroppedItemCount() const { return m_droppedItems; }
 
-    const lumivane::ProjectInfo& GetProjectInfo() const { return m_info; }
-    bool IsProjectInfoSet() const { return m_projectInfoSet; }
+    const lumivane::ProjectInfo& GetProjectInfo() const { return m_contents.info; }
+    bool IsProjectInfoSet() const { return m_contents.info.projectInfoSet; }
     // The project settings were confirmed: takes the texts without marking the project
     // modified.
     void SetProjectInfo(const lumivane::ProjectInfo& info);
 
-    int GetAuditoriumCount() const { return static_cast<int>(m_auditoriums.size()); }
+    int GetAuditoriumCount() const { return static_cast<int>(m_contents.auditoriums.size()); }
     // Null when index is outside the list.
     CAuditorium* GetAuditorium(int index) const;
     int IndexOfAuditorium(const CAuditorium* auditorium) const;
@@ -93,9 +89,7 @@ private:
 
     std::shared_ptr<const lumivane::ClockAndLocale> m_clock;
     lumivane::DocumentObserver* m_observer = nullptr;
-    std::vector<std::unique_ptr<CAuditorium>> m_auditoriums;
-    lumivane::ProjectInfo m_info;
-    bool m_projectInfoSet = false;
+    lumivane::ProjectContents m_contents;
     bool m_modified = false;
     std::string m_title;
     std::filesystem::path m_path;

@@ -1,6 +1,6 @@
 #include "reports/ReportBlocks.h"
 
-#include "document/ProjectInfo.h"
+#include "document/ProjectFile.h"
 #include "reports/ReportTitle.h"
 
 #include <string>
