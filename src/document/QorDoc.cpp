@@ -6,6 +6,8 @@
 #include "document/ClockAndLocale.h"
 #include "document/DocumentObserver.h"
 #include "model/Auditorium.h"
+#include "model/EditCommands.h"
+#include "model/LensType.h"
 #include "model/ProjectorType.h"
 
 #include <algorithm>
@@ -253,6 +255,38 @@ bool CQorDoc::RemoveFormat(int auditorium, int projector, int format) {
         m_observer->FormatRemoved(auditorium, projector, format);
     }
     return true;
+}
+
+CLensType* CQorDoc::LensTypeAt(int auditorium, int projector, int format) const {
+    const CProjectorType* owner = ProjectorAt(auditorium, projector);
+    return owner == nullptr ? nullptr : owner->FindLensType(format);
+}
+
+bool CQorDoc::ChooseLens(int auditorium, int projector, int format, const CLensChoice& choice) {
+    CLensType* setUp = LensTypeAt(auditorium, projector, format);
+    if (setUp == nullptr) {
+        return false;
+    }
+    lumivane::EditChooseLens(*GetAuditorium(auditorium), *setUp, choice);
+    LensChanged(auditorium, projector, format);
+    return true;
+}
+
+bool CQorDoc::ClearLens(int auditorium, int projector, int format) {
+    CLensType* setUp = LensTypeAt(auditorium, projector, format);
+    if (setUp == nullptr) {
+        return false;
+    }
+    lumivane::EditClearLens(*GetAuditorium(auditorium), *setUp);
+    LensChanged(auditorium, projector, format);
+    return true;
+}
+
+void CQorDoc::LensChanged(int auditorium, int projector, int format) {
+    m_modified = true;
+    if (m_observer != nullptr) {
+        m_observer->LensUpdated(auditorium, projector, format);
+    }
 }
 
 void CQorDoc::SetTitle(std::string_view proposed) {

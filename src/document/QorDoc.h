@@ -12,6 +12,7 @@
 #include <string_view>
 
 class CAuditorium;
+class CLensChoice;
 class CLensType;
 class CProjectorType;
 
@@ -72,6 +73,10 @@ public:
     bool RemoveProjector(int auditorium, int projector);
     CLensType* AddFormat(int auditorium, int projector, int format);
     bool RemoveFormat(int auditorium, int projector, int format);
+    // Gives the format's lens set-up that combination (one of its candidates); false when the
+    // projector does not show the format.
+    bool ChooseLens(int auditorium, int projector, int format, const CLensChoice& choice);
+    bool ClearLens(int auditorium, int projector, int format);
 
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified = true) { m_modified = modified; }
@@ -85,6 +90,8 @@ private:
     void ResetToNewProject();
     void UseUnitSystemFromSettings() const;
     CProjectorType* ProjectorAt(int auditorium, int projector) const;
+    CLensType* LensTypeAt(int auditorium, int projector, int format) const;
+    void LensChanged(int auditorium, int projector, int format);
     CAuditorium* Append(std::unique_ptr<CAuditorium> auditorium);
 
     std::shared_ptr<const lumivane::ClockAndLocale> m_clock;

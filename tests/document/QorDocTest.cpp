@@ -7,6 +7,8 @@
 #include "catalog/ProjectorDatabase.h"
 #include "document/DocumentObserver.h"
 #include "model/Auditorium.h"
+#include "model/LensCandidates.h"
+#include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "support/FixedClock.h"
 #include "support/MemorySettingsStore.h"
@@ -232,6 +234,27 @@ TEST_F(QorDocTest, ProjectorAndFormatChangesReachTheObserver) {
               (std::vector<std::string>{"+proj 0 0", "+format 0 0 " + f, "lens 0 0 " + f,
                                         "-format 0 0 " + f, "-proj 0 0"}));
     EXPECT_TRUE(m_doc.IsModified());
+}
+
+TEST_F(QorDocTest, ChoosingAndClearingALensUpdatesItsItem) {
+    m_doc.AddAuditorium();
+    CProjectorType* projector = m_doc.AddProjector(0, 0);
+    const int format = projector->FirstSupportedFormat(0);
+    CLensType* setUp = m_doc.AddFormat(0, 0, format);
+    ASSERT_NE(setUp, nullptr);
+    const auto candidates = lumivane::ListCandidates(*setUp);
+    ASSERT_FALSE(candidates.empty());
+    m_log.events.clear();
+    m_doc.SetModifiedFlag(false);
+
+    EXPECT_TRUE(m_doc.ChooseLens(0, 0, format, candidates.front()));
+    EXPECT_TRUE(setUp->HasCombination());
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_TRUE(m_doc.ClearLens(0, 0, format));
+    EXPECT_FALSE(setUp->HasCombination());
+    EXPECT_FALSE(m_doc.ClearLens(0, 0, format + 1000));
+    const std::string item = "lens 0 0 " + std::to_string(format);
+    EXPECT_EQ(m_log.events, (std::vector<std::string>{item, item}));
 }
 
 TEST_F(QorDocTest, SavingAnEmptyProjectWritesVersionTextsAndCount) {
