@@ -5,6 +5,7 @@
 #include "cli/ProjectCommandSetup.h"
 #include "document/QorDoc.h"
 #include "reports/ProductList.h"
+#include "reports/ProjectReport.h"
 #include "reports/PurchaseList.h"
 #include "reports/TextExport.h"
 #include "ui/QtClockAndLocale.h"
@@ -50,7 +51,11 @@ std::optional<std::string> ComposeReport(const QString& kind, const QStringList&
     if (auto error = OpenProject(project, positional)) {
         return error;
     }
-    WritePurchaseList(doc, project, Ctx().settings.m_company);
+    if (kind == QLatin1String("project")) {
+        WriteProjectReport(doc, project, Ctx().settings.m_company);
+    } else {
+        WritePurchaseList(doc, project, Ctx().settings.m_company);
+    }
     return std::nullopt;
 }
 
