@@ -43,9 +43,10 @@ void CQorDoc::NewDocument() {
 }
 
 void CQorDoc::ResetToNewProject() {
-    m_contents.auditoriums.clear();
     const std::string now = lumivane::CurrentDateTimeText(*m_clock);
+    m_contents = lumivane::ProjectContents{};
     m_contents.info = lumivane::ProjectInfo{"", now, now, "", "", false};
+    m_contents.fileVersion = lumivane::CurrentFileVersion;
     m_modified = false;
     m_path.clear();
     m_droppedItems = 0;

@@ -56,6 +56,9 @@ public:
     // modified.
     void SetProjectInfo(const lumivane::ProjectInfo& info);
 
+    // Everything the project file holds, for readers such as the command-line dump.
+    const lumivane::ProjectContents& GetContents() const { return m_contents; }
+
     int GetAuditoriumCount() const { return static_cast<int>(m_contents.auditoriums.size()); }
     // Null when index is outside the list.
     CAuditorium* GetAuditorium(int index) const;
