@@ -66,6 +66,7 @@ lumivane::ProjectReadResult CQorDoc::OpenDocument(const std::filesystem::path& p
                                                   bool recalculate) {
     UseUnitSystemFromSettings();
     lumivane::ProjectContents read;
+    lumivane::Ctx().droppedCatalogItems = 0;
     const lumivane::ProjectReadResult result = lumivane::ReadProjectFile(path, read);
     if (result != lumivane::ProjectReadResult::Ok) {
         NewDocument();
@@ -79,7 +80,7 @@ lumivane::ProjectReadResult CQorDoc::OpenDocument(const std::filesystem::path& p
     }
     m_modified = false;
     m_path = path;
-    m_droppedItems = 0;
+    m_droppedItems = lumivane::Ctx().droppedCatalogItems;
     SetTitle(path.filename().string());
     if (m_observer != nullptr) {
         m_observer->ProjectReplaced();

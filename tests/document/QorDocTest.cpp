@@ -257,6 +257,26 @@ TEST_F(QorDocTest, ChoosingAndClearingALensUpdatesItsItem) {
     EXPECT_EQ(m_log.events, (std::vector<std::string>{item, item}));
 }
 
+TEST_F(QorDocTest, ItemsTheCatalogNoLongerHasAreDroppedAndCounted) {
+    m_doc.AddAuditorium();
+    CProjectorType* projector = m_doc.AddProjector(0, 0);
+    const int format = projector->FirstSupportedFormat(0);
+    CLensType* setUp = m_doc.AddFormat(0, 0, format);
+    const auto candidates = lumivane::ListCandidates(*setUp);
+    ASSERT_FALSE(candidates.empty());
+    m_doc.ChooseLens(0, 0, format, candidates.front());
+    const auto items = static_cast<int>(setUp->Choice().Items().size());
+    const auto path = m_dir / "lenses.hoprj";
+    ASSERT_TRUE(m_doc.SaveDocument(path));
+
+    ASSERT_EQ(m_doc.OpenDocument(path, false), ProjectReadResult::Ok);
+    EXPECT_EQ(m_doc.DroppedItemCount(), 0);
+    lumivane::Ctx().lenses = std::make_shared<CLensDatabase>();
+    ASSERT_EQ(m_doc.OpenDocument(path, false), ProjectReadResult::Ok);
+    EXPECT_EQ(m_doc.DroppedItemCount(), items);
+    EXPECT_FALSE(m_doc.GetAuditorium(0)->GetLensType(0)->HasCombination());
+}
+
 TEST_F(QorDocTest, SavingAnEmptyProjectWritesVersionTextsAndCount) {
     m_doc.SetProjectInfo(lumivane::ProjectInfo{"Al", "D", "", "", "", true});
     const auto path = m_dir / "empty.hoprj";
