@@ -123,6 +123,19 @@ private Q_SLOTS:
         QVERIFY(!std::filesystem::exists(*m_dir / "x.hoprj"));
     }
 
+    void saveWarnsAboutItemsTheCatalogLacks() {
+        const auto empty = *m_dir / "empty catalog";
+        std::filesystem::create_directory(empty);
+        const QString out = Native(*m_dir / "out.hoprj");
+        const Run run = Cli({QStringLiteral("save"), kExample, out, QStringLiteral("--catalog-dir"),
+                             Native(empty)});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(
+            run.err,
+            QByteArray("Warning: 8 lens or attachment item(s) not in the catalog were dropped.\n"));
+        QVERIFY(QFile::exists(out));
+    }
+
 private:
     QString Settings() const { return Native(*m_dir / "settings.ini"); }
 
@@ -132,8 +145,10 @@ private:
         environment.insert(QStringLiteral("XDG_DATA_HOME"), Native(*m_dir / "data"));
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(Native(m_dir->path()));
-        arguments << QStringLiteral("--catalog-dir") << kShipped << QStringLiteral("--settings")
-                  << Settings();
+        if (!arguments.contains(QStringLiteral("--catalog-dir"))) {
+            arguments << QStringLiteral("--catalog-dir") << kShipped;
+        }
+        arguments << QStringLiteral("--settings") << Settings();
         process.start(QStringLiteral(LUMIVANE_CLI), arguments);
         Run run;
         if (!process.waitForFinished(60000)) {
