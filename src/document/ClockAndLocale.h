@@ -22,14 +22,4 @@ public:
 // The document's date text for now: the short date, one space, the time without seconds.
 std::string CurrentDateTimeText(const ClockAndLocale& clock);
 
-// The system clock with ISO dates and 24-hour times, metric; for programs without a platform
-// locale of their own.
-class SystemClockAndLocale : public ClockAndLocale {
-public:
-    std::tm LocalNow() const override;
-    std::string ShortDate(const std::tm& time) const override;
-    std::string ShortTime(const std::tm& time) const override;
-    bool LocaleIsMetric() const override { return true; }
-};
-
 } // namespace lumivane
