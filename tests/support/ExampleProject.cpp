@@ -98,8 +98,8 @@ void BuildExampleProject(CQorDoc& doc) {
     film->SetName("Cinema 1 Film");
     film->SetSeats(220);
     film->SetHandicappedSeats(4);
-    AddProjector(doc, 0, "KX-35 Standard", {"35mm Flat 1.85", "35mm Scope 2.39"});
     film->SetCurveType(CurveTwoThirds);
+    AddProjector(doc, 0, "KX-35 Standard", {"35mm Flat 1.85", "35mm Scope 2.39"});
 
     CAuditorium* twoK = doc.AddAuditorium();
     twoK->SetName("Cinema 2 Digital 2K");
