@@ -123,6 +123,7 @@ private Q_SLOTS:
         QVERIFY(!std::filesystem::exists(*m_dir / "x.hoprj"));
     }
 
+    // The example project's six set-ups hold seven lenses and attachments in all.
     void saveWarnsAboutItemsTheCatalogLacks() {
         const auto empty = *m_dir / "empty catalog";
         std::filesystem::create_directory(empty);
@@ -132,7 +133,7 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(
             run.err,
-            QByteArray("Warning: 8 lens or attachment item(s) not in the catalog were dropped.\n"));
+            QByteArray("Warning: 7 lens or attachment item(s) not in the catalog were dropped.\n"));
         QVERIFY(QFile::exists(out));
     }
 
