@@ -3,6 +3,7 @@
 #include "base/TextEncoding.h"
 
 #include <bit>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <stdexcept>
@@ -134,11 +135,17 @@ void Archive::Put(std::uint64_t value, std::size_t n) {
     }
 }
 
-std::uint64_t Archive::Get(std::size_t n) {
-    const std::uint8_t* bytes = Take(n);
-    std::uint64_t value = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        value |= static_cast<std::uint64_t>(bytes[i]) << (8 * i);
+// Catalog start-up reads every field of the store, so on a little-endian host a number is
+// copied out whole; elsewhere it is assembled byte by byte.
+template <class Unsigned> Unsigned Archive::Get() {
+    const std::uint8_t* bytes = Take(sizeof(Unsigned));
+    Unsigned value = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&value, bytes, sizeof(Unsigned));
+    } else {
+        for (std::size_t i = 0; i < sizeof(Unsigned); ++i) {
+            value |= static_cast<Unsigned>(static_cast<Unsigned>(bytes[i]) << (8 * i));
+        }
     }
     return value;
 }
@@ -195,16 +202,16 @@ void Archive::WriteText(const std::string& utf8) {
 }
 
 std::uint8_t Archive::ReadByte() {
-    return static_cast<std::uint8_t>(Get(1));
+    return Get<std::uint8_t>();
 }
 std::uint16_t Archive::ReadWord() {
-    return static_cast<std::uint16_t>(Get(2));
+    return Get<std::uint16_t>();
 }
 std::int16_t Archive::ReadShort() {
     return static_cast<std::int16_t>(ReadWord());
 }
 std::uint32_t Archive::ReadDword() {
-    return static_cast<std::uint32_t>(Get(4));
+    return Get<std::uint32_t>();
 }
 std::int32_t Archive::ReadLong() {
     return static_cast<std::int32_t>(ReadDword());
@@ -213,7 +220,7 @@ float Archive::ReadFloat() {
     return std::bit_cast<float>(ReadDword());
 }
 double Archive::ReadDouble() {
-    return std::bit_cast<double>(Get(8));
+    return std::bit_cast<double>(Get<std::uint64_t>());
 }
 
 std::uint32_t Archive::ReadCount(std::size_t minRecordBytes) {

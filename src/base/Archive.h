@@ -71,7 +71,8 @@ private:
     explicit Archive(bool storing) : m_storing(storing) {}
     // n little-endian bytes of value.
     void Put(std::uint64_t value, std::size_t n);
-    std::uint64_t Get(std::size_t n);
+    // The next little-endian number of that width.
+    template <class Unsigned> Unsigned Get();
     // The next n bytes, or ArchiveError when fewer are left.
     const std::uint8_t* Take(std::size_t n);
 
