@@ -37,6 +37,8 @@ public:
 protected:
     CDescriptor(const CDescriptor&) = default;
     CDescriptor& operator=(const CDescriptor&) = default;
+    CDescriptor(CDescriptor&&) = default;
+    CDescriptor& operator=(CDescriptor&&) = default;
 
     // Columns 0 to 2 (name, short name, catalog number) and the rating column.
     void ReadCommonColumns(const lumivane::TextRecord& record, std::size_t ratingColumn);

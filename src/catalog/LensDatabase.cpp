@@ -13,13 +13,12 @@ namespace {
 
 constexpr int kIdStep = 21845;
 
-template <class Item>
-std::vector<std::unique_ptr<Item>> ReadItems(const std::filesystem::path& path) {
-    std::vector<std::unique_ptr<Item>> items;
+template <class Item> std::vector<Item> ReadItems(const std::filesystem::path& path) {
+    std::vector<Item> items;
     lumivane::TextRecordReader file(path);
     while (items.size() < CLensDatabase::kMaxItems) {
-        auto item = std::make_unique<Item>();
-        if (item->ReadTextRecord(file) != 0) {
+        Item item;
+        if (item.ReadTextRecord(file) != 0) {
             break;
         }
         items.push_back(std::move(item));
@@ -43,12 +42,11 @@ constexpr std::size_t kMinLensRecordBytes = 2 + 3 + 4 + 4 + 5 * 8 + 4 + 4;
 constexpr std::size_t kMinAttachmentRecordBytes = 2 + 3 + 4 + 4 * 8 + 4 + 4;
 
 template <class Item>
-void SerializeItems(lumivane::Archive& ar, std::vector<std::unique_ptr<Item>>& items,
-                    std::size_t minRecordBytes) {
+void SerializeItems(lumivane::Archive& ar, std::vector<Item>& items, std::size_t minRecordBytes) {
     if (ar.IsStoring()) {
         ar.WriteLong(static_cast<std::int32_t>(items.size()));
-        for (auto& item : items) {
-            item->Serialize(ar);
+        for (Item& item : items) {
+            item.Serialize(ar);
         }
         return;
     }
@@ -56,9 +54,7 @@ void SerializeItems(lumivane::Archive& ar, std::vector<std::unique_ptr<Item>>& i
     items.clear();
     items.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
-        auto item = std::make_unique<Item>();
-        item->Serialize(ar);
-        items.push_back(std::move(item));
+        items.emplace_back().Serialize(ar);
     }
 }
 
@@ -82,11 +78,11 @@ void CLensDatabase::BuildFromText(const std::filesystem::path& folder) {
 // is free; lenses keep their numbers before attachments.
 void CLensDatabase::DeduplicateIds() {
     std::unordered_set<std::int16_t> taken;
-    for (auto& lens : m_lenses) {
-        MoveToFreeId(*lens, taken);
+    for (CLensDescriptor& lens : m_lenses) {
+        MoveToFreeId(lens, taken);
     }
-    for (auto& attachment : m_attachments) {
-        MoveToFreeId(*attachment, taken);
+    for (CAttachDescriptor& attachment : m_attachments) {
+        MoveToFreeId(attachment, taken);
     }
 }
 
@@ -96,8 +92,8 @@ void CLensDatabase::Serialize(lumivane::Archive& ar) {
         SerializeItems(ar, m_attachments, kMinAttachmentRecordBytes);
         return;
     }
-    std::vector<std::unique_ptr<CLensDescriptor>> lenses;
-    std::vector<std::unique_ptr<CAttachDescriptor>> attachments;
+    std::vector<CLensDescriptor> lenses;
+    std::vector<CAttachDescriptor> attachments;
     SerializeItems(ar, lenses, kMinLensRecordBytes);
     SerializeItems(ar, attachments, kMinAttachmentRecordBytes);
     m_lenses = std::move(lenses);
@@ -105,14 +101,14 @@ void CLensDatabase::Serialize(lumivane::Archive& ar) {
 }
 
 const CDescriptor* CLensDatabase::FindItem(std::int16_t id) const {
-    for (const auto& lens : m_lenses) {
-        if (lens->Id() == id) {
-            return lens.get();
+    for (const CLensDescriptor& lens : m_lenses) {
+        if (lens.Id() == id) {
+            return &lens;
         }
     }
-    for (const auto& attachment : m_attachments) {
-        if (attachment->Id() == id) {
-            return attachment.get();
+    for (const CAttachDescriptor& attachment : m_attachments) {
+        if (attachment.Id() == id) {
+            return &attachment;
         }
     }
     return nullptr;
@@ -191,17 +187,17 @@ int CLensDatabase::FocalPenalty(double required, double available, int score) {
 
 void CLensDatabase::WalkCandidates(lumivane::LensSetupQuery& setUp,
                                    const CandidateVisitor& visit) const {
-    for (const auto& lens : m_lenses) {
-        if (!IsEligible(setUp, *lens, true)) {
+    for (const CLensDescriptor& lens : m_lenses) {
+        if (!IsEligible(setUp, lens, true)) {
             continue;
         }
-        const int alone = ScoreLens(setUp, *lens);
-        if (alone > 0 && visit(*lens, nullptr, alone) == WalkStep::Stop) {
+        const int alone = ScoreLens(setUp, lens);
+        if (alone > 0 && visit(lens, nullptr, alone) == WalkStep::Stop) {
             return;
         }
-        for (const auto& attachment : m_attachments) {
-            const int combined = ScoreLensWithAttachment(setUp, *lens, *attachment);
-            if (combined > 0 && visit(*lens, attachment.get(), combined) == WalkStep::Stop) {
+        for (const CAttachDescriptor& attachment : m_attachments) {
+            const int combined = ScoreLensWithAttachment(setUp, lens, attachment);
+            if (combined > 0 && visit(lens, &attachment, combined) == WalkStep::Stop) {
                 return;
             }
         }
@@ -220,9 +216,9 @@ bool CLensDatabase::AnyCandidate(lumivane::LensSetupQuery& setUp) const {
 CLensDatabase::BarrelList CLensDatabase::FillBarrelList(lumivane::LensSetupQuery& setUp) {
     BarrelList list;
     m_barrels.clear();
-    for (const auto& lens : m_lenses) {
-        const auto barrel = static_cast<std::int16_t>(lens->Barrel());
-        if (IsEligible(setUp, *lens, false) &&
+    for (const CLensDescriptor& lens : m_lenses) {
+        const auto barrel = static_cast<std::int16_t>(lens.Barrel());
+        if (IsEligible(setUp, lens, false) &&
             std::find(m_barrels.begin(), m_barrels.end(), barrel) == m_barrels.end()) {
             m_barrels.push_back(barrel);
             list.labels.push_back(BarrelLabel(barrel));

@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,9 +50,9 @@ public:
     void Serialize(lumivane::Archive& ar);
 
     std::size_t LensCount() const { return m_lenses.size(); }
-    const CLensDescriptor& Lens(std::size_t i) const { return *m_lenses.at(i); }
+    const CLensDescriptor& Lens(std::size_t i) const { return m_lenses.at(i); }
     std::size_t AttachmentCount() const { return m_attachments.size(); }
-    const CAttachDescriptor& Attachment(std::size_t i) const { return *m_attachments.at(i); }
+    const CAttachDescriptor& Attachment(std::size_t i) const { return m_attachments.at(i); }
 
     // The first lens with this item number, else the first attachment, else null.
     const CDescriptor* FindItem(std::int16_t id) const;
@@ -87,6 +86,8 @@ private:
     void DeduplicateIds();
 
     std::vector<std::int16_t> m_barrels;
-    std::vector<std::unique_ptr<CLensDescriptor>> m_lenses;
-    std::vector<std::unique_ptr<CAttachDescriptor>> m_attachments;
+    // Items are kept in place: set-ups hold pointers to them for as long as they hold the
+    // catalog, and a catalog is only ever replaced whole.
+    std::vector<CLensDescriptor> m_lenses;
+    std::vector<CAttachDescriptor> m_attachments;
 };
