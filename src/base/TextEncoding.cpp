@@ -36,21 +36,26 @@ std::optional<unsigned char> ByteOfCodePoint(char32_t cp) {
 }
 
 // Catalog and project texts are nearly all ASCII, which passes unchanged; start-up converts
-// every text of the catalog store, so the check goes eight bytes at a time.
-std::size_t AsciiPrefixLength(std::string_view bytes) {
+// every text of the catalog store, so the check goes eight bytes at a time, the last eight
+// overlapping the ones before.
+bool IsAscii(std::string_view bytes) {
     constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-    std::size_t n = 0;
-    for (; n + 8 <= bytes.size(); n += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes.data() + n, 8);
-        if ((word & kHighBits) != 0) {
-            break;
+    const std::size_t size = bytes.size();
+    if (size < 8) {
+        unsigned char bits = 0;
+        for (const char c : bytes) {
+            bits |= static_cast<unsigned char>(c);
         }
+        return bits < 0x80;
     }
-    while (n < bytes.size() && static_cast<unsigned char>(bytes[n]) < 0x80) {
-        ++n;
+    std::uint64_t bits = 0;
+    std::uint64_t word = 0;
+    for (std::size_t n = 0; n + 8 < size; n += 8) {
+        std::memcpy(&word, bytes.data() + n, 8);
+        bits |= word;
     }
-    return n;
+    std::memcpy(&word, bytes.data() + size - 8, 8);
+    return ((bits | word) & kHighBits) == 0;
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -117,10 +122,13 @@ char32_t NextUtf8(std::string_view text, std::size_t& pos) {
 } // namespace
 
 std::string Windows1252ToUtf8(std::string_view bytes) {
-    std::string out(bytes.substr(0, AsciiPrefixLength(bytes)));
+    if (IsAscii(bytes)) {
+        return std::string(bytes);
+    }
+    std::string out;
     out.reserve(bytes.size());
-    for (std::size_t pos = out.size(); pos < bytes.size(); ++pos) {
-        AppendUtf8(out, CodePointOfByte(static_cast<unsigned char>(bytes[pos])));
+    for (const char byte : bytes) {
+        AppendUtf8(out, CodePointOfByte(static_cast<unsigned char>(byte)));
     }
     return out;
 }
