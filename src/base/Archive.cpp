@@ -113,7 +113,10 @@ bool Archive::OpenForLoading(const std::filesystem::path& path, Archive& out) {
     if (ec || size > kMaxLoadSize) {
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
+    // The file is read in one piece, so the stream needs no buffer of its own.
+    std::ifstream in;
+    in.rdbuf()->pubsetbuf(nullptr, 0);
+    in.open(path, std::ios::binary);
     if (!in) {
         return false;
     }
