@@ -71,8 +71,8 @@ void CProjectorDatabase::BuildFromText(const std::filesystem::path& folder) {
     lumivane::TextRecordReader reader(folder / "projectors.txt",
                                       lumivane::TextRecordReader::EndRule::LineWithoutSeparator);
     for (;;) {
-        auto projector = std::make_unique<CProjectorDescriptor>();
-        if (projector->ReadTextRecord(reader) != 0) {
+        CProjectorDescriptor projector;
+        if (projector.ReadTextRecord(reader) != 0) {
             break;
         }
         m_projectors.push_back(std::move(projector));
@@ -82,18 +82,16 @@ void CProjectorDatabase::BuildFromText(const std::filesystem::path& folder) {
 void CProjectorDatabase::Serialize(lumivane::Archive& ar) {
     if (ar.IsStoring()) {
         ar.WriteDword(static_cast<std::uint32_t>(m_projectors.size()));
-        for (const auto& projector : m_projectors) {
-            projector->Serialize(ar);
+        for (CProjectorDescriptor& projector : m_projectors) {
+            projector.Serialize(ar);
         }
         return;
     }
     const std::uint32_t count = ar.ReadCount(kMinProjectorRecordSize);
-    std::vector<std::unique_ptr<CProjectorDescriptor>> loaded;
+    std::vector<CProjectorDescriptor> loaded;
     loaded.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
-        auto projector = std::make_unique<CProjectorDescriptor>();
-        projector->Serialize(ar);
-        loaded.push_back(std::move(projector));
+        loaded.emplace_back().Serialize(ar);
     }
     m_projectors = std::move(loaded);
 }
@@ -102,16 +100,16 @@ lumivane::ProjectorMenuNode CProjectorDatabase::BuildMenu() const {
     if (m_projectors.empty()) {
         return {};
     }
-    MenuBuilder builder(*m_projectors.front());
+    MenuBuilder builder(m_projectors.front());
     const int count = std::min(GetCount(), LastModelCommand - FirstModelCommand + 1);
     for (int i = 0; i < count; ++i) {
-        builder.Add(*m_projectors[i], FirstModelCommand + i);
+        builder.Add(m_projectors[i], FirstModelCommand + i);
     }
     return builder.Finish();
 }
 
 const CProjectorDescriptor* CProjectorDatabase::GetAt(int position) const {
-    return position >= 0 && position < GetCount() ? m_projectors[position].get() : nullptr;
+    return position >= 0 && position < GetCount() ? &m_projectors[position] : nullptr;
 }
 
 std::string CProjectorDatabase::GetModel(int position) const {
@@ -134,7 +132,7 @@ std::string CProjectorDatabase::GetDisplayName(int position) const {
     return projector ? projector->GetDisplayName() : std::string();
 }
 
-CProjectorDescriptor& CProjectorDatabase::Append(std::unique_ptr<CProjectorDescriptor> projector) {
+CProjectorDescriptor& CProjectorDatabase::Append(CProjectorDescriptor projector) {
     m_projectors.push_back(std::move(projector));
-    return *m_projectors.back();
+    return m_projectors.back();
 }

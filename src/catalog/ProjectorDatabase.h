@@ -6,7 +6,6 @@
 #include "catalog/ProjectorMenuNode.h"
 
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,8 +36,9 @@ public:
     std::string GetSeries(int position) const;
     std::string GetMaker(int position) const;
     std::string GetDisplayName(int position) const;
-    CProjectorDescriptor& Append(std::unique_ptr<CProjectorDescriptor> projector);
+    // Models are kept in place, so a pointer from GetAt lasts until the next Append.
+    CProjectorDescriptor& Append(CProjectorDescriptor projector);
 
 private:
-    std::vector<std::unique_ptr<CProjectorDescriptor>> m_projectors;
+    std::vector<CProjectorDescriptor> m_projectors;
 };

@@ -25,7 +25,7 @@ CProjectorDatabase BuildFrom(const std::string& bytes) {
 
 void AddModel(CProjectorDatabase& db, const std::string& model, const std::string& series,
               const std::string& maker) {
-    db.Append(std::make_unique<CProjectorDescriptor>(model, series, maker, 0, 0, 1));
+    db.Append(CProjectorDescriptor(model, series, maker, 0, 0, 1));
 }
 
 // "Maker{Series{model=command}}" makes a whole menu comparable in one line.

@@ -39,10 +39,8 @@ void InstallModelCatalogs(const std::filesystem::path& lensFolder) {
     Ctx().formats = formats;
 
     auto projectors = std::make_shared<CProjectorDatabase>();
-    projectors->Append(
-        std::make_unique<CProjectorDescriptor>("Film 35", "GENERIC", "Acme", 0, 0, 0x81));
-    projectors->Append(
-        std::make_unique<CProjectorDescriptor>("DP2K", "Cine", "Acme", 2048, 1080, 0x1000));
+    projectors->Append(CProjectorDescriptor("Film 35", "GENERIC", "Acme", 0, 0, 0x81));
+    projectors->Append(CProjectorDescriptor("DP2K", "Cine", "Acme", 2048, 1080, 0x1000));
     Ctx().projectors = projectors;
 
     if (lensFolder.empty()) {
