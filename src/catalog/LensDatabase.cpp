@@ -38,8 +38,13 @@ void MoveToFreeId(CDescriptor& item, std::unordered_set<std::int16_t>& taken) {
     taken.insert(id);
 }
 
+// Shortest store records: the shared part with empty texts, then the item's own fields.
+constexpr std::size_t kMinLensRecordBytes = 2 + 3 + 4 + 4 + 5 * 8 + 4 + 4;
+constexpr std::size_t kMinAttachmentRecordBytes = 2 + 3 + 4 + 4 * 8 + 4 + 4;
+
 template <class Item>
-void SerializeItems(lumivane::Archive& ar, std::vector<std::unique_ptr<Item>>& items) {
+void SerializeItems(lumivane::Archive& ar, std::vector<std::unique_ptr<Item>>& items,
+                    std::size_t minRecordBytes) {
     if (ar.IsStoring()) {
         ar.WriteLong(static_cast<std::int32_t>(items.size()));
         for (auto& item : items) {
@@ -47,14 +52,10 @@ void SerializeItems(lumivane::Archive& ar, std::vector<std::unique_ptr<Item>>& i
         }
         return;
     }
-    const std::int32_t count = ar.ReadLong();
-    if (count < 0) {
-        throw lumivane::ArchiveError();
-    }
-    // Every record takes bytes, so a count beyond the data ends in ArchiveError rather than
-    // in a huge allocation.
+    const std::uint32_t count = ar.ReadCount(minRecordBytes);
     items.clear();
-    for (std::int32_t i = 0; i < count; ++i) {
+    items.reserve(count);
+    for (std::uint32_t i = 0; i < count; ++i) {
         auto item = std::make_unique<Item>();
         item->Serialize(ar);
         items.push_back(std::move(item));
@@ -91,14 +92,14 @@ void CLensDatabase::DeduplicateIds() {
 
 void CLensDatabase::Serialize(lumivane::Archive& ar) {
     if (ar.IsStoring()) {
-        SerializeItems(ar, m_lenses);
-        SerializeItems(ar, m_attachments);
+        SerializeItems(ar, m_lenses, kMinLensRecordBytes);
+        SerializeItems(ar, m_attachments, kMinAttachmentRecordBytes);
         return;
     }
     std::vector<std::unique_ptr<CLensDescriptor>> lenses;
     std::vector<std::unique_ptr<CAttachDescriptor>> attachments;
-    SerializeItems(ar, lenses);
-    SerializeItems(ar, attachments);
+    SerializeItems(ar, lenses, kMinLensRecordBytes);
+    SerializeItems(ar, attachments, kMinAttachmentRecordBytes);
     m_lenses = std::move(lenses);
     m_attachments = std::move(attachments);
 }

@@ -1,6 +1,7 @@
 #include "catalog/TextRecordReader.h"
 
 #include "base/NumberText.h"
+#include "base/TextEncoding.h"
 
 #include <algorithm>
 #include <fstream>
@@ -10,36 +11,6 @@
 namespace lumivane {
 
 namespace {
-
-// Code points of the bytes 0x80 to 0x9F; the five bytes Windows-1252 leaves undefined map to
-// the C1 control of the same number, as the Windows conversion does.
-constexpr char16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-std::string Windows1252ToUtf8(const std::string& bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : char32_t{b});
-    }
-    return out;
-}
 
 const std::string& EmptyColumn() {
     static const std::string empty;

@@ -1,6 +1,9 @@
 // lumivane-cli: the scriptable face of Lumivane. It links the same core and Qt adapters as the
 // GUI, so every figure it prints is the figure the program shows.
 
+#include "cli/CatalogCommands.h"
+#include "cli/DumpCommand.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -8,10 +11,16 @@
 
 namespace {
 
-constexpr auto kDescription =
-    "Lumivane command-line tool: cinema projection design without the window.\n"
-    "\n"
-    "Commands arrive with the catalog, model and report layers.";
+constexpr auto kDescription = "Lumivane command-line tool: cinema projection design without the "
+                              "window.\n"
+                              "\n"
+                              "Commands:\n"
+                              "  catalog build --catalog-dir DIR --out FILE [--settings FILE]\n"
+                              "  catalog dump [--catalog-dir DIR | --store FILE] "
+                              "[--settings FILE]\n"
+                              "  catalog update [--store FILE] [--url BASE] [--settings FILE]\n"
+                              "  dump PROJECT.hoprj [--catalog-dir DIR] [--settings FILE] "
+                              "[--as-stored] [--candidates]";
 
 } // namespace
 
@@ -20,12 +29,21 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("lumivane-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMIVANE_VERSION));
 
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.value(1) == QLatin1String("catalog")) {
+        return lumivane::cli::RunCatalogCommand(arguments);
+    }
+    if (arguments.value(1) == QLatin1String("dump")) {
+        return lumivane::cli::RunDumpCommand(arguments);
+    }
+
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do."));
     parser.process(app);
 
     std::fputs(qPrintable(parser.helpText()), stdout);
-    return 0;
+    return arguments.size() > 1 ? 1 : 0;
 }

@@ -1,0 +1,53 @@
+#pragma once
+// The project file (".hoprj"): a version word, the five project texts (from version 12) and
+// the auditorium records, front to back with no type tags. Reading accepts every version from
+// 0 to the current one; the document around it decides what to do with the result.
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CAuditorium;
+
+namespace lumivane {
+
+class Archive;
+
+inline constexpr int kNewerVersionMessage = 101;
+inline constexpr const char* kNewerVersionText =
+    "Error: The file was created by a version newer than this one.  Please upgrade to the "
+    "latest version before opening this file.";
+inline constexpr const char* kUnexpectedFormatText = "Unexpected file format.";
+inline constexpr const char* kFailedToOpenText = "Failed to open document.";
+
+struct ProjectInfo {
+    std::string manager;
+    std::string projectDate;
+    std::string lastChange;
+    std::string startDate;
+    std::string endDate;
+    // The texts were confirmed by the user or came from a file that carries them.
+    bool projectInfoSet = false;
+};
+
+struct ProjectContents {
+    ProjectInfo info;
+    std::vector<std::unique_ptr<CAuditorium>> auditoriums;
+    // The version word read from the file.
+    std::uint32_t fileVersion = 0;
+};
+
+enum class ProjectReadResult { Ok, CannotOpen, TooNew, Corrupt };
+
+// Reads a whole project; out is replaced only when the result is Ok. Sets the process-wide
+// file version and, through the auditorium records, the unit system.
+ProjectReadResult ReadProject(Archive& ar, ProjectContents& out);
+ProjectReadResult ReadProjectFile(const std::filesystem::path& path, ProjectContents& out);
+// Writes the current layout; the caller updates lastChange beforehand.
+void WriteProject(Archive& ar, const ProjectContents& contents);
+// The message a failed read shows.
+std::string ProjectReadMessage(ProjectReadResult result);
+
+} // namespace lumivane

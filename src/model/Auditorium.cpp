@@ -1,0 +1,905 @@
+#include "model/Auditorium.h"
+
+#include "base/AppContext.h"
+#include "base/Archive.h"
+#include "base/Length.h"
+#include "base/NumberText.h"
+#include "base/RichTextDoc.h"
+#include "catalog/FormatDatabase.h"
+#include "catalog/FormatDescriptor.h"
+#include "catalog/ProjectorDatabase.h"
+#include "catalog/ProjectorDescriptor.h"
+#include "model/ImageGeometry.h"
+#include "model/LensType.h"
+#include "model/ProjectorType.h"
+#include "model/SummaryText.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+namespace {
+
+constexpr double kRadiansPerDegree = 0.017453292519944003;
+constexpr double kHalfDegreesPerRadian = 28.64788975654;
+constexpr double kFitTolerance = 0.001;
+constexpr auto kSolveBudget = std::chrono::milliseconds(1000);
+
+double ScreenEdge() {
+    return lumivane::Ctx().settings.m_screenEdge;
+}
+bool LockProjector() {
+    return lumivane::Ctx().settings.m_lockProjector != 0;
+}
+
+// Sets a process-wide flag for the lifetime of the guard, clearing it on every exit.
+class FlagGuard {
+public:
+    explicit FlagGuard(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~FlagGuard() { m_flag = false; }
+    FlagGuard(const FlagGuard&) = delete;
+    FlagGuard& operator=(const FlagGuard&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+} // namespace
+
+CAuditorium::CAuditorium(int number, const CAuditorium* source) {
+    m_name = "Auditorium " + lumivane::FormatInt(number);
+    if (source) {
+        m_fixedScreen = source->m_fixedScreen;
+        m_constantHeight = source->m_constantHeight;
+        m_calcPorthole = source->m_calcPorthole;
+        m_screenHeight = source->m_screenHeight;
+        m_screenWidth = source->m_screenWidth;
+        m_curveValue = source->GetCurvePercent();
+        m_tiltValue = source->m_tiltValue;
+        m_audienceHeight = source->m_audienceHeight;
+        m_audienceDistance = source->m_audienceDistance;
+        m_portholeDistance = source->m_portholeDistance;
+        m_floorToScreen = source->m_floorToScreen;
+        m_floorToBooth = source->m_floorToBooth;
+        m_frontWall = source->m_frontWall;
+        m_defaultThrow = source->m_defaultThrow;
+        m_seats = source->m_seats;
+        m_handicappedSeats = source->m_handicappedSeats;
+        m_curveType = source->m_curveType;
+        m_tiltType = source->m_tiltType;
+        m_autoLensShift = source->m_autoLensShift;
+        m_allowLensShift = source->m_allowLensShift;
+        m_alignment = source->m_alignment;
+        for (const auto& projector : source->m_projectors) {
+            AttachProjector(std::make_unique<CProjectorType>(*projector));
+        }
+        return;
+    }
+    const AppSettings& options = lumivane::Ctx().settings;
+    m_curveValue = options.m_radiusValue;
+    m_curveType = options.m_radiusType;
+    m_tiltType = options.m_tiltType;
+    // The tilt option is an angle when the default tilt is adjustable and the audience
+    // height when it is recommended.
+    if (m_tiltType == TiltAdjustable) {
+        m_tiltValue = options.m_tiltValue;
+    } else {
+        m_audienceHeight = options.m_tiltValue;
+    }
+    m_audienceDistance = options.m_tiltDepth;
+    m_defaultThrow = lumivane::Ctx().metricUnits ? 30.0 : MetresFromFeet(100);
+}
+
+CAuditorium::~CAuditorium() = default;
+
+double CAuditorium::GetCurvePercent() const {
+    switch (m_curveType) {
+    case CurveRecommended: {
+        const double x = (m_screenWidth - 2 * ScreenEdge()) * 10100 / (GetAverageThrow() * 40);
+        if (std::isnan(x)) {
+            return 150;
+        }
+        if (x > 300) {
+            return 0;
+        }
+        return x < 150 ? 150 : x;
+    }
+    case CurveTwoThirds:
+        return 66.66666666666667;
+    case CurveThreeQuarters:
+        return 75.0;
+    case CurveSevenEighths:
+        return 87.5;
+    case CurveThrow:
+        return 100.0;
+    case CurveAdjustable:
+        return m_curveValue;
+    default:
+        return 0;
+    }
+}
+
+double CAuditorium::GetChordDepth(const CLensType* lensType) const {
+    const double p = GetCurvePercent();
+    if (p == 0) {
+        return 0;
+    }
+    double r = p * GetAverageThrow() * 0.01;
+    if (r == 0) {
+        r = p * m_defaultThrow * 0.01;
+    }
+    const double c = lensType ? lensType->ExtentWidth() * 0.5 : m_screenWidth * 0.5 - ScreenEdge();
+    if (std::isnan(c)) {
+        return r;
+    }
+    if (r > c) {
+        return r - std::sqrt(r * r - c * c);
+    }
+    return r;
+}
+
+double CAuditorium::ScreenRadius() const {
+    return GetCurvePercent() * m_defaultThrow * 0.01;
+}
+
+double CAuditorium::GetTiltAngle() const {
+    if (m_tiltType == TiltAdjustable) {
+        return m_tiltValue;
+    }
+    if (m_tiltType != TiltRecommended || m_projectors.empty()) {
+        return 0;
+    }
+    const double e = ScreenEdge();
+    const double H = m_screenHeight;
+    const double thetaP =
+        std::atan((2 * GetAverageLensHeight() - H + 2 * e) / (2 * GetAverageThrow()));
+    const double thetaA = std::atan((H - 2 * (e + m_audienceHeight)) / (2 * m_audienceDistance));
+    const double tilt = (thetaP - thetaA) * kHalfDegreesPerRadian;
+    return std::isnan(tilt) ? 0 : tilt;
+}
+
+double CAuditorium::GetSlantThrow(const CLensType* lensType) const {
+    const double H = m_screenHeight;
+    const double e = ScreenEdge();
+    const CProjectorType* projector = lensType ? FindProjectorOf(lensType).first : nullptr;
+    double v;
+    double s;
+    double t;
+    if (projector) {
+        v = (LockProjector() ? H / 2 : projector->LensHeight()) + projector->ImageOffsetV() -
+            H / 2 + e;
+        s = projector->ImageOffsetH() + (LockProjector() ? 0 : projector->Lateral());
+        t = projector->GetThrow();
+        if (m_curveType != CurveNone && GetCurvePercent() != 0) {
+            t -= GetChordDepth(lensType);
+        }
+    } else {
+        v = GetAverageLensHeight() - H / 2 + e;
+        s = GetAverageLateral();
+        t = GetAverageThrow();
+    }
+    if (LockProjector()) {
+        v = 0;
+        s = 0;
+    }
+    return std::sqrt(t * t + v * v + s * s);
+}
+
+double CAuditorium::GetAverageThrow() const {
+    if (m_projectors.empty()) {
+        return 0;
+    }
+    double sum = 0;
+    for (const auto& projector : m_projectors) {
+        sum += projector->GetThrow();
+    }
+    return sum / static_cast<double>(m_projectors.size());
+}
+
+double CAuditorium::GetAverageLensHeight() const {
+    if (m_projectors.empty()) {
+        return 0;
+    }
+    double sum = 0;
+    for (const auto& projector : m_projectors) {
+        sum += projector->LensHeight();
+    }
+    return sum / static_cast<double>(m_projectors.size());
+}
+
+double CAuditorium::GetAverageLateral() const {
+    if (m_projectors.empty()) {
+        return 0;
+    }
+    double sum = 0;
+    for (const auto& projector : m_projectors) {
+        sum += projector->Lateral();
+    }
+    return sum / static_cast<double>(m_projectors.size());
+}
+
+std::pair<CProjectorType*, int> CAuditorium::FindProjectorOf(const CLensType* lensType) const {
+    for (std::size_t i = 0; i < m_projectors.size(); ++i) {
+        if (m_projectors[i]->Contains(lensType)) {
+            return {m_projectors[i].get(), static_cast<int>(i)};
+        }
+    }
+    return {nullptr, -1};
+}
+
+CProjectorType* CAuditorium::GetProjector(int index) const {
+    if (index < 0 || index >= ProjectorCount()) {
+        return nullptr;
+    }
+    return m_projectors[static_cast<std::size_t>(index)].get();
+}
+
+CLensType* CAuditorium::GetLensType(int index) const {
+    if (index < 0 || index >= LensTypeCount()) {
+        return nullptr;
+    }
+    return m_lensTypes[static_cast<std::size_t>(index)];
+}
+
+void CAuditorium::SetScreenHeight(double h) {
+    m_screenHeight = h;
+    if (m_fixedScreen) {
+        for (CLensType* lensType : m_lensTypes) {
+            UpdateFit(*lensType);
+        }
+    }
+}
+
+void CAuditorium::SetScreenWidth(double w) {
+    m_screenWidth = w;
+    if (m_fixedScreen) {
+        for (CLensType* lensType : m_lensTypes) {
+            UpdateFit(*lensType);
+        }
+    }
+}
+
+void CAuditorium::SetCurveType(int type) {
+    m_curveType = static_cast<std::int16_t>(std::clamp(type, -32768, 32767));
+    RefreshAllImages();
+}
+
+void CAuditorium::SetCurveValue(double percent) {
+    m_curveValue = percent;
+    RefreshAllImages();
+}
+
+void CAuditorium::SetTiltType(int type) {
+    m_tiltType = static_cast<std::int16_t>(std::clamp(type, -32768, 32767));
+    RefreshAllImages();
+}
+
+// Under a recommended tilt the angle is derived from where the audience sits, so the typed
+// angle is kept by moving the audience centre to the height that yields it.
+void CAuditorium::SetTiltAngle(double degrees) {
+    if (m_tiltType == TiltAdjustable) {
+        m_tiltValue = degrees;
+    } else if (m_tiltType == TiltRecommended && !m_projectors.empty()) {
+        const double e = ScreenEdge();
+        const double H = m_screenHeight;
+        const double thetaP =
+            std::atan((2 * GetAverageLensHeight() - H + 2 * e) / (2 * GetAverageThrow()));
+        const double thetaA = thetaP - 2 * degrees * kRadiansPerDegree;
+        const double height = 0.5 * (H - 2 * e - 2 * m_audienceDistance * std::tan(thetaA));
+        if (std::isfinite(height)) {
+            m_audienceHeight = height;
+        }
+    }
+    RefreshAllImages();
+}
+
+void CAuditorium::SetDefaultThrow(double t, int force) {
+    bool& busy = lumivane::Ctx().defaultThrowBusy;
+    if (busy) {
+        return;
+    }
+    {
+        FlagGuard guard(busy);
+        m_defaultThrow = t;
+        for (const auto& projector : m_projectors) {
+            if (projector->UseDefaultThrow()) {
+                projector->SetThrow(t, force);
+            }
+        }
+    }
+    Recalculate(nullptr);
+}
+
+void CAuditorium::SetAlignment(std::int32_t alignment) {
+    if (alignment == m_alignment) {
+        return;
+    }
+    m_alignment = alignment;
+    SolveLensShift(nullptr);
+}
+
+void CAuditorium::SetAutoLensShift(bool on) {
+    const std::int32_t value = on ? 1 : 0;
+    if (value == m_autoLensShift) {
+        return;
+    }
+    m_autoLensShift = value;
+    if (on) {
+        SolveLensShift(nullptr);
+    }
+}
+
+void CAuditorium::SetAllowLensShift(bool on) {
+    const std::int32_t value = on ? 1 : 0;
+    if (value == m_allowLensShift) {
+        return;
+    }
+    m_allowLensShift = value;
+    if (!on) {
+        for (CLensType* lensType : m_lensTypes) {
+            lensType->SetShift(0, 0);
+        }
+    }
+}
+
+CProjectorType* CAuditorium::FirstProjectorSupporting(int format) const {
+    for (const auto& projector : m_projectors) {
+        if (projector->SupportsFormat(format)) {
+            return projector.get();
+        }
+    }
+    return nullptr;
+}
+
+int CAuditorium::FirstModelFor(int format) const {
+    const auto& formats = lumivane::Ctx().formats;
+    const auto& projectors = lumivane::Ctx().projectors;
+    const CFormatDescriptor* descriptor = formats ? formats->GetAt(format) : nullptr;
+    if (!descriptor || !projectors) {
+        return -1;
+    }
+    for (int i = 0; i < projectors->GetCount(); ++i) {
+        if (projectors->GetAt(i)->CanShow(*descriptor)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+CLensType* CAuditorium::AddFormat(int format, int projectorIndex) {
+    CLensType* lensType = nullptr;
+    if (projectorIndex < 0) {
+        CProjectorType* projector = FirstProjectorSupporting(format);
+        if (!projector) {
+            const int model = FirstModelFor(format);
+            if (model < 0) {
+                return nullptr;
+            }
+            projector = AddProjector(model);
+        }
+        lensType = projector->GetOrAddLensType(format);
+    } else if (CProjectorType* projector = GetProjector(projectorIndex)) {
+        lensType = projector->GetOrAddLensType(format);
+    }
+    if (!lensType) {
+        return nullptr;
+    }
+    if (std::find(m_lensTypes.begin(), m_lensTypes.end(), lensType) != m_lensTypes.end()) {
+        return lensType;
+    }
+    m_lensTypes.push_back(lensType);
+    if (m_constantHeight) {
+        lensType->SetImageHeight(m_screenHeight);
+    } else {
+        lensType->SetImageWidth(m_screenWidth);
+    }
+    lensType->SetFocalLength(1000 * CLensType::FocalFromThrow(GetSlantThrow(lensType),
+                                                              lensType->ImageHeight(),
+                                                              lensType->EffApertureH()));
+    UpdateExtents(*lensType);
+    return lensType;
+}
+
+void CAuditorium::RemoveFormat(int format, int projectorIndex) {
+    CProjectorType* projector = nullptr;
+    if (projectorIndex < 0) {
+        for (const auto& candidate : m_projectors) {
+            if (candidate->HasFormat(format)) {
+                projector = candidate.get();
+                break;
+            }
+        }
+    } else {
+        projector = GetProjector(projectorIndex);
+    }
+    if (!projector) {
+        return;
+    }
+    const auto listed =
+        std::find_if(m_lensTypes.begin(), m_lensTypes.end(), [&](const CLensType* lensType) {
+            return lensType->GetFormat() == format && projector->Contains(lensType);
+        });
+    if (listed != m_lensTypes.end()) {
+        m_lensTypes.erase(listed);
+    }
+    projector->RemoveLensType(format);
+}
+
+CProjectorType* CAuditorium::AddProjector(int model) {
+    auto projector = std::make_unique<CProjectorType>(model);
+    projector->SetAuditorium(this);
+    if (m_floorToBooth != 0) {
+        projector->SetLensHeight(m_floorToBooth - m_floorToScreen);
+    }
+    m_projectors.push_back(std::move(projector));
+    return m_projectors.back().get();
+}
+
+void CAuditorium::AttachProjector(std::unique_ptr<CProjectorType> projector) {
+    projector->SetAuditorium(this);
+    for (int i = 0; i < projector->LensTypeCount(); ++i) {
+        m_lensTypes.push_back(projector->GetLensType(i));
+    }
+    m_projectors.push_back(std::move(projector));
+}
+
+void CAuditorium::RemoveListed(const CProjectorType& projector) {
+    std::erase_if(m_lensTypes,
+                  [&projector](const CLensType* lensType) { return projector.Contains(lensType); });
+}
+
+void CAuditorium::RemoveProjector(int index) {
+    CProjectorType* projector = GetProjector(index);
+    if (!projector) {
+        return;
+    }
+    RemoveListed(*projector);
+    m_projectors.erase(m_projectors.begin() + index);
+}
+
+void CAuditorium::ShareImageSize(const CLensType* lensType, bool byWidth) {
+    for (CLensType* other : m_lensTypes) {
+        if (other == lensType || !other->Linked()) {
+            continue;
+        }
+        if (byWidth) {
+            other->SetImageWidth(lensType->ImageWidth());
+        } else {
+            other->SetImageHeight(lensType->ImageHeight());
+        }
+        other->FocalFromThrowAlways(GetSlantThrow(other));
+    }
+}
+
+// A set-up without a lens has no image circle yet, so only its size decides whether it fits.
+void CAuditorium::UpdateFit(CLensType& lensType) const {
+    const double e = ScreenEdge();
+    const bool fits = lensType.ExtentHeight() <= m_screenHeight - 2 * e + kFitTolerance &&
+                      lensType.ExtentWidth() <= m_screenWidth - 2 * e + kFitTolerance &&
+                      (!lensType.HasCombination() || lensType.ShiftWithinCoverage());
+    lensType.SetMasked(!fits);
+}
+
+void CAuditorium::UpdateFitOthers(const CLensType* except) const {
+    for (CLensType* lensType : m_lensTypes) {
+        if (lensType != except && lensType->Linked()) {
+            UpdateFit(*lensType);
+        }
+    }
+}
+
+void CAuditorium::UpdateExtents(CLensType& lensType) const {
+    const auto [projector, index] = FindProjectorOf(&lensType);
+    if (!projector || !lensType.HasKnownFormat()) {
+        return;
+    }
+    ImageGeometry geometry;
+    geometry.SetSubjects(this, projector, &lensType);
+    const ScreenQuad rect = geometry.InnerRect();
+    const double height = rect[0].y - rect[1].y;
+    const double width = rect[0].x - rect[2].x;
+    if (!std::isnan(height) && !std::isnan(width)) {
+        lensType.SetExtents(height, width);
+    }
+}
+
+// Extents of the projector's images relative to its optical centre; a set-up whose format
+// is unknown takes no part, and a not-a-number anywhere makes the whole span unusable.
+CAuditorium::Span CAuditorium::ExtentsOf(const CProjectorType& projector) const {
+    Span span{10000, -10000, 10000, -10000, false};
+    bool sound = true;
+    for (int i = 0; i < projector.LensTypeCount(); ++i) {
+        const CLensType& m = *projector.GetLensType(i);
+        if (!m.HasKnownFormat()) {
+            continue;
+        }
+        span.valid = true;
+        const double yc = m.ShiftV() * m.ExtentWidth() * 1000 / m.EffApertureW();
+        const double xc = m.ShiftH() * m.ExtentHeight() * 1000 / m.EffApertureH();
+        const double values[] = {yc - m.ExtentHeight() / 2, yc + m.ExtentHeight() / 2,
+                                 xc - m.ExtentWidth() / 2, xc + m.ExtentWidth() / 2};
+        if (std::any_of(std::begin(values), std::end(values),
+                        [](double v) { return std::isnan(v); })) {
+            sound = false;
+            continue;
+        }
+        span.minV = std::min(span.minV, values[0]);
+        span.maxV = std::max(span.maxV, values[1]);
+        span.minH = std::min(span.minH, values[2]);
+        span.maxH = std::max(span.maxH, values[3]);
+    }
+    span.valid = span.valid && sound;
+    return span;
+}
+
+void CAuditorium::Recalculate(CLensType* changed) {
+    SolveLensShift(changed);
+    double spanV = 0;
+    double spanH = 0;
+    for (const auto& projector : m_projectors) {
+        const Span span = ExtentsOf(*projector);
+        if (!span.valid) {
+            continue;
+        }
+        projector->SetImageOffsets((span.minV + span.maxV) / 2, (span.minH + span.maxH) / 2);
+        spanV = std::max(spanV, span.maxV - span.minV);
+        spanH = std::max(spanH, span.maxH - span.minH);
+    }
+    if (m_fixedScreen) {
+        if (changed) {
+            UpdateFit(*changed);
+            if (changed->Linked()) {
+                UpdateFitOthers(changed);
+            }
+        }
+        return;
+    }
+    if (spanV == 0 && spanH == 0) {
+        spanV = 6.0;
+        spanH = 14.0;
+    }
+    const double e = ScreenEdge();
+    SetScreenHeight(spanV + 2 * e);
+    SetScreenWidth(spanH + 2 * e);
+}
+
+void CAuditorium::RefreshProjectorImages(CProjectorType& projector) {
+    projector.SetThrow(projector.GetThrow(), 0);
+    for (int i = 0; i < projector.LensTypeCount(); ++i) {
+        CLensType& lensType = *projector.GetLensType(i);
+        lensType.ApplyThrow(GetSlantThrow(&lensType));
+        UpdateExtents(lensType);
+    }
+}
+
+void CAuditorium::RefreshAllImages() {
+    for (const auto& projector : m_projectors) {
+        RefreshProjectorImages(*projector);
+    }
+}
+
+void CAuditorium::CountCatalogItems(std::vector<const CDescriptor*>& items,
+                                    std::vector<int>& counts) const {
+    for (const CLensType* lensType : m_lensTypes) {
+        for (const CDescriptor* item : lensType->Choice().Items()) {
+            const auto found = std::find(items.begin(), items.end(), item);
+            if (found == items.end()) {
+                items.push_back(item);
+                counts.push_back(1);
+            } else {
+                ++counts[static_cast<std::size_t>(found - items.begin())];
+            }
+        }
+    }
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct ShiftTargets {
+    double oV;
+    double oH;
+};
+
+// Every member of the group is shifted so that its image centre moves by the wanted screen
+// offsets; a member the lens cannot cover lowers the offsets for the whole group, which then
+// starts again. Returns false when the deadline stopped the solve.
+bool SolveCentredGroup(const std::vector<CLensType*>& group, ShiftTargets target,
+                       Clock::time_point deadline) {
+    std::size_t k = 0;
+    while (k < group.size()) {
+        if (Clock::now() > deadline) {
+            return false;
+        }
+        CLensType& m = *group[k];
+        const double h = m.ExtentHeight();
+        const double w = m.ExtentWidth();
+        const double q = m.Squeeze();
+        const double apW = m.ApertureW();
+        const double apH = m.ApertureH();
+        double b = apW * target.oV / ((w / q) * 1000);
+        double c = apH * target.oH / (h * 1000);
+        if (!m.HasKnownFormat() || !std::isfinite(b) || !std::isfinite(c)) {
+            ++k;
+            continue;
+        }
+        if (m.ClampShiftToCoverage(c, b)) {
+            m.SetShift(b, c);
+            ++k;
+            continue;
+        }
+        target.oV = b * (w / q) * 999 / apW;
+        target.oH = c * h * 999 / apH;
+        k = 0;
+    }
+    return true;
+}
+
+} // namespace
+
+// The Top and Bottom branch steps and inverts with the same effective apertures; mixing in
+// the plain apertures kept anamorphic set-ups from ever converging.
+bool CAuditorium::SolveAlignedGroup(const CProjectorType& projector,
+                                    std::chrono::steady_clock::time_point deadline) {
+    const double H = m_screenHeight;
+    const double e = ScreenEdge();
+    double oH = -(LockProjector() ? 0 : projector.Lateral());
+    double correction = 0;
+    int k = 0;
+    while (k < projector.LensTypeCount()) {
+        if (Clock::now() > deadline) {
+            return false;
+        }
+        CLensType& m = *projector.GetLensType(k);
+        const double h = m.ExtentHeight();
+        const double w = m.ExtentWidth();
+        const double effW = m.EffApertureW();
+        const double effH = m.EffApertureH();
+        const double r0 = LockProjector() ? H / 2 : projector.LensHeight();
+        const double o = m_alignment == AlignTop ? r0 - h * 0.5 : r0 - H - 2 * e + h * 0.5;
+        const double oV = -(o + correction);
+        double b = effW * oV / (w * 1000);
+        double c = effH * oH / (h * 1000);
+        if (!m.HasKnownFormat() || !std::isfinite(b) || !std::isfinite(c)) {
+            ++k;
+            continue;
+        }
+        if (m.ClampShiftToCoverage(c, b)) {
+            m.SetShift(b, c);
+            ++k;
+            continue;
+        }
+        correction = (correction + oV) - b * w * 999 / effW;
+        oH = c * h * 999 / effH;
+        k = 0;
+    }
+    return true;
+}
+
+void CAuditorium::SolveLensShift(const CLensType* changed) {
+    bool& busy = lumivane::Ctx().lensShiftBusy;
+    if (m_lensTypes.empty() || !m_autoLensShift || busy) {
+        return;
+    }
+    FlagGuard guard(busy);
+    const auto deadline = Clock::now() + kSolveBudget;
+    if (changed) {
+        const double oV = changed->ShiftV() * (changed->ExtentWidth() / changed->Squeeze()) * 1000 /
+                          changed->ApertureW();
+        const double oH = changed->ShiftH() * changed->ExtentHeight() * 1000 / changed->ApertureH();
+        SolveCentredGroup(m_lensTypes, {oV, oH}, deadline);
+        return;
+    }
+    const double H = m_screenHeight;
+    const double e = ScreenEdge();
+    for (const auto& projector : m_projectors) {
+        bool inTime;
+        if (m_alignment == AlignCenter || m_constantHeight) {
+            std::vector<CLensType*> group;
+            for (int i = 0; i < projector->LensTypeCount(); ++i) {
+                group.push_back(projector->GetLensType(i));
+            }
+            const double oV = -((LockProjector() ? H / 2 : projector->LensHeight()) - H / 2 - e);
+            const double oH = -(LockProjector() ? 0 : projector->Lateral());
+            inTime = SolveCentredGroup(group, {oV, oH}, deadline);
+        } else {
+            inTime = SolveAlignedGroup(*projector, deadline);
+        }
+        if (!inTime) {
+            return;
+        }
+    }
+}
+
+void CAuditorium::Serialize(lumivane::Archive& ar) {
+    if (ar.IsStoring()) {
+        WriteRecord(ar);
+    } else {
+        ReadRecord(ar);
+    }
+}
+
+void CAuditorium::WriteRecord(lumivane::Archive& ar) const {
+    ar.WriteText(m_name);
+    ar.WriteText(m_comments);
+    ar.WriteDouble(lumivane::Ctx().metricUnits ? 1.0 : 2.0);
+    ar.WriteDouble(m_screenHeight);
+    ar.WriteDouble(m_screenWidth);
+    ar.WriteShort(m_calcPorthole);
+    ar.WriteDouble(m_portholeDistance);
+    ar.WriteShort(m_fixedScreen);
+    ar.WriteShort(m_constantHeight);
+    ar.WriteDouble(0.0);
+    ar.WriteDouble(0.0);
+    ar.WriteDouble(m_curveValue);
+    ar.WriteShort(m_curveType);
+    ar.WriteDouble(m_tiltValue);
+    ar.WriteDouble(m_audienceDistance);
+    ar.WriteDouble(m_audienceHeight);
+    ar.WriteShort(m_tiltType);
+    ar.WriteLong(m_allowLensShift);
+    ar.WriteLong(m_autoLensShift);
+    ar.WriteLong(m_alignment);
+    ar.WriteDouble(m_defaultThrow);
+    ar.WriteDouble(m_floorToScreen);
+    ar.WriteDouble(m_floorToBooth);
+    ar.WriteDouble(m_frontWall[0]);
+    ar.WriteDouble(m_frontWall[1]);
+    ar.WriteLong(m_seats);
+    ar.WriteLong(m_handicappedSeats);
+    ar.WriteLong(static_cast<std::int32_t>(m_projectors.size()));
+    for (const auto& projector : m_projectors) {
+        projector->Serialize(ar);
+    }
+}
+
+void CAuditorium::ReadRecord(lumivane::Archive& ar) {
+    m_lensTypes.clear();
+    m_projectors.clear();
+    const int v = lumivane::Ctx().fileVersion;
+    m_name = ar.ReadText();
+    if (v > 5) {
+        m_comments = ar.ReadText();
+    }
+    if (v < 4) {
+        m_screenHeight = ar.ReadFloat();
+        m_screenWidth = ar.ReadFloat();
+    } else {
+        const double mark = ar.ReadDouble();
+        if (mark > 1.5) {
+            lumivane::Ctx().metricUnits = false;
+        } else if (mark > 0.5) {
+            lumivane::Ctx().metricUnits = true;
+        }
+        m_screenHeight = ar.ReadDouble();
+        m_screenWidth = ar.ReadDouble();
+    }
+    if (v < 7) {
+        m_calcPorthole = 0;
+        m_portholeDistance = 1.0;
+    } else {
+        m_calcPorthole = ar.ReadShort();
+        m_portholeDistance = ar.ReadDouble();
+    }
+    m_fixedScreen = ar.ReadShort();
+    if (v > 2) {
+        m_constantHeight = ar.ReadShort();
+    }
+    if (v < 4) {
+        ar.ReadFloat();
+        ar.ReadFloat();
+        m_curveValue = 0;
+        m_curveType = 0;
+        m_tiltValue = 0;
+        m_audienceHeight = 0;
+        m_audienceDistance = 1.0;
+        m_tiltType = 0;
+    } else {
+        ar.ReadDouble();
+        ar.ReadDouble();
+        m_curveValue = ar.ReadDouble();
+        m_curveType = ar.ReadShort();
+        m_tiltValue = ar.ReadDouble();
+        m_audienceDistance = ar.ReadDouble();
+        m_audienceHeight = v >= 5 ? ar.ReadDouble() : 0.0;
+        m_tiltType = ar.ReadShort();
+    }
+    if (v > 10) {
+        m_allowLensShift = ar.ReadLong();
+    }
+    if (v < 9) {
+        m_autoLensShift = 0;
+        m_alignment = 1;
+    } else {
+        m_autoLensShift = ar.ReadLong();
+        m_alignment = ar.ReadLong();
+    }
+    if (v >= 11) {
+        m_defaultThrow = ar.ReadDouble();
+        m_floorToScreen = ar.ReadDouble();
+        m_floorToBooth = ar.ReadDouble();
+        m_frontWall[0] = ar.ReadDouble();
+        m_frontWall[1] = ar.ReadDouble();
+        m_seats = ar.ReadLong();
+        m_handicappedSeats = ar.ReadLong();
+    }
+    const std::uint32_t count = ar.ReadCount(1);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (v < 10) {
+            auto lensType = std::make_unique<CLensType>(0);
+            lensType->Serialize(ar);
+            AttachLensType(std::move(lensType));
+            continue;
+        }
+        auto projector = std::make_unique<CProjectorType>(0);
+        projector->Serialize(ar);
+        if (v >= 12) {
+            projector->SetLensShiftCopies(m_allowLensShift != 0, m_autoLensShift != 0, m_alignment);
+        }
+        AttachProjector(std::move(projector));
+    }
+}
+
+// A set-up that no catalog model can show is kept on a projector of unknown model rather
+// than lost, so saving the project again carries it along.
+void CAuditorium::AttachLensType(std::unique_ptr<CLensType> lensType) {
+    const int format = lensType->GetFormat();
+    CProjectorType* projector = FirstProjectorSupporting(format);
+    if (!projector) {
+        const int model = FirstModelFor(format);
+        const auto orphanage =
+            std::find_if(m_projectors.begin(), m_projectors.end(),
+                         [](const auto& p) { return p->GetModelDescriptor() == nullptr; });
+        projector =
+            model < 0 && orphanage != m_projectors.end() ? orphanage->get() : AddProjector(model);
+    }
+    if (const CProjectorDescriptor* model = projector->GetModelDescriptor()) {
+        lensType->SetPanelResolution(model->GetHres(), model->GetVres());
+    }
+    CLensType* placed = lensType.get();
+    projector->AddLensType(std::move(lensType));
+    if (std::find(m_lensTypes.begin(), m_lensTypes.end(), placed) == m_lensTypes.end()) {
+        m_lensTypes.push_back(placed);
+    }
+}
+
+void CAuditorium::WriteSummary(RichTextDoc& text) const {
+    using lumivane::LengthText;
+    lumivane::BeginSummary(text, m_name, 12);
+    text.AppendText("Screen Size:" + LengthText(m_screenHeight) + " x " +
+                    LengthText(m_screenWidth));
+    const double percent = GetCurvePercent();
+    if (percent != 0) {
+        text.AppendText(" and a " + LengthText(GetChordDepth(nullptr)) + " screen chord depth.");
+    }
+    text.AppendText("\n");
+    std::string line;
+    if (percent > 0) {
+        line = "Screen radius of " + LengthText(ScreenRadius());
+    }
+    const double tilt = GetTiltAngle();
+    if (tilt != 0) {
+        line += line.empty() ? "Screen tilt of " : ", screen tilt of ";
+        line += lumivane::FormatInt(lumivane::TruncToInt64(std::fabs(tilt) + 0.5)) + " degrees " +
+                (tilt > 0 ? "backwards" : "forwards");
+    }
+    if (!line.empty()) {
+        text.AppendText(line + "\n");
+    }
+    if (m_tiltType == TiltRecommended) {
+        text.AppendText("The center of the audience is " + LengthText(std::fabs(m_audienceHeight)) +
+                        " " + (m_audienceHeight >= 0 ? "above" : "below") + " the bottom and " +
+                        LengthText(m_audienceDistance) + " away from the screen.\n");
+    }
+    for (const auto& projector : m_projectors) {
+        projector->WriteSummary(text);
+    }
+    if (!m_comments.empty()) {
+        text.AppendText("Comments\n");
+        text.ShiftIndent(lumivane::kSummaryIndent, 0);
+        text.AppendText(m_comments + "\n");
+        text.ShiftIndent(-lumivane::kSummaryIndent, lumivane::kSummaryIndent);
+    }
+    lumivane::EndSummary(text);
+}

@@ -1,0 +1,167 @@
+#include "model/EditCommands.h"
+
+#include "base/AppContext.h"
+#include "model/Auditorium.h"
+#include "model/LensType.h"
+#include "model/ProjectorType.h"
+
+#include <cmath>
+
+namespace lumivane {
+
+namespace {
+
+double ScreenEdge() {
+    return Ctx().settings.m_screenEdge;
+}
+
+double ChordDepthIfCurved(const CAuditorium& auditorium, const CLensType& setUp) {
+    return auditorium.GetCurvePercent() > 0 ? auditorium.GetChordDepth(&setUp) : 0.0;
+}
+
+void SetThrowIfSound(CProjectorType& projector, double throwDistance) {
+    if (std::isfinite(throwDistance)) {
+        projector.SetThrow(throwDistance, 0);
+    }
+}
+
+} // namespace
+
+void RecalculateForView(CAuditorium& auditorium, CLensType& setUp, bool all) {
+    if (setUp.Linked()) {
+        auditorium.ShareImageSize(&setUp, !auditorium.ConstantHeight());
+    }
+    auditorium.UpdateExtents(setUp);
+    if (setUp.Linked() || all) {
+        for (int i = 0; i < auditorium.LensTypeCount(); ++i) {
+            CLensType& other = *auditorium.GetLensType(i);
+            if (other.Linked()) {
+                auditorium.UpdateExtents(other);
+            }
+        }
+    }
+    auditorium.Recalculate(&setUp);
+    if (auditorium.AutoLensShift()) {
+        auditorium.UpdateExtents(setUp);
+        auditorium.Recalculate(&setUp);
+    }
+}
+
+void EditFocalLength(CAuditorium& auditorium, CLensType& setUp, double mm, EditView view) {
+    CProjectorType* projector = auditorium.FindProjectorOf(&setUp).first;
+    if (!projector) {
+        return;
+    }
+    setUp.SetFocalLength(mm);
+    if (Ctx().lockMode == LockImageSize) {
+        double throwDistance = CLensType::ThrowFromImage(setUp.GetFocal(true, true),
+                                                         setUp.ImageHeight(), setUp.EffApertureH());
+        if (view == EditView::Format) {
+            throwDistance += ChordDepthIfCurved(auditorium, setUp);
+        }
+        SetThrowIfSound(*projector, throwDistance);
+    } else {
+        const double focal = setUp.Focal();
+        if (!auditorium.FixedScreen()) {
+            const double screen =
+                CLensType::ImageFromThrow(projector->GetThrow(), focal, setUp.EffApertureH());
+            if (std::isfinite(screen)) {
+                auditorium.SetScreenHeight(screen + 2 * ScreenEdge());
+            }
+        }
+        const double image = CLensType::ImageFromThrow(auditorium.GetSlantThrow(&setUp), focal,
+                                                       setUp.EffApertureH());
+        if (std::isfinite(image)) {
+            setUp.SetImageHeight(image);
+        }
+    }
+    RecalculateForView(auditorium, setUp, false);
+}
+
+void EditImageSize(CAuditorium& auditorium, CLensType& setUp, double value, bool byWidth) {
+    CProjectorType* projector = auditorium.FindProjectorOf(&setUp).first;
+    if (!projector) {
+        return;
+    }
+    if (byWidth) {
+        setUp.SetImageWidth(value);
+    } else {
+        setUp.SetImageHeight(value);
+    }
+    const double aperture = byWidth ? setUp.EffApertureW() : setUp.EffApertureH();
+    if (Ctx().lockMode == LockFocalLength) {
+        const double throwDistance =
+            CLensType::ThrowFromImage(setUp.GetFocal(true, true), value, aperture) +
+            ChordDepthIfCurved(auditorium, setUp);
+        SetThrowIfSound(*projector, throwDistance);
+    } else {
+        const double focal =
+            CLensType::FocalFromThrow(auditorium.GetSlantThrow(&setUp), value, aperture);
+        if (std::isfinite(focal)) {
+            setUp.SetFocalLength(1000 * focal);
+        }
+    }
+    RecalculateForView(auditorium, setUp, false);
+}
+
+void EditThrow(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
+               double throwDistance) {
+    projector.SetThrow(throwDistance, 1);
+    if (throwDistance < kMinimumTypedThrow) {
+        projector.SetThrow(kMinimumTypedThrow, 1);
+    }
+    if (!current) {
+        return;
+    }
+    if (!auditorium.FixedScreen() && auditorium.ConstantHeight()) {
+        const double screen = CLensType::ImageFromThrow(
+            projector.GetThrow(), current->GetFocal(true, false) * 0.001, current->EffApertureH());
+        if (std::isfinite(screen)) {
+            auditorium.SetScreenHeight(screen + 2 * ScreenEdge());
+        }
+    }
+    for (int i = 0; i < projector.LensTypeCount(); ++i) {
+        auditorium.UpdateExtents(*projector.GetLensType(i));
+    }
+    auditorium.Recalculate(current);
+    if (auditorium.AutoLensShift()) {
+        for (int i = 0; i < auditorium.LensTypeCount(); ++i) {
+            auditorium.UpdateExtents(*auditorium.GetLensType(i));
+        }
+        auditorium.Recalculate(current);
+    }
+}
+
+void EditChooseLens(CAuditorium& auditorium, CLensType& setUp, const CLensChoice& choice) {
+    setUp.ChooseCombination(choice);
+    setUp.ApplyThrow(auditorium.GetSlantThrow(&setUp));
+    RecalculateForView(auditorium, setUp, true);
+    auditorium.Recalculate(&setUp);
+}
+
+void EditClearLens(CAuditorium& auditorium, CLensType& setUp) {
+    setUp.ClearLens();
+    RecalculateForView(auditorium, setUp, true);
+}
+
+void EditLensShift(CAuditorium& auditorium, CLensType& setUp, double vertical, double horizontal) {
+    if (!auditorium.AllowLensShift()) {
+        return;
+    }
+    setUp.SetShift(vertical, horizontal);
+    RecalculateForView(auditorium, setUp, true);
+}
+
+void EditProjectorPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
+                           double lateral, double lensHeight) {
+    projector.SetLateral(lateral);
+    projector.SetLensHeight(lensHeight);
+    auditorium.RefreshProjectorImages(projector);
+    if (current) {
+        RecalculateForView(auditorium, *current, true);
+    } else {
+        auditorium.Recalculate(nullptr);
+    }
+}
+
+} // namespace lumivane

@@ -1,0 +1,39 @@
+#pragma once
+// The one way the views, the command-line tool and the tests change a lens set-up's optics or
+// a projector's place. Each command applies the lock-mode rule of the edit and then brings the
+// auditorium up to date exactly as the views do, so every front end shows the same numbers.
+// An undo layer can wrap these without reaching into the model.
+
+class CAuditorium;
+class CLensChoice;
+class CLensType;
+class CProjectorType;
+
+namespace lumivane {
+
+// The format view adds the screen's chord depth to a throw it derives from a focal length;
+// the projector view does not.
+enum class EditView { Projector, Format };
+
+inline constexpr double kMinimumTypedThrow = 3.0;
+
+// A focal length typed in millimetres.
+void EditFocalLength(CAuditorium& auditorium, CLensType& setUp, double mm, EditView view);
+// An image height (byWidth false) or width typed in metres.
+void EditImageSize(CAuditorium& auditorium, CLensType& setUp, double value, bool byWidth);
+// A throw typed for the projector; current is the set-up the view shows, if any.
+void EditThrow(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
+               double throwDistance);
+// A lens combination picked from the candidate list.
+void EditChooseLens(CAuditorium& auditorium, CLensType& setUp, const CLensChoice& choice);
+void EditClearLens(CAuditorium& auditorium, CLensType& setUp);
+// A lens shift set by the user (metres at the film plane); ignored unless shift is allowed.
+void EditLensShift(CAuditorium& auditorium, CLensType& setUp, double vertical, double horizontal);
+void EditProjectorPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
+                           double lateral, double lensHeight);
+
+// After a change: re-fit linked set-ups, re-measure the images on the screen and let the
+// auditorium recompute (twice under automatic lens shift).
+void RecalculateForView(CAuditorium& auditorium, CLensType& setUp, bool all);
+
+} // namespace lumivane

@@ -1,0 +1,35 @@
+#pragma once
+// Lens choice for one lens set-up: the best combination, the ranked candidate list, the
+// project tree's candidate menu and the candidate behind one of its commands. All of them walk
+// the lens catalog's candidate sequence and rank by the score each combination earns for the
+// set-up.
+
+#include "model/LensChoice.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class CLensType;
+
+namespace lumivane {
+
+inline constexpr int kFirstCandidateCommand = 33985;
+inline constexpr std::size_t kMaxMenuCandidates = 200;
+
+struct CandidateMenuItem {
+    int command = 0;
+    std::string label;
+};
+
+// Hands the set-up the highest-scoring candidate (the first of equals); false when there is
+// none, and the set-up keeps what it had.
+bool ChooseBest(CLensType& setUp);
+// Every candidate, best first, equal scores in catalog order.
+std::vector<CLensChoice> ListCandidates(CLensType& setUp);
+// The first 200 candidates, best first, labelled "lens" or "lens + attachment".
+std::vector<CandidateMenuItem> CandidateMenu(CLensType& setUp);
+// The candidate at position n of the menu order.
+std::optional<CLensChoice> NthCandidate(CLensType& setUp, std::size_t n);
+
+} // namespace lumivane

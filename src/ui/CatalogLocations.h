@@ -1,0 +1,23 @@
+#pragma once
+// Where the running program keeps its catalog store and where it fetches updates from. The GUI,
+// its "Update Now" button and lumivane-cli all use these, so they act on one and the same store.
+
+#include <filesystem>
+#include <string>
+
+namespace lumivane {
+
+class SettingsStore;
+
+// "database.dta" in the program's folder when that folder is writable, else in the per-user
+// data folder (created when missing).
+std::filesystem::path CatalogStoreLocation();
+
+// The catalog server's download folder: the environment variable LUMIVANE_CATALOG_URL when set,
+// else "Settings"/"CatalogServer"; empty when neither names a server.
+std::string CatalogServerBase(const SettingsStore* store);
+
+// The program's own folder, which the catalog text search starts from.
+std::filesystem::path ProgramDirectory();
+
+} // namespace lumivane

@@ -1,0 +1,225 @@
+#include "catalog/CatalogUpdate.h"
+
+#include "base/AppContext.h"
+#include "catalog/CatalogFetcher.h"
+#include "support/MemorySettingsStore.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lumivane {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Plays a server: hands the body over in chunks of the given size, then reports the outcome.
+class FakeFetcher : public CatalogFetcher {
+public:
+    FetchOutcome Fetch(const std::string& url, const Sink& sink) override {
+        ++fetches;
+        lastUrl = url;
+        for (std::size_t at = 0; at < body.size(); at += chunkSize) {
+            const std::size_t n = std::min(chunkSize, body.size() - at);
+            if (!sink(std::span(body).subspan(at, n))) {
+                return FetchOutcome::Broken;
+            }
+        }
+        return outcome;
+    }
+    bool IsSystemOffline() override {
+        ++offlineQueries;
+        return offline;
+    }
+
+    Bytes body;
+    std::size_t chunkSize = 1024;
+    FetchOutcome outcome = FetchOutcome::Complete;
+    bool offline = false;
+    int fetches = 0;
+    int offlineQueries = 0;
+    std::string lastUrl;
+};
+
+Bytes ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes Pattern(std::size_t n, std::uint8_t seed) {
+    Bytes b(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        b[i] = static_cast<std::uint8_t>(seed + i * 7);
+    }
+    return b;
+}
+
+constexpr const char* kAddress = "http://127.0.0.1:9/files/database.dta";
+
+class CatalogDownloadTest : public ::testing::Test {
+protected:
+    CatalogDownloadTest() {
+        settings = std::make_shared<test::MemorySettingsStore>();
+        context.context().settingsStore = settings;
+        fetcher.body = Pattern(5000, 3);
+    }
+
+    int Download(int flags = UpdateNowDownloadFlags) {
+        return DownloadCatalogStore(store, kAddress, flags, fetcher, check);
+    }
+
+    void ExpectOldStoreKept() const {
+        EXPECT_EQ(ReadAll(store), oldStore);
+        EXPECT_FALSE(std::filesystem::exists(dir / "temp.dta"));
+    }
+
+    ScopedAppContext context;
+    std::shared_ptr<test::MemorySettingsStore> settings;
+    test::TempDir dir;
+    std::filesystem::path store = dir / "database.dta";
+    Bytes oldStore = Pattern(300, 90);
+    FakeFetcher fetcher;
+    bool storeIsComplete = true;
+    std::vector<Bytes> checked;
+    CatalogStoreCheck check = [this](const std::filesystem::path& p) {
+        checked.push_back(ReadAll(p));
+        return storeIsComplete;
+    };
+};
+
+TEST_F(CatalogDownloadTest, ReplacesTheOldStoreWithTheWholeTransfer) {
+    WriteAll(store, oldStore);
+    EXPECT_EQ(Download(), DownloadSucceeded);
+    EXPECT_EQ(fetcher.lastUrl, kAddress);
+    EXPECT_EQ(ReadAll(store), fetcher.body);
+    EXPECT_FALSE(std::filesystem::exists(dir / "temp.dta"));
+    ASSERT_EQ(checked.size(), 1u);
+    EXPECT_EQ(checked[0], fetcher.body);
+}
+
+TEST_F(CatalogDownloadTest, FirstDownloadWithoutAnOldStoreSucceeds) {
+    EXPECT_EQ(Download(StartupDownloadFlags), DownloadSucceeded);
+    EXPECT_EQ(ReadAll(store), fetcher.body);
+}
+
+TEST_F(CatalogDownloadTest, ShortChunksAreNotTheEndOfTheTransfer) {
+    fetcher.body = Pattern(3 * 1024 + 17, 1);
+    fetcher.chunkSize = 100;
+    EXPECT_EQ(Download(), DownloadSucceeded);
+    EXPECT_EQ(ReadAll(store), fetcher.body);
+}
+
+TEST_F(CatalogDownloadTest, FailedTransfersKeepTheOldStoreByteForByte) {
+    WriteAll(store, oldStore);
+
+    fetcher.outcome = FetchOutcome::NoConnection;
+    fetcher.body.clear();
+    EXPECT_EQ(Download(), DownloadNoConnection);
+    ExpectOldStoreKept();
+
+    fetcher.outcome = FetchOutcome::NoFile;
+    fetcher.body = Pattern(40, 5);
+    EXPECT_EQ(Download(), DownloadNoFile);
+    ExpectOldStoreKept();
+
+    fetcher.outcome = FetchOutcome::Broken;
+    fetcher.body = Pattern(2500, 6);
+    EXPECT_EQ(Download(), DownloadNoFile);
+    ExpectOldStoreKept();
+    EXPECT_TRUE(checked.empty());
+}
+
+TEST_F(CatalogDownloadTest, AFileThatIsNoCompleteStoreIsRefused) {
+    WriteAll(store, oldStore);
+    storeIsComplete = false;
+    EXPECT_EQ(Download(), DownloadNoFile);
+    ExpectOldStoreKept();
+    EXPECT_EQ(checked.size(), 1u);
+}
+
+TEST_F(CatalogDownloadTest, AStoreThatCannotBeReplacedGivesStoreInUse) {
+    // A non-empty folder where the store should be cannot be renamed over.
+    std::filesystem::create_directory(store);
+    WriteAll(store / "keep", oldStore);
+    EXPECT_EQ(Download(), DownloadStoreInUse);
+    EXPECT_EQ(ReadAll(store / "keep"), oldStore);
+    EXPECT_FALSE(std::filesystem::exists(dir / "temp.dta"));
+}
+
+TEST_F(CatalogDownloadTest, ATempFileThatCannotBeCreatedGivesNoFile) {
+    WriteAll(store, oldStore);
+    std::filesystem::create_directory(dir / "temp.dta");
+    EXPECT_EQ(Download(), DownloadNoFile);
+    EXPECT_EQ(ReadAll(store), oldStore);
+    EXPECT_EQ(fetcher.fetches, 0);
+}
+
+TEST_F(CatalogDownloadTest, NoServerConfiguredMeansNoConnection) {
+    WriteAll(store, oldStore);
+    EXPECT_EQ(DownloadCatalogStore(store, CatalogStoreAddress(""), UpdateNowDownloadFlags, fetcher,
+                                   check),
+              DownloadNoConnection);
+    EXPECT_EQ(fetcher.fetches, 0);
+    ExpectOldStoreKept();
+}
+
+TEST_F(CatalogDownloadTest, ConnectionStateDecidesOnlyWithoutSkipFlagAndConnectedSetting) {
+    WriteAll(store, oldStore);
+    fetcher.offline = true;
+
+    EXPECT_EQ(Download(StartupDownloadFlags), DownloadNoConnection);
+    EXPECT_EQ(fetcher.offlineQueries, 1);
+    EXPECT_EQ(fetcher.fetches, 0);
+    ExpectOldStoreKept();
+
+    EXPECT_EQ(Download(UpdateNowDownloadFlags), DownloadSucceeded);
+    EXPECT_EQ(fetcher.offlineQueries, 1);
+
+    settings->WriteInt("Settings", "Connected", 1);
+    EXPECT_EQ(Download(StartupDownloadFlags), DownloadSucceeded);
+    EXPECT_EQ(fetcher.offlineQueries, 1);
+
+    settings->WriteInt("Settings", "Connected", 0);
+    fetcher.offline = false;
+    EXPECT_EQ(Download(StartupDownloadFlags), DownloadSucceeded);
+    EXPECT_EQ(fetcher.offlineQueries, 2);
+}
+
+TEST_F(CatalogDownloadTest, WithoutASettingsStoreTheConnectionStateIsAsked) {
+    context.context().settingsStore.reset();
+    fetcher.offline = true;
+    EXPECT_EQ(Download(StartupDownloadFlags), DownloadNoConnection);
+    EXPECT_EQ(fetcher.offlineQueries, 1);
+}
+
+TEST(CatalogStoreAddress, AppendsTheStoreNameToTheDownloadFolder) {
+    EXPECT_EQ(CatalogStoreAddress(""), "");
+    EXPECT_EQ(CatalogStoreAddress("http://example.test/files/"),
+              "http://example.test/files/database.dta");
+    EXPECT_EQ(CatalogStoreAddress("http://example.test/files"),
+              "http://example.test/files/database.dta");
+}
+
+TEST(DownloadResultMessage, OneTextPerResult) {
+    EXPECT_EQ(DownloadResultMessage(0), "The latest version of the Halvard Optics lens catalog "
+                                        "has been successfully downloaded.");
+    EXPECT_EQ(DownloadResultMessage(1), "The internet connection could not be established.");
+    EXPECT_EQ(DownloadResultMessage(2), "The updated lens data could not be downloaded.");
+    EXPECT_EQ(DownloadResultMessage(3), "The updated lens data could not be downloaded.");
+    EXPECT_EQ(DownloadResultMessage(5), "The lens database is currently in use, make sure this is "
+                                        "the only copy of the program running.");
+}
+
+} // namespace
+} // namespace lumivane

@@ -1,0 +1,173 @@
+#include "support/CatalogFiles.h"
+#include "support/TempDir.h"
+#include "ui/QtSettingsStore.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTest>
+
+#include <fstream>
+
+using namespace lumivane;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+QString Native(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}
+
+const QString kShipped = QStringLiteral(LUMIVANE_SOURCE_DATA_DIR "/catalog");
+
+} // namespace
+
+class CatalogCommandsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        m_dir = std::make_unique<test::TempDir>();
+        QtSettingsStore(Settings()).Sync();
+    }
+
+    void buildThenDumpGivesTheCatalogsOfTheTextFiles() {
+        const QString store = Native(*m_dir / "database.dta");
+        const Run build = Cli({QStringLiteral("build"), QStringLiteral("--catalog-dir"), kShipped,
+                               QStringLiteral("--out"), store});
+        QCOMPARE(build.exitCode, 0);
+        QVERIFY(build.err.isEmpty());
+
+        const Run fromStore = Cli({QStringLiteral("dump"), QStringLiteral("--store"), store});
+        QCOMPARE(fromStore.exitCode, 0);
+        const Run fromText =
+            Cli({QStringLiteral("dump"), QStringLiteral("--catalog-dir"), kShipped});
+        QCOMPARE(fromText.exitCode, 0);
+        QCOMPARE(fromStore.out, fromText.out);
+
+        QJsonParseError error;
+        const QJsonObject root = QJsonDocument::fromJson(fromStore.out, &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QVERIFY(root.value(QStringLiteral("lenses")).toArray().size() >= 80);
+        QVERIFY(root.value(QStringLiteral("attachments")).toArray().size() >= 12);
+        QVERIFY(root.value(QStringLiteral("projectors")).toArray().size() >= 25);
+        const QJsonArray formats = root.value(QStringLiteral("formats")).toArray();
+        QVERIFY(formats.size() >= 40);
+        const QJsonObject scope = formats.at(3).toObject();
+        QCOMPARE(scope.value(QStringLiteral("width")).toDouble(), 41.92);
+        QCOMPARE(scope.value(QStringLiteral("anamorphic")).toDouble(), 2.0);
+        QCOMPARE(scope.value(QStringLiteral("customIndex")).toInt(), -1);
+    }
+
+    void userFormatsComeFromTheSettingsFile() {
+        {
+            QtSettingsStore settings(Settings());
+            settings.WriteString("Formats", "0", "My Flat;MF;1.5;10;15;1;0");
+            settings.Sync();
+        }
+        const Run dump = Cli({QStringLiteral("dump"), QStringLiteral("--catalog-dir"), kShipped});
+        QCOMPARE(dump.exitCode, 0);
+        const QJsonArray formats =
+            QJsonDocument::fromJson(dump.out).object().value(QStringLiteral("formats")).toArray();
+        const QJsonObject last = formats.last().toObject();
+        QCOMPARE(last.value(QStringLiteral("name")).toString(), QStringLiteral("My Flat"));
+        QCOMPARE(last.value(QStringLiteral("customIndex")).toInt(), 0);
+    }
+
+    void dumpWithoutSourceReadsWhatStartupWouldAndWritesNothing() {
+        const auto programStore =
+            std::filesystem::path(
+                QFileInfo(QStringLiteral(LUMIVANE_CLI)).absolutePath().toStdU16String()) /
+            "database.dta";
+        if (std::filesystem::exists(programStore)) {
+            QSKIP("a catalog store beside the program would be read first");
+        }
+        test::WriteSmallCatalog(m_dir->path());
+        const Run dump = Cli({QStringLiteral("dump")});
+        QCOMPARE(dump.exitCode, 0);
+        const QJsonObject root = QJsonDocument::fromJson(dump.out).object();
+        QCOMPARE(root.value(QStringLiteral("lenses")).toArray().size(), 3);
+        QCOMPARE(root.value(QStringLiteral("formats")).toArray().size(), 2);
+        QVERIFY(!std::filesystem::exists(programStore));
+    }
+
+    void badInputIsAnErrorOnStderr() {
+        const auto garbage = *m_dir / "garbage.dta";
+        std::ofstream(garbage) << "not a catalog store";
+        const Run damaged =
+            Cli({QStringLiteral("dump"), QStringLiteral("--store"), Native(garbage)});
+        QVERIFY(damaged.exitCode != 0);
+        QVERIFY(damaged.out.isEmpty());
+        QCOMPARE(damaged.err.trimmed(), QByteArray("Unexpected file format."));
+
+        QVERIFY(Cli({QStringLiteral("build")}).exitCode != 0);
+        QVERIFY(Cli({QStringLiteral("dump"), QStringLiteral("--store"), Native(garbage),
+                     QStringLiteral("--catalog-dir"), kShipped})
+                    .exitCode != 0);
+        QVERIFY(Cli({QStringLiteral("dump"), QStringLiteral("--catalog-dir"),
+                     Native(*m_dir / "missing")})
+                    .exitCode != 0);
+        QVERIFY(Cli({QStringLiteral("frobnicate")}).exitCode != 0);
+    }
+
+    void updateWithoutServerReportsNoConnection() {
+        const auto store = *m_dir / "database.dta";
+        std::ofstream(store) << "old";
+        const Run update =
+            Cli({QStringLiteral("update"), QStringLiteral("--store"), Native(store)});
+        QCOMPARE(update.exitCode, 1);
+        QCOMPARE(update.err.trimmed(),
+                 QByteArray("The internet connection could not be established."));
+
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        const QString closed = QStringLiteral("http://127.0.0.1:%1/files/").arg(probe.serverPort());
+        probe.close();
+        const Run refused = Cli({QStringLiteral("update"), QStringLiteral("--store"), Native(store),
+                                 QStringLiteral("--url"), closed});
+        QCOMPARE(refused.exitCode, 1);
+        std::ifstream in(store);
+        std::string kept;
+        in >> kept;
+        QCOMPARE(kept, std::string("old"));
+    }
+
+private:
+    QString Settings() const { return Native(*m_dir / "settings.ini"); }
+
+    Run Cli(QStringList arguments) const {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LUMIVANE_CATALOG_URL"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), Native(*m_dir / "data"));
+        environment.insert(QStringLiteral("no_proxy"), QStringLiteral("127.0.0.1,localhost"));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(Native(m_dir->path()));
+        arguments.prepend(QStringLiteral("catalog"));
+        arguments << QStringLiteral("--settings") << Settings();
+        process.start(QStringLiteral(LUMIVANE_CLI), arguments);
+        Run run;
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished();
+            return run;
+        }
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = process.readAllStandardOutput();
+        run.err = process.readAllStandardError();
+        return run;
+    }
+
+    std::unique_ptr<test::TempDir> m_dir;
+};
+
+QTEST_GUILESS_MAIN(CatalogCommandsTest)
+#include "CatalogCommandsTest.moc"

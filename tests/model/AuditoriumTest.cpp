@@ -1,0 +1,292 @@
+#include "model/Auditorium.h"
+
+#include "base/AppContext.h"
+#include "base/Length.h"
+#include "base/RichTextDoc.h"
+#include "catalog/LensDatabase.h"
+#include "model/LensType.h"
+#include "model/ProjectorType.h"
+#include "support/ModelCatalogs.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using lumivane::test::kFilmProjector;
+using lumivane::test::kFlatFormat;
+using lumivane::test::kPanelFormat;
+using lumivane::test::kScopeFormat;
+
+class AuditoriumTest : public ::testing::Test {
+protected:
+    void SetUp() override { lumivane::test::InstallModelCatalogs(m_dir.path()); }
+
+    // A fixed screen `width` wide (no lacing border) with one projector at `throwDistance`.
+    std::unique_ptr<CAuditorium> Room(double width, double throwDistance) {
+        auto auditorium = std::make_unique<CAuditorium>(1);
+        auditorium->SetFixedScreen(true);
+        auditorium->SetDefaultThrow(throwDistance, 0);
+        auditorium->SetScreenWidth(width);
+        auditorium->AddProjector(kFilmProjector);
+        return auditorium;
+    }
+
+    lumivane::ScopedAppContext m_context;
+    lumivane::test::TempDir m_dir;
+};
+
+TEST_F(AuditoriumTest, NewAuditoriumTakesTheOptions) {
+    lumivane::Ctx().settings.m_radiusType = CurveAdjustable;
+    lumivane::Ctx().settings.m_radiusValue = 120;
+    lumivane::Ctx().settings.m_tiltType = TiltRecommended;
+    lumivane::Ctx().settings.m_tiltValue = 1.5;
+    lumivane::Ctx().settings.m_tiltDepth = 12;
+    CAuditorium auditorium(3);
+    EXPECT_EQ(auditorium.Name(), "Auditorium 3");
+    EXPECT_EQ(auditorium.CurveValue(), 120);
+    EXPECT_EQ(auditorium.AudienceHeight(), 1.5);
+    EXPECT_EQ(auditorium.AudienceDistance(), 12);
+    EXPECT_EQ(auditorium.DefaultThrow(), 30.0);
+    EXPECT_EQ(auditorium.ConstantHeight(), 1);
+}
+
+TEST_F(AuditoriumTest, AdjustableTiltOptionIsAnAngle) {
+    lumivane::Ctx().settings.m_tiltType = TiltAdjustable;
+    lumivane::Ctx().settings.m_tiltValue = 4;
+    CAuditorium auditorium(1);
+    EXPECT_EQ(auditorium.GetTiltAngle(), 4);
+    EXPECT_EQ(auditorium.AudienceHeight(), 0);
+}
+
+TEST_F(AuditoriumTest, EnglishUnitsDefaultThrowIsAHundredFeet) {
+    lumivane::Ctx().metricUnits = false;
+    EXPECT_EQ(CAuditorium(1).DefaultThrow(), MetresFromFeet(100));
+}
+
+TEST_F(AuditoriumTest, RecommendedCurveWorkedValues) {
+    auto auditorium = Room(12.0, 20.0);
+    auditorium->SetCurveType(CurveRecommended);
+    EXPECT_DOUBLE_EQ(auditorium->GetCurvePercent(), 151.5);
+    auditorium->SetDefaultThrow(30.0, 0);
+    EXPECT_DOUBLE_EQ(auditorium->GetCurvePercent(), 150);
+    auditorium->SetDefaultThrow(20.0, 0);
+    auditorium->SetScreenWidth(30.0);
+    EXPECT_EQ(auditorium->GetCurvePercent(), 0);
+    EXPECT_EQ(auditorium->GetChordDepth(nullptr), 0);
+}
+
+TEST_F(AuditoriumTest, RecommendedCurveWithoutProjectors) {
+    CAuditorium auditorium(1);
+    auditorium.SetCurveType(CurveRecommended);
+    EXPECT_EQ(auditorium.GetCurvePercent(), 0);
+    auditorium.SetScreenWidth(0);
+    EXPECT_EQ(auditorium.GetCurvePercent(), 150);
+}
+
+TEST_F(AuditoriumTest, ChordDepthWorkedValues) {
+    auto auditorium = Room(12.0, 20.0);
+    auditorium->SetCurveType(CurveThrow);
+    EXPECT_NEAR(auditorium->GetChordDepth(nullptr), 0.9212, 5e-5);
+    auditorium->SetScreenWidth(50.0);
+    EXPECT_EQ(auditorium->GetChordDepth(nullptr), 20.0);
+}
+
+TEST_F(AuditoriumTest, RecommendedTilt) {
+    auto auditorium = Room(14.0, 20.0);
+    auditorium->SetTiltType(TiltRecommended);
+    auditorium->GetProjector(0)->SetLensHeight(3.0);
+    auditorium->SetAudienceHeight(3.0);
+    auditorium->SetAudienceDistance(10.0);
+    EXPECT_NEAR(auditorium->GetTiltAngle(), 0, 1e-12);
+    auditorium->GetProjector(0)->SetLensHeight(8.0);
+    EXPECT_GT(auditorium->GetTiltAngle(), 0);
+}
+
+TEST_F(AuditoriumTest, SetTiltAngleUnderRecommendedMovesTheAudience) {
+    auto auditorium = Room(14.0, 20.0);
+    auditorium->SetTiltType(TiltRecommended);
+    auditorium->GetProjector(0)->SetLensHeight(5.0);
+    auditorium->SetAudienceDistance(10.0);
+    auditorium->SetTiltAngle(2.5);
+    EXPECT_NEAR(auditorium->GetTiltAngle(), 2.5, 1e-9);
+    EXPECT_EQ(auditorium->TiltValue(), 0);
+}
+
+TEST_F(AuditoriumTest, LockProjectorSlantIsTheThrow) {
+    lumivane::Ctx().settings.m_lockProjector = 1;
+    auto auditorium = Room(14.0, 20.0);
+    auditorium->GetProjector(0)->SetLensHeight(9.0);
+    auditorium->GetProjector(0)->SetLateral(2.0);
+    CLensType* setUp = auditorium->AddFormat(kFlatFormat, 0);
+    EXPECT_DOUBLE_EQ(auditorium->GetSlantThrow(setUp), 20.0);
+    lumivane::Ctx().settings.m_lockProjector = 0;
+    EXPECT_DOUBLE_EQ(auditorium->GetSlantThrow(setUp), std::sqrt(400.0 + 36.0 + 4.0));
+}
+
+TEST_F(AuditoriumTest, FitToleranceIsOneMillimetre) {
+    auto auditorium = Room(14.0, 20.0);
+    CLensType* setUp = auditorium->AddFormat(kFlatFormat, 0);
+    auditorium->SetFixedScreen(true);
+    setUp->SetExtents(6.0005, 10.0);
+    auditorium->UpdateFit(*setUp);
+    EXPECT_EQ(setUp->Masked(), 0);
+    setUp->SetExtents(6.0015, 10.0);
+    auditorium->UpdateFit(*setUp);
+    EXPECT_EQ(setUp->Masked(), 1);
+}
+
+TEST_F(AuditoriumTest, AddFormatSizesTheImageAndFindsAProjector) {
+    CAuditorium auditorium(1);
+    CLensType* setUp = auditorium.AddFormat(kScopeFormat, -1);
+    ASSERT_NE(setUp, nullptr);
+    EXPECT_EQ(auditorium.ProjectorCount(), 1);
+    EXPECT_EQ(auditorium.GetProjector(0)->Name(), "Film 35");
+    EXPECT_DOUBLE_EQ(setUp->ImageHeight(), 6.0);
+    EXPECT_DOUBLE_EQ(setUp->Focal(), CLensType::FocalFromThrow(auditorium.GetSlantThrow(setUp), 6.0,
+                                                               setUp->EffApertureH()));
+    EXPECT_GT(setUp->ExtentWidth(), 0);
+    EXPECT_EQ(auditorium.AddFormat(kScopeFormat, -1), setUp);
+    EXPECT_EQ(auditorium.LensTypeCount(), 1);
+    EXPECT_EQ(auditorium.AddFormat(kPanelFormat, 0), nullptr);
+    EXPECT_EQ(auditorium.AddFormat(99, -1), nullptr);
+    auditorium.RemoveFormat(kScopeFormat, -1);
+    EXPECT_EQ(auditorium.LensTypeCount(), 0);
+    EXPECT_EQ(auditorium.GetProjector(0)->LensTypeCount(), 0);
+}
+
+TEST_F(AuditoriumTest, CalculatedScreenHoldsTheImages) {
+    CAuditorium auditorium(1);
+    CLensType* setUp = auditorium.AddFormat(kFlatFormat, -1);
+    setUp->SetExtents(5.0, 9.25);
+    auditorium.Recalculate(nullptr);
+    EXPECT_DOUBLE_EQ(auditorium.ScreenHeight(), 5.0);
+    EXPECT_DOUBLE_EQ(auditorium.ScreenWidth(), 9.25);
+    auditorium.RemoveProjector(0);
+    auditorium.Recalculate(nullptr);
+    EXPECT_DOUBLE_EQ(auditorium.ScreenHeight(), 6.0);
+    EXPECT_DOUBLE_EQ(auditorium.ScreenWidth(), 14.0);
+}
+
+TEST_F(AuditoriumTest, DuplicateCarriesTheRecommendedCurveAsAdjustable) {
+    auto source = Room(12.0, 20.0);
+    source->SetCurveType(CurveRecommended);
+    source->SetComments("Balcony");
+    source->AddFormat(kFlatFormat, 0);
+    CAuditorium copy(2, source.get());
+    EXPECT_EQ(copy.Name(), "Auditorium 2");
+    EXPECT_EQ(copy.Comments(), "");
+    EXPECT_DOUBLE_EQ(copy.CurveValue(), 151.5);
+    EXPECT_EQ(copy.ProjectorCount(), 1);
+    EXPECT_EQ(copy.LensTypeCount(), 1);
+    EXPECT_EQ(copy.FindProjectorOf(copy.GetLensType(0)).second, 0);
+    EXPECT_NE(copy.GetLensType(0), source->GetLensType(0));
+}
+
+TEST_F(AuditoriumTest, DefaultThrowReachesEveryFollowingProjector) {
+    auto auditorium = Room(14.0, 20.0);
+    CProjectorType* second = auditorium->AddProjector(kFilmProjector);
+    CProjectorType* own = auditorium->AddProjector(kFilmProjector);
+    own->SetUseDefaultThrow(false);
+    own->SetThrow(25.0, 1);
+    auditorium->GetProjector(0)->SetThrow(18.0, 1);
+    EXPECT_EQ(auditorium->DefaultThrow(), 18.0);
+    EXPECT_EQ(second->GetThrow(), 18.0);
+    EXPECT_EQ(own->GetThrow(), 25.0);
+    EXPECT_FALSE(lumivane::Ctx().defaultThrowBusy);
+}
+
+TEST_F(AuditoriumTest, ClearingAllowLensShiftZeroesEveryShift) {
+    auto auditorium = Room(14.0, 20.0);
+    CLensType* setUp = auditorium->AddFormat(kFlatFormat, 0);
+    auditorium->SetAllowLensShift(true);
+    setUp->SetShift(0.001, 0.002);
+    auditorium->SetAllowLensShift(false);
+    EXPECT_EQ(setUp->ShiftV(), 0);
+    EXPECT_EQ(setUp->ShiftH(), 0);
+}
+
+TEST_F(AuditoriumTest, CentredLensShiftMovesTheImageToTheScreenCentre) {
+    auto auditorium = Room(14.0, 20.0);
+    CProjectorType* projector = auditorium->GetProjector(0);
+    projector->SetLensHeight(3.5);
+    CLensType* setUp = auditorium->AddFormat(kFlatFormat, 0);
+    setUp->SetImageHeight(4.0);
+    setUp->FocalFromThrowAlways(auditorium->GetSlantThrow(setUp));
+    auditorium->UpdateExtents(*setUp);
+    auditorium->SetAutoLensShift(true);
+    const double wanted = -(3.5 - 3.0);
+    const double q = setUp->Squeeze();
+    EXPECT_NEAR(setUp->ShiftV(), setUp->ApertureW() * wanted / ((setUp->ExtentWidth() / q) * 1000),
+                1e-15);
+    EXPECT_FALSE(lumivane::Ctx().lensShiftBusy);
+}
+
+TEST_F(AuditoriumTest, AlignedLensShiftWithAnamorphicLensConverges) {
+    auto auditorium = Room(14.0, 20.0);
+    auditorium->SetConstantHeight(false);
+    auditorium->SetAlignment(AlignTop);
+    CProjectorType* projector = auditorium->GetProjector(0);
+    projector->SetLensHeight(12.0);
+    CLensType* setUp = auditorium->AddFormat(kScopeFormat, 0);
+    CLensChoice choice;
+    choice.AddItem(lumivane::Ctx().lenses->FindItem(0x0050));
+    choice.AddItem(lumivane::Ctx().lenses->FindItem(0x2000));
+    choice.Evaluate(*setUp);
+    setUp->ChooseCombination(choice);
+    auditorium->UpdateExtents(*setUp);
+    auditorium->SetAutoLensShift(true);
+    // The clamp left the shift 0.1 % inside the image circle in one step.
+    double h = setUp->ShiftH();
+    double v = setUp->ShiftV();
+    EXPECT_TRUE(setUp->ClampShiftToCoverage(h, v));
+    EXPECT_NE(setUp->ShiftV(), 0);
+    const double r = choice.GetCoverage() * 0.0005;
+    const double x = std::fabs(setUp->ShiftH()) + setUp->ApertureW() * 0.0005;
+    const double y = std::fabs(setUp->ShiftV()) + setUp->ApertureH() * 0.0005;
+    EXPECT_LT(std::sqrt(x * x + y * y), r);
+    EXPECT_GT(std::sqrt(x * x + y * y), r * 0.99);
+}
+
+TEST_F(AuditoriumTest, PurchaseCountsAddUpOverSetUps) {
+    auto auditorium = Room(14.0, 20.0);
+    CLensChoice prime;
+    prime.AddItem(lumivane::Ctx().lenses->FindItem(0x0050));
+    auditorium->AddFormat(kFlatFormat, 0)->ChooseCombination(prime);
+    CLensChoice combination = prime;
+    combination.AddItem(lumivane::Ctx().lenses->FindItem(0x2000));
+    auditorium->AddFormat(kScopeFormat, 0)->ChooseCombination(combination);
+    std::vector<const CDescriptor*> items;
+    std::vector<int> counts;
+    auditorium->CountCatalogItems(items, counts);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(counts, (std::vector<int>{2, 1}));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(AuditoriumTest, SummaryNamesTheScreenProjectorsAndSetUps) {
+    auto auditorium = Room(12.0, 20.0);
+    auditorium->SetCurveType(CurveThrow);
+    auditorium->SetCalcPorthole(true);
+    auditorium->SetComments("Balcony");
+    auditorium->AddFormat(kFlatFormat, 0);
+    RichTextDoc text;
+    auditorium->WriteSummary(text);
+    const std::string all = text.GetText();
+    for (const char* expected :
+         {"Auditorium 1\n", "Screen Size:6.00m x 12.00m and a ", " screen chord depth.",
+          "Screen radius of 20.00m", "Film 35\n", "Image size at porthole: ",
+          "Throw Distance: 20.00m", "Projector Angle:\t", "Flat 1.85\nNot Selected\n",
+          "Effective focal length: ", "Format chord depth: ", "Comments\nBalcony"}) {
+        EXPECT_NE(all.find(expected), std::string::npos) << expected << "\n" << all;
+    }
+    EXPECT_TRUE(text.Paragraphs().front().runs.front().format.bold);
+    EXPECT_EQ(text.Paragraphs().front().runs.front().format.pointSize, 12);
+}
+
+} // namespace

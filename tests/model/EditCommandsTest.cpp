@@ -1,0 +1,143 @@
+#include "model/EditCommands.h"
+
+#include "base/AppContext.h"
+#include "catalog/Descriptor.h"
+#include "model/Auditorium.h"
+#include "model/LensCandidates.h"
+#include "model/LensType.h"
+#include "model/ProjectorType.h"
+#include "support/ModelCatalogs.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using lumivane::EditView;
+using lumivane::test::kFilmProjector;
+using lumivane::test::kFlatFormat;
+using lumivane::test::kScopeFormat;
+
+class EditCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        lumivane::test::InstallModelCatalogs(m_dir.path());
+        m_auditorium.SetFixedScreen(true);
+        m_projector = m_auditorium.AddProjector(kFilmProjector);
+        m_projector->SetUseDefaultThrow(false);
+        m_projector->SetThrow(20.0, 1);
+        m_projector->SetLensHeight(3.0);
+        m_setUp = m_auditorium.AddFormat(kFlatFormat, 0);
+        m_setUp->SetLinked(false);
+    }
+
+    lumivane::ScopedAppContext m_context;
+    lumivane::test::TempDir m_dir;
+    CAuditorium m_auditorium{1};
+    CProjectorType* m_projector = nullptr;
+    CLensType* m_setUp = nullptr;
+};
+
+TEST_F(EditCommandsTest, FocalEditUnderLockImageSizeMovesTheProjector) {
+    lumivane::Ctx().lockMode = LockImageSize;
+    const double height = m_setUp->ImageHeight();
+    lumivane::EditFocalLength(m_auditorium, *m_setUp, 60.0, EditView::Projector);
+    EXPECT_DOUBLE_EQ(m_setUp->ImageHeight(), height);
+    EXPECT_DOUBLE_EQ(m_setUp->Focal(), 0.06);
+    EXPECT_DOUBLE_EQ(m_projector->GetThrow(),
+                     CLensType::ThrowFromImage(60.0, height, m_setUp->EffApertureH()));
+}
+
+TEST_F(EditCommandsTest, FocalEditUnderLockThrowKeepsTheThrow) {
+    for (LockMode mode : {LockThrow, LockFocalLength}) {
+        lumivane::Ctx().lockMode = mode;
+        lumivane::EditFocalLength(m_auditorium, *m_setUp, 55.0, EditView::Format);
+        EXPECT_EQ(m_projector->GetThrow(), 20.0);
+        EXPECT_DOUBLE_EQ(m_setUp->Focal(), 0.055);
+        EXPECT_DOUBLE_EQ(m_setUp->ImageHeight(),
+                         CLensType::ImageFromThrow(m_auditorium.GetSlantThrow(m_setUp), 0.055,
+                                                   m_setUp->EffApertureH()));
+    }
+}
+
+TEST_F(EditCommandsTest, ImageEditUnderLockFocalLengthKeepsTheFocalLength) {
+    lumivane::Ctx().lockMode = LockFocalLength;
+    const double focal = m_setUp->Focal();
+    lumivane::EditImageSize(m_auditorium, *m_setUp, 4.5, false);
+    EXPECT_EQ(m_setUp->Focal(), focal);
+    EXPECT_DOUBLE_EQ(m_setUp->ImageHeight(), 4.5);
+    EXPECT_DOUBLE_EQ(m_projector->GetThrow(),
+                     CLensType::ThrowFromImage(focal * 1000, 4.5, m_setUp->EffApertureH()));
+}
+
+TEST_F(EditCommandsTest, ImageEditUnderLockThrowAndImageKeepsTheThrow) {
+    for (LockMode mode : {LockThrow, LockImageSize}) {
+        lumivane::Ctx().lockMode = mode;
+        lumivane::EditImageSize(m_auditorium, *m_setUp, 8.0, true);
+        EXPECT_EQ(m_projector->GetThrow(), 20.0);
+        EXPECT_DOUBLE_EQ(m_setUp->ImageWidth(), 8.0);
+        EXPECT_NEAR(m_setUp->Focal(),
+                    CLensType::FocalFromThrow(m_auditorium.GetSlantThrow(m_setUp), 8.0,
+                                              m_setUp->EffApertureW()),
+                    1e-15);
+    }
+}
+
+TEST_F(EditCommandsTest, TypedThrowHasAFloorOfThreeMetres) {
+    lumivane::EditThrow(m_auditorium, *m_projector, m_setUp, 2.0);
+    EXPECT_EQ(m_projector->GetThrow(), 3.0);
+}
+
+TEST_F(EditCommandsTest, ThrowEditUnderLockImageSizeMovesTheFocalLengthWithoutALens) {
+    lumivane::Ctx().lockMode = LockImageSize;
+    const double height = m_setUp->ImageHeight();
+    lumivane::EditThrow(m_auditorium, *m_projector, m_setUp, 25.0);
+    EXPECT_EQ(m_setUp->ImageHeight(), height);
+    EXPECT_DOUBLE_EQ(m_setUp->Focal(),
+                     CLensType::FocalFromThrow(m_auditorium.GetSlantThrow(m_setUp), height,
+                                               m_setUp->EffApertureH()));
+}
+
+TEST_F(EditCommandsTest, EditsRefreshTheExtentsAndTheFit) {
+    lumivane::EditFocalLength(m_auditorium, *m_setUp, 30.0, EditView::Projector);
+    EXPECT_GT(m_setUp->ExtentHeight(), m_auditorium.ScreenHeight());
+    EXPECT_EQ(m_setUp->Masked(), 1);
+    lumivane::EditFocalLength(m_auditorium, *m_setUp, 90.0, EditView::Projector);
+    EXPECT_EQ(m_setUp->Masked(), 0);
+}
+
+TEST_F(EditCommandsTest, LinkedSetUpsFollowTheEditedOne) {
+    CLensType* scope = m_auditorium.AddFormat(kScopeFormat, 0);
+    m_setUp->SetLinked(true);
+    lumivane::EditImageSize(m_auditorium, *m_setUp, 4.0, false);
+    EXPECT_DOUBLE_EQ(scope->ImageHeight(), 4.0);
+}
+
+TEST_F(EditCommandsTest, ChoosingTheBestLensBindsTheSetUp) {
+    m_setUp->SetFocalLength(52.0);
+    ASSERT_TRUE(lumivane::ChooseBest(*m_setUp));
+    EXPECT_EQ(m_setUp->Choice().Items().front()->Id(), 0x0050);
+    EXPECT_EQ(m_setUp->Barrel(), 705);
+    const auto menu = lumivane::CandidateMenu(*m_setUp);
+    ASSERT_FALSE(menu.empty());
+    EXPECT_EQ(menu.front().command, 33985);
+    const auto list = lumivane::ListCandidates(*m_setUp);
+    for (std::size_t i = 1; i < list.size(); ++i) {
+        EXPECT_GE(list[i - 1].GetQuality(), list[i].GetQuality());
+    }
+    const auto second = lumivane::NthCandidate(*m_setUp, 1);
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->GetName(), list[1].GetName());
+    EXPECT_FALSE(lumivane::NthCandidate(*m_setUp, 500));
+}
+
+TEST_F(EditCommandsTest, LensShiftNeedsPermission) {
+    lumivane::EditLensShift(m_auditorium, *m_setUp, 0.001, 0.0);
+    EXPECT_EQ(m_setUp->ShiftV(), 0);
+    m_auditorium.SetAllowLensShift(true);
+    lumivane::EditLensShift(m_auditorium, *m_setUp, 0.001, 0.0);
+    EXPECT_EQ(m_setUp->ShiftV(), 0.001);
+    EXPECT_GT(m_projector->ImageOffsetV(), 0);
+}
+
+} // namespace

@@ -1,0 +1,280 @@
+#include "model/LensType.h"
+
+#include "base/AppContext.h"
+#include "base/Archive.h"
+#include "catalog/LensDatabase.h"
+#include "support/ModelCatalogs.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using lumivane::test::kFlatFormat;
+using lumivane::test::kPanelFormat;
+using lumivane::test::kScopeFormat;
+
+class LensTypeTest : public ::testing::Test {
+protected:
+    void SetUp() override { lumivane::test::InstallModelCatalogs(m_dir.path()); }
+
+    CLensChoice Combination(std::initializer_list<std::int16_t> ids) const {
+        CLensChoice choice;
+        for (std::int16_t id : ids) {
+            choice.AddItem(lumivane::Ctx().lenses->FindItem(id));
+        }
+        return choice;
+    }
+
+    lumivane::ScopedAppContext m_context;
+    lumivane::test::TempDir m_dir;
+};
+
+TEST(LensOptics, NodalCorrectionWorkedValues) {
+    EXPECT_NEAR(CLensType::NodalCorrection(0.05), 0.005198, 5e-7);
+    EXPECT_NEAR(CLensType::NodalCorrection(0.1), -0.015525, 5e-7);
+}
+
+TEST(LensOptics, ImageFromThrowInvertsThrowFromImage) {
+    for (double focalMm : {15.0, 35.0, 50.0, 85.0, 140.0}) {
+        for (double height : {2.0, 5.5, 9.0}) {
+            for (double aperture : {11.33, 17.53, 20.96}) {
+                const double t = CLensType::ThrowFromImage(focalMm, height, aperture);
+                ASSERT_GT(t, 0);
+                EXPECT_NEAR(CLensType::ImageFromThrow(t, focalMm * 0.001, aperture), height,
+                            1e-9 * height)
+                    << focalMm << " mm, " << height << " m, " << aperture << " mm";
+            }
+        }
+    }
+}
+
+TEST(LensOptics, FocalFromThrowIsTheThinLensRelationCorrected) {
+    const double f = CLensType::FocalFromThrow(20.0, 5.0, 11.33);
+    const double magnification = 5000.0 / 11.33;
+    const double thin = 20.0 * magnification / ((magnification + 1) * (magnification + 1));
+    EXPECT_NEAR(f,
+                thin - CLensType::NodalCorrection(thin) * magnification /
+                           ((magnification + 1) * (magnification + 1)),
+                1e-9);
+    EXPECT_TRUE(std::isnan(CLensType::FocalFromThrow(20.0, 0.0, 0.0)));
+}
+
+TEST_F(LensTypeTest, NewSetUpTakesTheFormatsNumbers) {
+    CLensType setUp(kFlatFormat);
+    EXPECT_DOUBLE_EQ(setUp.GetAspect(), 1.85);
+    EXPECT_DOUBLE_EQ(setUp.ImageHeight(), 11.33);
+    EXPECT_DOUBLE_EQ(setUp.ImageWidth(), 11.33 * 1.85);
+    EXPECT_EQ(setUp.Focal(), 0.02500000037252903);
+    EXPECT_EQ(setUp.PanelWidth(), 1024);
+    EXPECT_EQ(setUp.Linked(), 1);
+}
+
+TEST_F(LensTypeTest, AperturesUnsqueezeAndFollowTheCombination) {
+    CLensType scope(kScopeFormat);
+    EXPECT_DOUBLE_EQ(scope.ApertureW(), 20.96);
+    EXPECT_DOUBLE_EQ(scope.EffApertureW(), 41.92);
+    EXPECT_DOUBLE_EQ(scope.Squeeze(), 2.0);
+    scope.ChooseCombination(Combination({0x0050, 0x2000}));
+    EXPECT_DOUBLE_EQ(scope.EffApertureW(), 20.96 * scope.Choice().GetFactorH());
+    EXPECT_EQ(scope.Linked(), 0);
+    EXPECT_EQ(scope.LensChosen(), 1);
+}
+
+TEST_F(LensTypeTest, PanelCornersReduceEveryAperture) {
+    CLensType panel(kPanelFormat);
+    panel.SetPanelResolution(2000, 1000);
+    panel.SetCorners(
+        {PanelPoint{100, 0}, PanelPoint{1900, 0}, PanelPoint{1900, 1000}, PanelPoint{100, 1000}});
+    EXPECT_DOUBLE_EQ(panel.ApertureW(), 20.0 * 0.9);
+    EXPECT_DOUBLE_EQ(panel.ApertureH(), 10.55);
+    EXPECT_DOUBLE_EQ(panel.EffApertureW(), 20.0 * 0.9);
+}
+
+TEST_F(LensTypeTest, FullPanelCornersDisplaceLikeNoCorners) {
+    CLensType plain(kPanelFormat);
+    plain.SetPanelResolution(2048, 1080);
+    plain.SetShift(0.002, -0.001);
+    CLensType cornered(plain);
+    cornered.SetPanelResolution(2048, 1080);
+    cornered.EnsureCorners();
+    for (double u : {0.0, 0.25, 1.0}) {
+        for (double v : {0.0, 0.5, 1.0}) {
+            const auto [ex, ey] = plain.ShiftDisplacement(u, v);
+            const auto [cx, cy] = cornered.ShiftDisplacement(u, v);
+            EXPECT_NEAR(cx, ex, 1e-15);
+            EXPECT_NEAR(cy, ey, 1e-15);
+        }
+    }
+}
+
+TEST_F(LensTypeTest, CoverageClampScalesOntoTheImageCircle) {
+    CLensType setUp(kFlatFormat);
+    setUp.ChooseCombination(Combination({0x0050}));
+    double horizontal = 0.0;
+    double vertical = 0.05;
+    EXPECT_FALSE(setUp.ClampShiftToCoverage(horizontal, vertical));
+    const double r = 40 * 0.0005;
+    const double x = 20.96 * 0.0005;
+    const double y = 0.05 + 11.33 * 0.0005;
+    EXPECT_NEAR(vertical, 0.05 * r / std::sqrt(x * x + y * y), 1e-12);
+    double small = 0.001;
+    double none = 0.0;
+    EXPECT_TRUE(setUp.ClampShiftToCoverage(none, small));
+    EXPECT_EQ(small, 0.001);
+    setUp.SetShift(0.001, 0.0);
+    EXPECT_TRUE(setUp.ShiftWithinCoverage());
+    setUp.SetShift(0.01, 0.0);
+    EXPECT_FALSE(setUp.ShiftWithinCoverage());
+}
+
+TEST_F(LensTypeTest, FocalOutsideTheRangeDropsTheLens) {
+    CLensType setUp(kFlatFormat);
+    setUp.ChooseCombination(Combination({0x0690}));
+    setUp.SetFocalLength(70);
+    EXPECT_TRUE(setUp.HasCombination());
+    EXPECT_DOUBLE_EQ(setUp.GetFocal(true, false), 70);
+    setUp.SetFocalLength(95);
+    EXPECT_FALSE(setUp.HasCombination());
+    EXPECT_EQ(setUp.LensChosen(), 0);
+    EXPECT_DOUBLE_EQ(setUp.Focal(), 0.095);
+}
+
+TEST_F(LensTypeTest, FixedFocalLengthsDropTheLensOnAnyChange) {
+    lumivane::Ctx().settings.m_fixedFocal = true;
+    CLensType setUp(kFlatFormat);
+    setUp.ChooseCombination(Combination({0x0050}));
+    setUp.SetFocalLength(50);
+    EXPECT_FALSE(setUp.HasCombination());
+}
+
+TEST_F(LensTypeTest, AdapterRingRulesOfBuildingAndReading) {
+    CLensChoice built = Combination({0x0050, 0x2000});
+    EXPECT_EQ(built.GetAdapterRing(), 2);
+    CLensType setUp(kScopeFormat);
+    setUp.ChooseCombination(built);
+    lumivane::Archive out = lumivane::Archive::ForStoring();
+    setUp.Serialize(out);
+    lumivane::Archive in = lumivane::Archive::ForLoading(out.Bytes());
+    CLensType read(0);
+    read.Serialize(in);
+    EXPECT_EQ(read.Choice().GetAdapterRing(), 2);
+    EXPECT_EQ(read.GetFormat(), kScopeFormat);
+    EXPECT_DOUBLE_EQ(read.Choice().GetFactorH(), built.GetFactorH());
+}
+
+TEST_F(LensTypeTest, EvaluateClampsToTheZoomRangeAndScores) {
+    CLensType setUp(kFlatFormat);
+    setUp.SetFocalLength(100);
+    CLensChoice zoom = Combination({0x0690});
+    zoom.Evaluate(setUp);
+    EXPECT_DOUBLE_EQ(zoom.GetAchievedFocal(), 90);
+    EXPECT_DOUBLE_EQ(zoom.GetFocal(), 90);
+    EXPECT_EQ(zoom.GetQuality(), CLensDatabase::FocalPenalty(100, 90, 70));
+    CLensChoice prime = Combination({0x0050});
+    prime.Evaluate(setUp);
+    EXPECT_DOUBLE_EQ(prime.GetFocal(), 50);
+    EXPECT_DOUBLE_EQ(prime.GetAchievedFocal(), 50);
+}
+
+TEST_F(LensTypeTest, RoundTripKeepsEveryField) {
+    CLensType setUp(kPanelFormat);
+    setUp.SetPanelResolution(2048, 1080);
+    setUp.SetImageHeight(5.25);
+    setUp.SetFocalLength(35);
+    setUp.SetShift(0.001, -0.0005);
+    setUp.SetExtents(5.2, 9.8);
+    setUp.SetBarrel(525);
+    setUp.SetCorners(
+        {PanelPoint{10, 20}, PanelPoint{2000, 15}, PanelPoint{2040, 1070}, PanelPoint{5, 1060}});
+    lumivane::Archive out = lumivane::Archive::ForStoring();
+    setUp.Serialize(out);
+    lumivane::Archive in = lumivane::Archive::ForLoading(out.Bytes());
+    CLensType read(0);
+    read.Serialize(in);
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(read.GetFormat(), kPanelFormat);
+    EXPECT_DOUBLE_EQ(read.ImageHeight(), 5.25);
+    EXPECT_DOUBLE_EQ(read.Focal(), 0.035);
+    EXPECT_DOUBLE_EQ(read.ShiftH(), -0.0005);
+    EXPECT_DOUBLE_EQ(read.ExtentWidth(), 9.8);
+    EXPECT_EQ(read.Barrel(), 525);
+    ASSERT_TRUE(read.Corners());
+    EXPECT_EQ((*read.Corners())[2].x, 2040);
+}
+
+TEST_F(LensTypeTest, OldSetUpsTakeTheAspectOfTheirOwnFormat) {
+    lumivane::Ctx().fileVersion = 3;
+    lumivane::Archive out = lumivane::Archive::ForStoring();
+    out.WriteShort(kScopeFormat);
+    out.WriteShort(1);
+    out.WriteShort(0);
+    out.WriteFloat(6.0f);
+    out.WriteFloat(14.34f);
+    out.WriteFloat(0.05f);
+    out.WriteShort(0);
+    out.WriteFloat(5.9f);
+    out.WriteFloat(14.0f);
+    out.WriteLong(0);
+    lumivane::Archive in = lumivane::Archive::ForLoading(out.Bytes());
+    CLensType read(kFlatFormat);
+    read.Serialize(in);
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_DOUBLE_EQ(read.GetAspect(), 2.39);
+    EXPECT_DOUBLE_EQ(read.ImageHeight(), 6.0);
+    EXPECT_DOUBLE_EQ(read.ExtentWidth(), static_cast<double>(14.0f));
+    EXPECT_EQ(read.ShiftV(), 0.0);
+}
+
+TEST_F(LensTypeTest, ReadingDropsALensThatCannotCoverTheAperture) {
+    CLensType setUp(kScopeFormat);
+    setUp.ChooseCombination(Combination({0x1035}));
+    lumivane::Archive out = lumivane::Archive::ForStoring();
+    setUp.Serialize(out);
+    lumivane::Archive in = lumivane::Archive::ForLoading(out.Bytes());
+    CLensType read(0);
+    read.Serialize(in);
+    EXPECT_FALSE(read.HasCombination());
+    EXPECT_EQ(read.LensChosen(), 0);
+}
+
+TEST_F(LensTypeTest, UnknownFormatKeepsItsRecordAndComputesNothing) {
+    CLensType setUp(57);
+    EXPECT_FALSE(setUp.HasKnownFormat());
+    EXPECT_EQ(setUp.GetFormatName(), "Unknown format");
+    const double before = setUp.ImageHeight();
+    setUp.ApplyThrow(20.0);
+    setUp.FocalFromThrowAlways(20.0);
+    EXPECT_EQ(setUp.ImageHeight(), before);
+    EXPECT_EQ(setUp.Focal(), 0.02500000037252903);
+    lumivane::Archive out = lumivane::Archive::ForStoring();
+    setUp.Serialize(out);
+    lumivane::Archive in = lumivane::Archive::ForLoading(out.Bytes());
+    CLensType read(0);
+    read.Serialize(in);
+    EXPECT_EQ(read.GetFormat(), 57);
+}
+
+TEST_F(LensTypeTest, DamagedChoiceCountIsRefused) {
+    lumivane::Archive out = lumivane::Archive::ForStoring();
+    out.WriteLong(1000000);
+    lumivane::Archive in = lumivane::Archive::ForLoading(out.Bytes());
+    CLensChoice choice;
+    EXPECT_THROW(choice.Serialize(in), lumivane::ArchiveError);
+}
+
+TEST_F(LensTypeTest, UnknownItemNumbersAreDropped) {
+    lumivane::Archive out = lumivane::Archive::ForStoring();
+    out.WriteLong(2);
+    out.WriteShort(0x0050);
+    out.WriteShort(0x7777);
+    lumivane::Archive in = lumivane::Archive::ForLoading(out.Bytes());
+    CLensChoice choice;
+    choice.Serialize(in);
+    ASSERT_EQ(choice.Items().size(), 1u);
+    EXPECT_EQ(choice.Items().front()->Id(), 0x0050);
+}
+
+} // namespace
