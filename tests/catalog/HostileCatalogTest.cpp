@@ -1,0 +1,57 @@
+// Catalog inputs that fuzzing found troublesome, kept as the bytes that showed the trouble.
+
+#include "catalog/LensDatabase.h"
+#include "support/CatalogFiles.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace {
+
+// Every blank line is an item without a catalog number, so every item asks for number 0.
+// Moving each one on step by step took minutes for a file of blank lines.
+TEST(HostileCatalogTest, BlankLinesUpToTheItemLimitAreNumberedAlongTheStepCycle) {
+    lumivane::test::TempDir dir;
+    const std::string blankLines(40000, '\n');
+    lumivane::test::WriteTextFile(dir / "lenses.txt", blankLines);
+    lumivane::test::WriteTextFile(dir / "attach.txt", blankLines);
+
+    CLensDatabase db;
+    db.BuildFromText(dir.path());
+
+    ASSERT_EQ(db.LensCount(), CLensDatabase::kMaxItems);
+    ASSERT_EQ(db.AttachmentCount(), CLensDatabase::kMaxItems);
+    std::set<std::int16_t> ids;
+    for (std::size_t i = 0; i < db.LensCount(); ++i) {
+        EXPECT_EQ(db.Lens(i).Id(), static_cast<std::int16_t>(i * 21845));
+        ids.insert(db.Lens(i).Id());
+    }
+    for (std::size_t i = 0; i < db.AttachmentCount(); ++i) {
+        EXPECT_EQ(db.Attachment(i).Id(),
+                  static_cast<std::int16_t>((CLensDatabase::kMaxItems + i) * 21845));
+        ids.insert(db.Attachment(i).Id());
+    }
+    EXPECT_EQ(ids.size(), 2 * CLensDatabase::kMaxItems);
+}
+
+// A number that wraps past 65535 on its way to a free place.
+TEST(HostileCatalogTest, MovedNumbersWrapAroundTheSixteenBits) {
+    lumivane::test::TempDir dir;
+    // Each '/' adds 15 to the number, so "////" makes 0xFFFF, which is -1.
+    lumivane::test::WriteTextFile(dir / "lenses.txt", "a;a;////;1\nb;b;////;1\nc;c;////;1\n");
+    lumivane::test::WriteTextFile(dir / "attach.txt", "d;d;////;1\n");
+
+    CLensDatabase db;
+    db.BuildFromText(dir.path());
+
+    ASSERT_EQ(db.LensCount(), 3u);
+    EXPECT_EQ(db.Lens(0).Id(), -1);
+    EXPECT_EQ(db.Lens(1).Id(), 21844);
+    EXPECT_EQ(db.Lens(2).Id(), 43689 - 65536);
+    EXPECT_EQ(db.Attachment(0).Id(), 65534 - 65536);
+}
+
+} // namespace
