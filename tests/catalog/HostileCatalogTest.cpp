@@ -1,5 +1,6 @@
 // Catalog inputs that fuzzing found troublesome, kept as the bytes that showed the trouble.
 
+#include "catalog/FormatDescriptor.h"
 #include "catalog/LensDatabase.h"
 #include "support/CatalogFiles.h"
 #include "support/TempDir.h"
@@ -52,6 +53,26 @@ TEST(HostileCatalogTest, MovedNumbersWrapAroundTheSixteenBits) {
     EXPECT_EQ(db.Lens(1).Id(), 21844);
     EXPECT_EQ(db.Lens(2).Id(), 43689 - 65536);
     EXPECT_EQ(db.Attachment(0).Id(), 65534 - 65536);
+}
+
+} // namespace
+
+namespace {
+
+// A user-defined format whose names fill more than the catalog file reader's longest line
+// came back from the settings store with every number zero.
+TEST(HostileCatalogTest, UserFormatWithVeryLongNamesKeepsItsNumbers) {
+    const std::string name(40000, 'n');
+    CFormatDescriptor format;
+    format.ParseText(name + ';' + name + ";1.850;11.330;20.960;1;884864", 2);
+
+    EXPECT_EQ(format.GetName(), name);
+    EXPECT_EQ(format.GetName2(), name);
+    EXPECT_DOUBLE_EQ(format.GetAspect(), 1.85);
+    EXPECT_DOUBLE_EQ(format.GetHeight(), 11.33);
+    EXPECT_DOUBLE_EQ(format.GetWidth(), 20.96);
+    EXPECT_EQ(format.GetFlags(), 1);
+    EXPECT_EQ(format.GetExcluded(), 884864);
 }
 
 } // namespace
