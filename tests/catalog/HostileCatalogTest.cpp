@@ -1,12 +1,19 @@
 // Catalog inputs that fuzzing found troublesome, kept as the bytes that showed the trouble.
 
+#include "base/AppContext.h"
+#include "base/Archive.h"
+#include "catalog/CatalogStore.h"
 #include "catalog/FormatDescriptor.h"
 #include "catalog/LensDatabase.h"
+#include "support/BoundedChild.h"
 #include "support/CatalogFiles.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+#include <iostream>
 #include <set>
 #include <string>
 
@@ -73,6 +80,56 @@ TEST(HostileCatalogTest, UserFormatWithVeryLongNamesKeepsItsNumbers) {
     EXPECT_DOUBLE_EQ(format.GetWidth(), 20.96);
     EXPECT_EQ(format.GetFlags(), 1);
     EXPECT_EQ(format.GetExcluded(), 884864);
+}
+
+} // namespace
+
+namespace {
+
+using lumivane::Archive;
+
+// Writes the store bytes to a file and reads it in a child with 1 GiB of address space.
+void ExpectStoreRefused(const lumivane::test::TempDir& dir,
+                        const std::function<void(Archive&)>& write, const char* what) {
+    Archive ar = Archive::ForStoring();
+    write(ar);
+    const auto path = dir / "database.dta";
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(ar.Bytes().data()),
+               static_cast<std::streamsize>(ar.Bytes().size()));
+    const auto outcome = lumivane::test::RunBounded(
+        [&] {
+            lumivane::ScopedAppContext context;
+            return !lumivane::ReadCatalogStore(path).has_value();
+        },
+        std::size_t{1} << 30);
+    EXPECT_TRUE(outcome.passed) << what << ": " << outcome.failure;
+    std::cout << "[ peak     ] " << what << ": " << outcome.peakKib << " KiB\n";
+}
+
+TEST(HostileCatalogTest, StoresClaimingHugeCountsOrTextsAreRefused) {
+    lumivane::test::TempDir dir;
+    ExpectStoreRefused(
+        dir, [](Archive& ar) { ar.WriteLong(0x7FFFFFFF); }, "lenses");
+    ExpectStoreRefused(
+        dir,
+        [](Archive& ar) {
+            ar.WriteLong(0);
+            ar.WriteLong(0);
+            ar.WriteDword(0);
+            ar.WriteDword(0xFFFFFFFFu);
+        },
+        "formats");
+    ExpectStoreRefused(
+        dir,
+        [](Archive& ar) {
+            ar.WriteLong(1);
+            ar.WriteShort(1);
+            ar.WriteByte(0xFF);
+            ar.WriteWord(0xFFFF);
+            ar.WriteDword(0xFFFFFFFFu);
+        },
+        "4 GiB lens name");
 }
 
 } // namespace
