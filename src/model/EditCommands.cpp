@@ -153,15 +153,15 @@ void EditLensShift(CAuditorium& auditorium, CLensType& setUp, double vertical, d
 }
 
 void EditProjectorPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
-                           double lateral, double lensHeight) {
+                           double lateral, double lensHeight, EditView view) {
     projector.SetLateral(lateral);
     projector.SetLensHeight(lensHeight);
-    auditorium.RefreshProjectorImages(projector);
-    if (current) {
-        RecalculateForView(auditorium, *current, true);
-    } else {
+    if (!current) {
         auditorium.Recalculate(nullptr);
+        return;
     }
+    EditFocalLength(auditorium, *current, current->GetFocal(true, true), view);
+    RecalculateForView(auditorium, *current, true);
 }
 
 } // namespace lumivane

@@ -29,8 +29,10 @@ void EditChooseLens(CAuditorium& auditorium, CLensType& setUp, const CLensChoice
 void EditClearLens(CAuditorium& auditorium, CLensType& setUp);
 // A lens shift set by the user (metres at the film plane); ignored unless shift is allowed.
 void EditLensShift(CAuditorium& auditorium, CLensType& setUp, double vertical, double horizontal);
+// A lens position typed in the projector or format view: the current set-up's focal length
+// is applied again at the new position, so the lock mode decides what follows.
 void EditProjectorPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
-                           double lateral, double lensHeight);
+                           double lateral, double lensHeight, EditView view);
 
 // After a change: re-fit linked set-ups, re-measure the images on the screen and let the
 // auditorium recompute (twice under automatic lens shift).

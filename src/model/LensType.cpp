@@ -298,12 +298,13 @@ double CLensType::FullEffApertureH() const {
     return HasCombination() ? h * m_choice.GetFactorV() : h;
 }
 
+// Corners come from files: the differences are taken in double so that no value overflows.
 double CLensType::PanelFractionW() const {
     if (!m_corners) {
         return 1.0;
     }
     const PanelCorners& c = *m_corners;
-    return (std::min(c[1].x, c[2].x) - std::max(c[3].x, c[0].x)) /
+    return (static_cast<double>(std::min(c[1].x, c[2].x)) - std::max(c[3].x, c[0].x)) /
            static_cast<double>(m_panelWidth);
 }
 
@@ -312,7 +313,7 @@ double CLensType::PanelFractionH() const {
         return 1.0;
     }
     const PanelCorners& c = *m_corners;
-    return (std::min(c[2].y, c[3].y) - std::max(c[1].y, c[0].y)) /
+    return (static_cast<double>(std::min(c[2].y, c[3].y)) - std::max(c[1].y, c[0].y)) /
            static_cast<double>(m_panelHeight);
 }
 

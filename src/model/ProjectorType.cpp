@@ -179,9 +179,10 @@ CLensType* CProjectorType::GetLensType(int index) const {
     return m_lensTypes[static_cast<std::size_t>(index)].get();
 }
 
-void CProjectorType::SetLensShiftCopies(bool allow, bool automatic, std::int32_t alignment) {
-    m_allowLensShift = allow ? 1 : 0;
-    m_autoLensShift = automatic ? 1 : 0;
+void CProjectorType::SetLensShiftCopies(std::int32_t allow, std::int32_t automatic,
+                                        std::int32_t alignment) {
+    m_allowLensShift = static_cast<std::uint8_t>(allow & 0xFF);
+    m_autoLensShift = static_cast<std::uint8_t>(automatic & 0xFF);
     m_alignment = alignment;
 }
 

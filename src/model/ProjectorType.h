@@ -57,8 +57,9 @@ public:
     std::uint8_t AllowLensShift() const { return m_allowLensShift; }
     std::uint8_t Spare() const { return m_spare; }
     std::int32_t Alignment() const { return m_alignment; }
-    // The auditorium keeps its own lens-shift settings; these copies travel in the file.
-    void SetLensShiftCopies(bool allow, bool automatic, std::int32_t alignment);
+    // The auditorium keeps its own lens-shift settings; these copies travel in the file as
+    // the low bytes of the auditorium's flags.
+    void SetLensShiftCopies(std::int32_t allow, std::int32_t automatic, std::int32_t alignment);
     double OwnThrow() const { return m_throw; }
     double Lateral() const { return m_lateral; }
     void SetLateral(double lateral) { m_lateral = lateral; }

@@ -2,10 +2,12 @@
 
 #include "base/AppContext.h"
 #include "base/Archive.h"
+#include "catalog/Descriptor.h"
 #include "model/Auditorium.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "support/ModelCatalogs.h"
+#include "support/RecordBytes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +17,12 @@ namespace {
 using lumivane::Archive;
 using lumivane::ProjectContents;
 using lumivane::ProjectReadResult;
+using lumivane::test::kFilmProjector;
 using lumivane::test::kFlatFormat;
 using lumivane::test::kPanelFormat;
+using lumivane::test::kPanelProjector;
 using lumivane::test::kScopeFormat;
+using lumivane::test::RecordBytes;
 
 class ProjectFileTest : public ::testing::Test {
 protected:
@@ -195,6 +200,163 @@ TEST_F(ProjectFileTest, VersionNineSetUpsArePlacedOnProjectors) {
     EXPECT_DOUBLE_EQ(a.GetLensType(1)->GetAspect(), 2.39);
     EXPECT_EQ(a.GetProjector(2)->Name(), "Unknown projector");
     EXPECT_EQ(a.GetLensType(2)->GetFormat(), 44);
+}
+
+// Every field of the current layout, in order and at its width: a file read and written again
+// is the same file, reserved and spare bytes included.
+RecordBytes CurrentFile(std::int32_t allow, std::uint8_t projectorAllow) {
+    RecordBytes file;
+    file.Long(12).Text("Mgr").Text("Created").Text("Changed").Text("Start").Text("End").Long(1);
+    file.Text("Hall A").Text("Balcony").Double(1.0).Double(7.5).Double(16.25);
+    file.Short(1).Double(2.5).Short(1).Short(0).Double(0.0).Double(0.0);
+    file.Double(120.0).Short(CurveAdjustable).Double(3.5).Double(12.0).Double(-0.5);
+    file.Short(TiltAdjustable).Long(allow).Long(0).Long(AlignTop);
+    file.Double(25.0).Double(0.75).Double(4.25).Double(20.0).Double(9.5).Long(300).Long(4);
+    file.Long(1);
+    file.Short(kPanelProjector).Text("Cine DP2K").Byte(7).Byte(0);
+    file.Double(27.5).Double(3.25).Double(-0.5);
+    file.Byte(0).Byte(projectorAllow).Byte(0).Long(AlignTop).Long(1);
+    file.Short(kPanelFormat).Short(0).Short(0).Double(4.0).Double(7.584).Double(0.0423);
+    file.Short(0).Double(3.9).Double(7.5).Double(0.002).Double(-0.001).Double(1.896);
+    file.Short(1).Long(10).Long(5).Long(2040).Long(0).Long(2048).Long(1080).Long(0).Long(1075);
+    file.Long(0);
+    return file;
+}
+
+TEST_F(ProjectFileTest, CurrentLayoutReadsAndWritesByteForByte) {
+    lumivane::Ctx().metricUnits = false;
+    const std::vector<std::uint8_t> bytes = CurrentFile(1, 1).bytes();
+    ProjectContents read;
+    ASSERT_EQ(Read(bytes, read), ProjectReadResult::Ok);
+    EXPECT_TRUE(lumivane::Ctx().metricUnits);
+    EXPECT_EQ(read.info.endDate, "End");
+    const CAuditorium& a = *read.auditoriums[0];
+    EXPECT_EQ(a.AudienceHeight(), -0.5);
+    EXPECT_EQ(a.FrontWall()[1], 9.5);
+    EXPECT_EQ(a.HandicappedSeats(), 4);
+    const CProjectorType& p = *a.GetProjector(0);
+    EXPECT_EQ(p.Reserved(), 7);
+    EXPECT_EQ(p.Spare(), 0);
+    EXPECT_EQ(p.UseDefaultThrow(), 0);
+    EXPECT_EQ(p.GetThrow(), 27.5);
+    const CLensType& setUp = *p.GetLensType(0);
+    EXPECT_EQ(setUp.PanelWidth(), 2048);
+    EXPECT_EQ((*setUp.Corners())[3].y, 1075);
+    EXPECT_EQ(setUp.ShiftH(), -0.001);
+
+    Archive out = Archive::ForStoring();
+    lumivane::WriteProject(out, read);
+    EXPECT_EQ(out.Bytes(), bytes);
+}
+
+// The projector's copies of the lens-shift settings are the auditorium's, as stored integers.
+TEST_F(ProjectFileTest, ProjectorsTakeTheAuditoriumsLensShiftSettings) {
+    ProjectContents read;
+    ASSERT_EQ(Read(CurrentFile(2, 0).bytes(), read), ProjectReadResult::Ok);
+    EXPECT_EQ(read.auditoriums[0]->GetProjector(0)->AllowLensShift(), 2);
+    Archive out = Archive::ForStoring();
+    lumivane::WriteProject(out, read);
+    EXPECT_EQ(out.Bytes(), CurrentFile(2, 2).bytes());
+}
+
+// The first layout: float sizes, no comments, porthole, curve, tilt or lens shift, and set-ups
+// with float lengths, no extents and a single item number, placed on projectors. The second
+// record's name proves the first was read to its last byte.
+TEST_F(ProjectFileTest, VersionZeroFile) {
+    lumivane::Ctx().metricUnits = true;
+    RecordBytes file;
+    file.Long(0).Long(2);
+    file.Text("Old").Float(5.0f).Float(11.0f).Short(1).Float(0.0f).Float(0.0f).Long(1);
+    file.Short(kScopeFormat).Short(1).Short(1).Float(4.0f).Float(9.56f).Float(0.05f).Short(0);
+    file.Short(0x0050);
+    file.Text("Next").Float(6.0f).Float(14.0f).Short(0).Float(0.0f).Float(0.0f).Long(0);
+    ProjectContents read;
+    ASSERT_EQ(Read(file.bytes(), read), ProjectReadResult::Ok);
+    EXPECT_FALSE(read.info.projectInfoSet);
+    ASSERT_EQ(read.auditoriums.size(), 2u);
+    EXPECT_EQ(read.auditoriums[1]->Name(), "Next");
+    const CAuditorium& a = *read.auditoriums[0];
+    EXPECT_EQ(a.Comments(), "");
+    EXPECT_EQ(a.ScreenWidth(), 11.0);
+    EXPECT_EQ(a.FixedScreen(), 1);
+    EXPECT_EQ(a.ConstantHeight(), 1);
+    EXPECT_EQ(a.CalcPorthole(), 0);
+    EXPECT_EQ(a.AudienceDistance(), 1.0);
+    EXPECT_EQ(a.AutoLensShift(), 0);
+    EXPECT_EQ(a.AlignmentValue(), AlignCenter);
+    EXPECT_EQ(a.DefaultThrow(), 30.0);
+    ASSERT_EQ(a.ProjectorCount(), 1);
+    EXPECT_EQ(a.GetProjector(0)->Model(), kFilmProjector);
+    const CLensType& setUp = *a.GetLensType(0);
+    EXPECT_EQ(setUp.ImageWidth(), static_cast<double>(9.56f));
+    EXPECT_EQ(setUp.ExtentWidth(), static_cast<double>(9.56f));
+    EXPECT_EQ(setUp.ShiftV(), 0.0);
+    EXPECT_DOUBLE_EQ(setUp.GetAspect(), 2.39);
+    ASSERT_EQ(setUp.Choice().Items().size(), 1u);
+    EXPECT_EQ(setUp.Choice().Items()[0]->Id(), 0x0050);
+}
+
+// Version 10 stores projectors but neither the throw lock nor the lens-shift copies, and
+// set-ups without aspect or corners.
+TEST_F(ProjectFileTest, VersionTenProjectors) {
+    RecordBytes file;
+    file.Long(10).Long(1);
+    file.Text("Ten").Text("").Double(1.0).Double(6.0).Double(14.0).Short(0).Double(1.0);
+    file.Short(0).Short(1).Double(0.0).Double(0.0);
+    file.Double(0.0).Short(CurveNone).Double(0.0).Double(10.0).Double(1.0).Short(TiltNone);
+    file.Long(1).Long(AlignBottom).Long(1);
+    file.Short(kPanelProjector).Text("Cine DP2K").Byte(3).Double(22.0).Double(2.0).Double(0.5);
+    file.Long(1);
+    file.Short(kPanelFormat).Short(1).Short(0).Double(5.0).Double(9.48).Double(0.04);
+    file.Short(0).Double(5.0).Double(9.48).Double(0.001).Double(0.0).Long(0);
+    ProjectContents read;
+    ASSERT_EQ(Read(file.bytes(), read), ProjectReadResult::Ok);
+    const CAuditorium& a = *read.auditoriums[0];
+    EXPECT_EQ(a.AllowLensShift(), 0);
+    EXPECT_EQ(a.AutoLensShift(), 1);
+    const CProjectorType& p = *a.GetProjector(0);
+    EXPECT_EQ(p.Reserved(), 3);
+    EXPECT_EQ(p.UseDefaultThrow(), 1);
+    EXPECT_EQ(p.OwnThrow(), 22.0);
+    EXPECT_EQ(p.Lateral(), 0.5);
+    EXPECT_EQ(p.AutoLensShift(), 1);
+    EXPECT_EQ(p.Spare(), 1);
+    EXPECT_EQ(p.Alignment(), AlignCenter);
+    EXPECT_EQ(a.GetLensType(0)->PanelHeight(), 1080);
+    EXPECT_EQ(a.GetLensType(0)->ShiftV(), 0.001);
+    EXPECT_DOUBLE_EQ(a.GetLensType(0)->GetAspect(), 1.896);
+}
+
+// Version 11 adds the allow flag, the booth and seat figures, the throw lock and the set-ups'
+// aspect and corners.
+TEST_F(ProjectFileTest, VersionElevenAuditorium) {
+    RecordBytes file;
+    file.Long(11).Long(1);
+    file.Text("Eleven").Text("x").Double(2.0).Double(6.0).Double(14.0).Short(0).Double(1.0);
+    file.Short(0).Short(1).Double(0.0).Double(0.0);
+    file.Double(0.0).Short(CurveNone).Double(0.0).Double(10.0).Double(1.0).Short(TiltNone);
+    file.Long(1).Long(0).Long(AlignCenter);
+    file.Double(33.0).Double(0.5).Double(5.5).Double(18.0).Double(22.0).Long(250).Long(6);
+    file.Long(1);
+    file.Short(kFilmProjector).Text("Film 35").Byte(0).Byte(0).Double(31.0).Double(4.5);
+    file.Double(0.0).Long(1);
+    file.Short(kScopeFormat).Short(1).Short(0).Double(5.0).Double(11.95).Double(0.07);
+    file.Short(0).Double(5.0).Double(11.95).Double(0.0).Double(0.0).Double(2.5).Short(0).Long(0);
+    ProjectContents read;
+    ASSERT_EQ(Read(file.bytes(), read), ProjectReadResult::Ok);
+    EXPECT_FALSE(lumivane::Ctx().metricUnits);
+    const CAuditorium& a = *read.auditoriums[0];
+    EXPECT_EQ(a.AllowLensShift(), 1);
+    EXPECT_EQ(a.DefaultThrow(), 33.0);
+    EXPECT_EQ(a.FloorToBooth(), 5.5);
+    EXPECT_EQ(a.FrontWall()[0], 18.0);
+    EXPECT_EQ(a.Seats(), 250);
+    EXPECT_EQ(a.HandicappedSeats(), 6);
+    const CProjectorType& p = *a.GetProjector(0);
+    EXPECT_EQ(p.UseDefaultThrow(), 0);
+    EXPECT_EQ(p.GetThrow(), 31.0);
+    EXPECT_EQ(p.AllowLensShift(), 0);
+    EXPECT_EQ(a.GetLensType(0)->GetAspect(), 2.5);
 }
 
 TEST_F(ProjectFileTest, FilesOnDisk) {

@@ -289,4 +289,21 @@ TEST_F(AuditoriumTest, SummaryNamesTheScreenProjectorsAndSetUps) {
     EXPECT_EQ(text.Paragraphs().front().runs.front().format.pointSize, 12);
 }
 
+TEST_F(AuditoriumTest, SummaryPlacesTheAudienceCentreOfARecommendedTilt) {
+    lumivane::Ctx().metricUnits = true;
+    auto auditorium = Room(12.0, 20.0);
+    auditorium->SetTiltType(TiltRecommended);
+    auditorium->SetAudienceDistance(10.0);
+    for (const auto& [height, expected] :
+         {std::pair{1.2, "The center of the audience is 1.20m above above the bottom and 10.00m "
+                         "away from the screen.\n"},
+          std::pair{-0.5, "The center of the audience is 0.50m below above the bottom and "
+                          "10.00m away from the screen.\n"}}) {
+        auditorium->SetAudienceHeight(height);
+        RichTextDoc text;
+        auditorium->WriteSummary(text);
+        EXPECT_NE(text.GetText().find(expected), std::string::npos) << text.GetText();
+    }
+}
+
 } // namespace

@@ -131,6 +131,28 @@ TEST_F(EditCommandsTest, ChoosingTheBestLensBindsTheSetUp) {
     EXPECT_FALSE(lumivane::NthCandidate(*m_setUp, 500));
 }
 
+// Moving the lens keeps the focal length: under Lock Throw the image follows the new slant
+// throw, under Lock Image Size the projector moves to keep the image.
+TEST_F(EditCommandsTest, LensPositionEditReappliesTheFocalLength) {
+    const double focal = m_setUp->Focal();
+    lumivane::EditProjectorPosition(m_auditorium, *m_projector, m_setUp, 0.5, 6.0,
+                                    EditView::Projector);
+    EXPECT_EQ(m_projector->LensHeight(), 6.0);
+    EXPECT_EQ(m_setUp->Focal(), focal);
+    EXPECT_DOUBLE_EQ(m_setUp->ImageHeight(),
+                     CLensType::ImageFromThrow(m_auditorium.GetSlantThrow(m_setUp), focal,
+                                               m_setUp->EffApertureH()));
+
+    lumivane::Ctx().lockMode = LockImageSize;
+    const double height = m_setUp->ImageHeight();
+    lumivane::EditProjectorPosition(m_auditorium, *m_projector, m_setUp, 0.0, 2.0,
+                                    EditView::Projector);
+    EXPECT_EQ(m_setUp->Focal(), focal);
+    EXPECT_EQ(m_setUp->ImageHeight(), height);
+    EXPECT_DOUBLE_EQ(m_projector->GetThrow(),
+                     CLensType::ThrowFromImage(focal * 1000, height, m_setUp->EffApertureH()));
+}
+
 TEST_F(EditCommandsTest, LensShiftNeedsPermission) {
     lumivane::EditLensShift(m_auditorium, *m_setUp, 0.001, 0.0);
     EXPECT_EQ(m_setUp->ShiftV(), 0);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -93,6 +94,17 @@ TEST_F(LensTypeTest, PanelCornersReduceEveryAperture) {
     EXPECT_DOUBLE_EQ(panel.EffApertureW(), 20.0 * 0.9);
 }
 
+TEST_F(LensTypeTest, ExtremeCornersFromAFileDoNotOverflow) {
+    constexpr std::int32_t lo = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t hi = std::numeric_limits<std::int32_t>::max();
+    CLensType panel(kPanelFormat);
+    panel.SetPanelResolution(2, 2);
+    panel.SetCorners(
+        {PanelPoint{lo, lo}, PanelPoint{hi, lo}, PanelPoint{hi, hi}, PanelPoint{lo, hi}});
+    EXPECT_DOUBLE_EQ(panel.ApertureW(), 20.0 * 4294967295.0 / 2);
+    EXPECT_DOUBLE_EQ(panel.ApertureH(), 10.55 * 4294967295.0 / 2);
+}
+
 TEST_F(LensTypeTest, FullPanelCornersDisplaceLikeNoCorners) {
     CLensType plain(kPanelFormat);
     plain.SetPanelResolution(2048, 1080);
@@ -107,6 +119,36 @@ TEST_F(LensTypeTest, FullPanelCornersDisplaceLikeNoCorners) {
             EXPECT_NEAR(cx, ex, 1e-15);
             EXPECT_NEAR(cy, ey, 1e-15);
         }
+    }
+}
+
+// Hand-computed: a 2x attachment on a 50 mm prime for a scope format, an uneven panel area
+// and a lens shift. The corner form takes the apertures before the area reduction and adds
+// the shift like the plain form.
+TEST_F(LensTypeTest, CorneredDisplacementOfAnAnamorphicCombination) {
+    CLensType scope(kScopeFormat);
+    scope.SetPanelResolution(2048, 1080);
+    scope.ChooseCombination(Combination({0x0050, 0x2000}));
+    scope.SetShift(0.002, -0.0005);
+    scope.SetCorners(
+        {PanelPoint{10, 20}, PanelPoint{2000, 15}, PanelPoint{2040, 1070}, PanelPoint{5, 1060}});
+    EXPECT_NEAR(scope.Choice().GetFactorH(), 2.205802558709352, 1e-15);
+    EXPECT_NEAR(scope.ApertureW(), 20.36640625, 1e-12);
+    EXPECT_NEAR(scope.ApertureH(), 16.88074074074074, 1e-12);
+    EXPECT_NEAR(scope.EffApertureW(), 44.92427101796414, 1e-12);
+    EXPECT_NEAR(scope.EffApertureH(), 16.88074074074074, 1e-12);
+    const struct {
+        double u, v, dx, dy;
+    } expected[] = {
+        {0, 0, 0.022436210730779678, 0.010602685185185187},
+        {1, 1, -0.0233910607096561, -0.006440370370370371},
+        {0.25, 0.75, 0.010464400442229876, -0.002235402199074074},
+        {0.5, 0.5, -0.0007313938582583579, 0.002020289351851852},
+    };
+    for (const auto& e : expected) {
+        const auto [dx, dy] = scope.ShiftDisplacement(e.u, e.v);
+        EXPECT_NEAR(dx, e.dx, 1e-15) << e.u << ", " << e.v;
+        EXPECT_NEAR(dy, e.dy, 1e-15) << e.u << ", " << e.v;
     }
 }
 

@@ -11,6 +11,11 @@ void RecordBytes::PutLittleEndian(std::uint64_t v, int size) {
     }
 }
 
+RecordBytes& RecordBytes::Byte(std::uint8_t v) {
+    m_bytes.push_back(v);
+    return *this;
+}
+
 RecordBytes& RecordBytes::Short(std::int16_t v) {
     PutLittleEndian(static_cast<std::uint16_t>(v), 2);
     return *this;
@@ -18,6 +23,11 @@ RecordBytes& RecordBytes::Short(std::int16_t v) {
 
 RecordBytes& RecordBytes::Long(std::int32_t v) {
     PutLittleEndian(static_cast<std::uint32_t>(v), 4);
+    return *this;
+}
+
+RecordBytes& RecordBytes::Float(float v) {
+    PutLittleEndian(std::bit_cast<std::uint32_t>(v), 4);
     return *this;
 }
 

@@ -10,8 +10,10 @@ namespace lumivane::test {
 
 class RecordBytes {
 public:
+    RecordBytes& Byte(std::uint8_t v);
     RecordBytes& Short(std::int16_t v);
     RecordBytes& Long(std::int32_t v);
+    RecordBytes& Float(float v);
     RecordBytes& Double(double v);
     // Narrow text shorter than 255 bytes: a length byte, then the Windows-1252 bytes.
     RecordBytes& Text(const std::string& windows1252);
