@@ -7,6 +7,7 @@
 #include "document/ProjectFile.h"
 #include "model/Auditorium.h"
 #include "support/BoundedChild.h"
+#include "support/ModelCatalogs.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -119,6 +120,63 @@ TEST_F(HostileProjectFileTest, FourGibibyteTextsAreRefused) {
 TEST_F(HostileProjectFileTest, ClaimsAfterALargeValidPartAreRefused) {
     Bytes bytes = WrittenProject(2000, true);
     ExpectRefused(WithLastCount(bytes, kTwoBillion), "lens set-ups after 2000 auditoriums");
+}
+
+// Files before version 10 list the set-ups of an auditorium without projectors; each was
+// looked up in the auditorium's list before being added, so a few megabytes of set-ups took
+// minutes to read.
+TEST_F(HostileProjectFileTest, OldFileOfManySetUpsReadsWhole) {
+    lumivane::test::InstallModelCatalogs();
+    constexpr std::uint32_t kSetUps = 200000;
+    Archive ar = Archive::ForStoring();
+    ar.WriteDword(9);
+    ar.WriteDword(1);
+    ar.WriteText("Auditorium 1");
+    ar.WriteText("");
+    const auto doubles = [&ar](int n, double v) {
+        for (int i = 0; i < n; ++i) {
+            ar.WriteDouble(v);
+        }
+    };
+    doubles(3, 5.0); // unit mark, screen height and width
+    ar.WriteShort(0);
+    doubles(1, 1.0); // porthole distance
+    ar.WriteShort(0);
+    ar.WriteShort(0);
+    doubles(3, 0.0); // two unused values and the curve
+    ar.WriteShort(0);
+    doubles(3, 1.0); // tilt and audience
+    ar.WriteShort(0);
+    ar.WriteLong(0);
+    ar.WriteLong(1);
+    ar.WriteDword(kSetUps);
+    for (std::uint32_t k = 0; k < kSetUps; ++k) {
+        ar.WriteShort(lumivane::test::kFlatFormat);
+        ar.WriteShort(0);
+        ar.WriteShort(0);
+        doubles(3, 1.0); // image height, width and focal length
+        ar.WriteShort(0);
+        doubles(4, 0.0); // extents and shifts
+        ar.WriteDword(0);
+    }
+    const auto path = m_dir / "many.hoprj";
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(ar.Bytes().data()),
+               static_cast<std::streamsize>(ar.Bytes().size()));
+
+    const auto outcome = lumivane::test::RunBounded(
+        [&] {
+            lumivane::ScopedAppContext context;
+            lumivane::test::InstallModelCatalogs();
+            lumivane::ProjectContents contents;
+            return lumivane::ReadProjectFile(path, contents) == lumivane::ProjectReadResult::Ok &&
+                   contents.auditoriums.size() == 1 &&
+                   contents.auditoriums[0]->LensTypeCount() == static_cast<int>(kSetUps);
+        },
+        kAddressLimit);
+    EXPECT_TRUE(outcome.passed) << outcome.failure;
+    std::cout << "[ peak     ] " << kSetUps << " set-ups of a version 9 file: " << outcome.peakKib
+              << " KiB\n";
 }
 
 } // namespace
