@@ -30,6 +30,9 @@ struct AppContext {
     std::shared_ptr<CFormatDatabase> formats;
     bool defaultThrowBusy = false;
     bool lensShiftBusy = false;
+    // Items of lens combinations that a project file names but the lens catalog no longer
+    // has; reading drops them and counts them here so the document can warn.
+    int droppedCatalogItems = 0;
 };
 
 AppContext& Ctx();

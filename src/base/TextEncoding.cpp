@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 namespace lumivane {
 namespace {
@@ -31,6 +33,24 @@ std::optional<unsigned char> ByteOfCodePoint(char32_t cp) {
         }
     }
     return std::nullopt;
+}
+
+// Catalog and project texts are nearly all ASCII, which passes unchanged; start-up converts
+// every text of the catalog store, so the check goes eight bytes at a time.
+std::size_t AsciiPrefixLength(std::string_view bytes) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t n = 0;
+    for (; n + 8 <= bytes.size(); n += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + n, 8);
+        if ((word & kHighBits) != 0) {
+            break;
+        }
+    }
+    while (n < bytes.size() && static_cast<unsigned char>(bytes[n]) < 0x80) {
+        ++n;
+    }
+    return n;
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -97,10 +117,10 @@ char32_t NextUtf8(std::string_view text, std::size_t& pos) {
 } // namespace
 
 std::string Windows1252ToUtf8(std::string_view bytes) {
-    std::string out;
+    std::string out(bytes.substr(0, AsciiPrefixLength(bytes)));
     out.reserve(bytes.size());
-    for (const char c : bytes) {
-        AppendUtf8(out, CodePointOfByte(static_cast<unsigned char>(c)));
+    for (std::size_t pos = out.size(); pos < bytes.size(); ++pos) {
+        AppendUtf8(out, CodePointOfByte(static_cast<unsigned char>(bytes[pos])));
     }
     return out;
 }

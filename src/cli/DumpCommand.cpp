@@ -6,12 +6,14 @@
 #include "catalog/CatalogStore.h"
 #include "catalog/Descriptor.h"
 #include "document/ProjectFile.h"
+#include "document/QorDoc.h"
 #include "model/Auditorium.h"
 #include "model/ImageGeometry.h"
 #include "model/LensCandidates.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "ui/CatalogLocations.h"
+#include "ui/QtClockAndLocale.h"
 #include "ui/QtSettingsStore.h"
 
 #include <QCommandLineParser>
@@ -354,18 +356,14 @@ int RunDumpCommand(const QStringList& arguments) {
     UseSettings(parser, settings);
     UseCatalogs(parser, catalogDir);
 
-    ProjectContents project;
-    const ProjectReadResult result =
-        ReadProjectFile(ToPath(parser.positionalArguments().front()), project);
+    CQorDoc document(std::make_shared<QtClockAndLocale>());
+    const ProjectReadResult result = document.OpenDocument(
+        ToPath(parser.positionalArguments().front()), !parser.isSet(asStored));
     if (result != ProjectReadResult::Ok) {
         return Fail(ProjectReadMessage(result));
     }
-    if (!parser.isSet(asStored)) {
-        for (const auto& auditorium : project.auditoriums) {
-            auditorium->Recalculate(nullptr);
-        }
-    }
-    std::fputs(ProjectJson(project, DumpOptions{parser.isSet(candidates)}).c_str(), stdout);
+    std::fputs(ProjectJson(document.GetContents(), DumpOptions{parser.isSet(candidates)}).c_str(),
+               stdout);
     return 0;
 }
 

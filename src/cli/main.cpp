@@ -3,6 +3,8 @@
 
 #include "cli/CatalogCommands.h"
 #include "cli/DumpCommand.h"
+#include "cli/ReportCommand.h"
+#include "cli/SaveCommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,7 +22,11 @@ constexpr auto kDescription = "Lumivane command-line tool: cinema projection des
                               "[--settings FILE]\n"
                               "  catalog update [--store FILE] [--url BASE] [--settings FILE]\n"
                               "  dump PROJECT.hoprj [--catalog-dir DIR] [--settings FILE] "
-                              "[--as-stored] [--candidates]";
+                              "[--as-stored] [--candidates]\n"
+                              "  report project|purchase|products [PROJECT.hoprj] "
+                              "[--catalog-dir DIR] [--settings FILE] [--text OUT.txt]\n"
+                              "  save IN.hoprj OUT.hoprj [--recalculate] [--catalog-dir DIR] "
+                              "[--settings FILE]";
 
 } // namespace
 
@@ -35,6 +41,12 @@ int main(int argc, char* argv[]) {
     }
     if (arguments.value(1) == QLatin1String("dump")) {
         return lumivane::cli::RunDumpCommand(arguments);
+    }
+    if (arguments.value(1) == QLatin1String("report")) {
+        return lumivane::cli::RunReportCommand(arguments);
+    }
+    if (arguments.value(1) == QLatin1String("save")) {
+        return lumivane::cli::RunSaveCommand(arguments);
     }
 
     QCommandLineParser parser;

@@ -393,6 +393,11 @@ CLensType* CAuditorium::AddFormat(int format, int projectorIndex) {
     } else {
         lensType->SetImageWidth(m_screenWidth);
     }
+    // A fresh set-up's extents are still its aperture numbers taken as metres; on a curved
+    // screen their chord would shorten the slant throw by up to the whole radius and give a
+    // far too short focal length. The image just sized to the screen is the best estimate
+    // until the geometry below measures the real extents.
+    lensType->SetExtents(lensType->ImageHeight(), lensType->ImageWidth());
     lensType->SetFocalLength(1000 * CLensType::FocalFromThrow(GetSlantThrow(lensType),
                                                               lensType->ImageHeight(),
                                                               lensType->EffApertureH()));

@@ -203,10 +203,12 @@ void CLensChoice::Serialize(lumivane::Archive& ar) {
     }
     Clear();
     const auto& catalog = lumivane::Ctx().lenses;
-    if (!catalog) {
-        return;
-    }
     for (std::int16_t id : ids) {
-        Append(catalog->FindItem(id), kRing2LowerRead);
+        const CDescriptor* item = catalog ? catalog->FindItem(id) : nullptr;
+        if (item == nullptr) {
+            ++lumivane::Ctx().droppedCatalogItems;
+            continue;
+        }
+        Append(item, kRing2LowerRead);
     }
 }

@@ -27,6 +27,14 @@ TEST(TextEncodingTest, Windows1252MapsItsOwnCharactersAndKeepsUndefinedBytes) {
     EXPECT_EQ(Windows1252ToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
+TEST(TextEncodingTest, LongPlainRunsAroundWindows1252CharactersConvertWhole) {
+    EXPECT_EQ(Windows1252ToUtf8("Projection room 12 \xE9tage \x80 Mk II lens 70.5mm"),
+              "Projection room 12 étage € Mk II lens 70.5mm");
+    EXPECT_EQ(Windows1252ToUtf8("Kinetar 16 Zoom 20-30mm f/1.8"), "Kinetar 16 Zoom 20-30mm f/1.8");
+    EXPECT_EQ(Windows1252ToUtf8("0123456\xFC"), "0123456ü");
+    EXPECT_EQ(Windows1252ToUtf8(""), "");
+}
+
 TEST(TextEncodingTest, TextOutsideWindows1252IsNotNarrowed) {
     EXPECT_EQ(Utf8ToWindows1252("Kino Černá"), std::nullopt);
     EXPECT_EQ(Utf8ToWindows1252("\xC2\x80"), std::nullopt); // C1 control with no byte of its own

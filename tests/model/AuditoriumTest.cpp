@@ -307,3 +307,28 @@ TEST_F(AuditoriumTest, SummaryPlacesTheAudienceCentreOfARecommendedTilt) {
 }
 
 } // namespace
+
+namespace {
+
+// A new set-up still holds its aperture numbers as placeholder extents; they must not stand in
+// for the image's chord on a curved screen, or a scope set-up gets a third of its focal length.
+TEST_F(AuditoriumTest, NewFormatOnACurvedScreenGetsTheFocalLengthOfItsRealImage) {
+    for (const int format : {kFlatFormat, kScopeFormat}) {
+        auto flat = Room(12.0, 20.0);
+        const double flatFocal = flat->AddFormat(format, 0)->GetFocal(false, false);
+
+        auto curved = Room(12.0, 20.0);
+        curved->SetCurveType(CurveTwoThirds);
+        CLensType* setUp = curved->AddFormat(format, 0);
+        const double curvedFocal = setUp->GetFocal(false, false);
+
+        // The curve deepens the screen centre by the image's chord depth, well under a metre
+        // or two here, so the focal length shortens a little, not by a factor.
+        const double shorterThrow = curved->GetSlantThrow(setUp) / flat->GetSlantThrow(nullptr);
+        EXPECT_LT(curvedFocal, flatFocal) << format;
+        EXPECT_GT(curvedFocal, flatFocal * 0.85) << format;
+        EXPECT_GT(shorterThrow, 0.85) << format;
+    }
+}
+
+} // namespace

@@ -1,0 +1,170 @@
+#include "support/TempDir.h"
+#include "ui/QtSettingsStore.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <fstream>
+
+using namespace lumivane;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+QString Native(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QString kShipped = QStringLiteral(LUMIVANE_SOURCE_DATA_DIR "/catalog");
+const QString kExample = QStringLiteral(LUMIVANE_SOURCE_DATA_DIR "/examples/Multiplex.hoprj");
+const QString kGolden = QStringLiteral(LUMIVANE_TEST_DATA_DIR "/reports/Multiplex.txt");
+
+} // namespace
+
+class ReportCommandTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        m_dir = std::make_unique<test::TempDir>();
+        QtSettingsStore settings(Settings());
+        settings.WriteString("Options", "Company", "Roxy Screens\n1 Main Street\n555-0100");
+        settings.Sync();
+    }
+
+    void productListNeedsNoProject() {
+        const Run run = Cli({QStringLiteral("report"), QStringLiteral("products")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith("Lens Catalog\nHalvard Optics, Inc.\n\n"
+                                   "Catalog\tName\tBarrel\tFocal Length\n"));
+        QVERIFY(run.out.contains("\n\n\nCatalog\tName\tFunction\n"));
+        QVERIFY(run.out.contains("\tHoriz. Ana. 2.0\n"));
+        QVERIFY(!run.out.contains("(discontinued)"));
+        QVERIFY(run.out.contains("Anamorph 2x Adapter S (old model)"));
+    }
+
+    void projectReportOfTheExampleIsTheGoldenText() {
+        const Run run = Cli({QStringLiteral("report"), QStringLiteral("project"), kExample});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        QCOMPARE(run.out, ReadAll(kGolden));
+    }
+
+    void textOptionWritesTheSameTextToAFile() {
+        const QString out = Native(*m_dir / "report.txt");
+        const Run run = Cli({QStringLiteral("report"), QStringLiteral("project"), kExample,
+                             QStringLiteral("--text"), out});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(ReadAll(out), ReadAll(kGolden));
+    }
+
+    void purchaseListCountsOverTheProject() {
+        const Run run = Cli({QStringLiteral("report"), QStringLiteral("purchase"), kExample});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith("Multiplex\nPurchase List\n\nRoxy Screens\n"));
+        QVERIFY(run.out.contains("Catalog\tName\tQty.\n"));
+        QVERIFY(run.out.contains("\tLumaspan DC-L 55-75mm f/2.5\t2\n"));
+    }
+
+    void failuresAreReportedWithExitCodeOne() {
+        const Run unwritable =
+            Cli({QStringLiteral("report"), QStringLiteral("products"), QStringLiteral("--text"),
+                 Native(*m_dir / "missing" / "report.txt")});
+        QCOMPARE(unwritable.exitCode, 1);
+        QCOMPARE(unwritable.err, QByteArray("Could not open file\n"));
+
+        std::ofstream(*m_dir / "new.hoprj", std::ios::binary).write("\x0D\0\0\0", 4);
+        const Run tooNew = Cli(
+            {QStringLiteral("report"), QStringLiteral("project"), Native(*m_dir / "new.hoprj")});
+        QCOMPARE(tooNew.exitCode, 1);
+        QVERIFY(tooNew.err.startsWith("Error: The file was created by a version newer"));
+
+        const Run unknown = Cli({QStringLiteral("report"), QStringLiteral("summary")});
+        QCOMPARE(unknown.exitCode, 1);
+        QVERIFY(unknown.err.startsWith("Usage:"));
+    }
+
+    void saveWritesTheCurrentVersionAndMayReplaceItsInput() {
+        const auto copy = *m_dir / "copy.hoprj";
+        std::filesystem::copy_file(kExample.toStdString(), copy);
+        const Run run = Cli(
+            {QStringLiteral("save"), Native(copy), Native(copy), QStringLiteral("--recalculate")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        const Run report = Cli({QStringLiteral("report"), QStringLiteral("project"), Native(copy)});
+        QCOMPARE(report.exitCode, 0);
+        QVERIFY(report.out.contains("Cinema 3 Digital 4K\n"));
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(m_dir->path()), {}), 2);
+    }
+
+    void saveUpgradesAnOlderFileAndRefusesDamage() {
+        std::ofstream(*m_dir / "old.hoprj", std::ios::binary).write("\x0B\0\0\0\0\0\0\0", 8);
+        const QString out = Native(*m_dir / "upgraded.hoprj");
+        QCOMPARE(Cli({QStringLiteral("save"), Native(*m_dir / "old.hoprj"), out}).exitCode, 0);
+        QCOMPARE(ReadAll(out), QByteArray("\x0C\0\0\0\0\0\0\0\0\0\0\0\0", 13));
+
+        std::ofstream(*m_dir / "cut.hoprj", std::ios::binary).write("\x0C\0\0", 3);
+        const Run damaged =
+            Cli({QStringLiteral("save"), Native(*m_dir / "cut.hoprj"), Native(*m_dir / "x.hoprj")});
+        QCOMPARE(damaged.exitCode, 1);
+        QCOMPARE(damaged.err, QByteArray("Unexpected file format.\n"));
+        QVERIFY(!std::filesystem::exists(*m_dir / "x.hoprj"));
+    }
+
+    // The example project's six set-ups hold seven lenses and attachments in all.
+    void saveWarnsAboutItemsTheCatalogLacks() {
+        const auto empty = *m_dir / "empty catalog";
+        std::filesystem::create_directory(empty);
+        const QString out = Native(*m_dir / "out.hoprj");
+        const Run run = Cli({QStringLiteral("save"), kExample, out, QStringLiteral("--catalog-dir"),
+                             Native(empty)});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(
+            run.err,
+            QByteArray("Warning: 7 lens or attachment item(s) not in the catalog were dropped.\n"));
+        QVERIFY(QFile::exists(out));
+    }
+
+private:
+    QString Settings() const { return Native(*m_dir / "settings.ini"); }
+
+    Run Cli(QStringList arguments) const {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), Native(*m_dir / "data"));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(Native(m_dir->path()));
+        if (!arguments.contains(QStringLiteral("--catalog-dir"))) {
+            arguments << QStringLiteral("--catalog-dir") << kShipped;
+        }
+        arguments << QStringLiteral("--settings") << Settings();
+        process.start(QStringLiteral(LUMIVANE_CLI), arguments);
+        Run run;
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished();
+            return run;
+        }
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = process.readAllStandardOutput();
+        run.err = process.readAllStandardError();
+        return run;
+    }
+
+    std::unique_ptr<test::TempDir> m_dir;
+};
+
+QTEST_GUILESS_MAIN(ReportCommandTest)
+#include "ReportCommandTest.moc"

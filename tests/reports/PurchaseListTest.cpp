@@ -1,0 +1,79 @@
+#include "reports/PurchaseList.h"
+
+#include "base/AppContext.h"
+#include "base/RichTextDoc.h"
+#include "catalog/FormatDatabase.h"
+#include "catalog/LensDatabase.h"
+#include "catalog/ProjectorDatabase.h"
+#include "document/QorDoc.h"
+#include "model/Auditorium.h"
+#include "model/LensCandidates.h"
+#include "model/LensType.h"
+#include "model/ProjectorType.h"
+#include "support/FixedClock.h"
+#include "support/ShippedCatalog.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PurchaseListTest : public ::testing::Test {
+protected:
+    PurchaseListTest() {
+        const auto dir = lumivane::test::ShippedCatalogDir();
+        auto& context = m_context.context();
+        context.lenses = std::make_shared<CLensDatabase>();
+        context.lenses->BuildFromText(dir);
+        context.formats = std::make_shared<CFormatDatabase>();
+        context.formats->BuildFromText(dir);
+        context.projectors = std::make_shared<CProjectorDatabase>();
+        context.projectors->BuildFromText(dir);
+        m_doc.SetTitle("main street.hoprj");
+    }
+
+    // An auditorium with one projector showing its first format with the best lens; the
+    // combination's items.
+    std::vector<const CDescriptor*> AddAuditoriumWithLens() {
+        m_doc.AddAuditorium();
+        const int a = m_doc.GetAuditoriumCount() - 1;
+        CProjectorType* projector = m_doc.AddProjector(a, 0);
+        const int format = projector->FirstSupportedFormat(0);
+        CLensType* setUp = m_doc.AddFormat(a, 0, format);
+        const auto candidates = lumivane::ListCandidates(*setUp);
+        EXPECT_FALSE(candidates.empty());
+        m_doc.ChooseLens(a, 0, format, candidates.front());
+        return setUp->Choice().Items();
+    }
+
+    std::string PurchaseList() const {
+        RichTextDoc doc;
+        lumivane::WritePurchaseList(doc, m_doc, "Roxy");
+        return doc.GetText();
+    }
+
+    lumivane::ScopedAppContext m_context;
+    CQorDoc m_doc{std::make_shared<lumivane::test::FixedClock>()};
+};
+
+TEST_F(PurchaseListTest, ProjectWithoutLensesHasNoTable) {
+    m_doc.AddAuditorium();
+    EXPECT_EQ(PurchaseList(), "MAIN STREET\nPurchase List\n\nRoxy\n\n");
+}
+
+TEST_F(PurchaseListTest, UntitledProjectIsUnnamed) {
+    m_doc.SetTitle("");
+    EXPECT_EQ(PurchaseList(), "Unnamed\nPurchase List\n\nRoxy\n\n");
+}
+
+TEST_F(PurchaseListTest, ItemsAreCountedOverTheWholeProject) {
+    const auto items = AddAuditoriumWithLens();
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(AddAuditoriumWithLens(), items);
+    std::string expected = "MAIN STREET\nPurchase List\n\nRoxy\n\nCatalog\tName\tQty.\n";
+    for (const CDescriptor* item : items) {
+        expected += item->Catalog() + "\t" + item->Name() + "\t2\n";
+    }
+    EXPECT_EQ(PurchaseList(), expected);
+}
+
+} // namespace

@@ -1,0 +1,121 @@
+#include "support/ExampleProject.h"
+
+#include "base/AppContext.h"
+#include "catalog/FormatDatabase.h"
+#include "catalog/LensDatabase.h"
+#include "catalog/ProjectorDatabase.h"
+#include "document/QorDoc.h"
+#include "model/Auditorium.h"
+#include "model/EditCommands.h"
+#include "model/LensCandidates.h"
+#include "model/LensType.h"
+#include "model/ProjectorType.h"
+#include "support/ShippedCatalog.h"
+
+#include <cstdlib>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+
+namespace lumivane::test {
+namespace {
+
+int ProjectorModel(const std::string& model) {
+    const CProjectorDatabase& catalog = *Ctx().projectors;
+    for (int i = 0; i < catalog.GetCount(); ++i) {
+        if (catalog.GetModel(i) == model) {
+            return i;
+        }
+    }
+    throw std::runtime_error("No projector model " + model);
+}
+
+int Format(const std::string& name) {
+    const CFormatDatabase& catalog = *Ctx().formats;
+    for (int i = 0; i < catalog.GetCount(); ++i) {
+        if (catalog.GetFormatName(i) == name) {
+            return i;
+        }
+    }
+    throw std::runtime_error("No format " + name);
+}
+
+// A projector of the model showing each format with the best lens the catalog offers.
+void AddProjector(CQorDoc& doc, int auditorium, const std::string& model,
+                  std::initializer_list<const char*> formats) {
+    doc.AddProjector(auditorium, ProjectorModel(model));
+    const int projector = doc.GetAuditorium(auditorium)->ProjectorCount() - 1;
+    for (const char* name : formats) {
+        const int format = Format(name);
+        CLensType* setUp = doc.AddFormat(auditorium, projector, format);
+        if (setUp == nullptr) {
+            throw std::runtime_error(model + " cannot show " + name);
+        }
+        const auto candidates = ListCandidates(*setUp);
+        if (candidates.empty()) {
+            throw std::runtime_error(std::string("No lens for ") + name);
+        }
+        doc.ChooseLens(auditorium, projector, format, candidates.front());
+    }
+}
+
+} // namespace
+
+std::filesystem::path ExamplesDir() {
+    return std::filesystem::path(LUMIVANE_TEST_DATA_DIR).parent_path().parent_path() / "data" /
+           "examples";
+}
+
+std::filesystem::path ExampleProjectPath() {
+    return ExamplesDir() / "Multiplex.hoprj";
+}
+
+std::filesystem::path ExampleReportPath() {
+    return std::filesystem::path(LUMIVANE_TEST_DATA_DIR) / "reports" / "Multiplex.txt";
+}
+
+bool RegeneratingExamples() {
+    const char* flag = std::getenv("LUMIVANE_REGENERATE_EXAMPLES");
+    return flag != nullptr && std::string(flag) == "1";
+}
+
+void InstallShippedCatalogs() {
+    const std::filesystem::path dir = ShippedCatalogDir();
+    AppContext& context = Ctx();
+    context.lenses = std::make_shared<CLensDatabase>();
+    context.lenses->BuildFromText(dir);
+    context.formats = std::make_shared<CFormatDatabase>();
+    context.formats->BuildFromText(dir);
+    context.projectors = std::make_shared<CProjectorDatabase>();
+    context.projectors->BuildFromText(dir);
+}
+
+void BuildExampleProject(CQorDoc& doc) {
+    doc.SetProjectInfo(
+        ProjectInfo{"Ann Lee", "5/6/24 9:15 AM", "5/6/24 9:15 AM", "6/1/24", "9/30/24", true});
+
+    CAuditorium* film = doc.AddAuditorium();
+    film->SetName("Cinema 1 Film");
+    film->SetSeats(220);
+    film->SetHandicappedSeats(4);
+    film->SetCurveType(CurveTwoThirds);
+    AddProjector(doc, 0, "KX-35 Standard", {"35mm Flat 1.85", "35mm Scope 2.39"});
+
+    CAuditorium* twoK = doc.AddAuditorium();
+    twoK->SetName("Cinema 2 Digital 2K");
+    twoK->SetSeats(140);
+    twoK->SetTiltType(TiltAdjustable);
+    twoK->SetTiltAngle(5.0);
+    twoK->SetComments("Booth above the balcony; check the porthole glass.");
+    AddProjector(doc, 1, "Aurora 2K-L",
+                 {"DMD 1.2in DCI Flat 1998x1080", "DMD 1.2in DCI Scope 2048x858"});
+
+    CAuditorium* fourK = doc.AddAuditorium();
+    fourK->SetName("Cinema 3 Digital 4K");
+    fourK->SetSeats(310);
+    AddProjector(doc, 2, "Aurora 4K",
+                 {"DMD 1.38in DCI Flat 3996x2160", "DMD 1.38in DCI Scope 4096x1716"});
+    EditThrow(*fourK, *fourK->GetProjector(0), nullptr, 24.0);
+}
+
+} // namespace lumivane::test
