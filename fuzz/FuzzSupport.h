@@ -14,8 +14,8 @@ namespace lumivane::fuzz {
 // Aborts, so libFuzzer keeps the input, when an invariant does not hold.
 void Require(bool condition);
 
-// A folder of this process under the temporary directory, emptied of nothing: targets
-// overwrite their files on every input. Removed when the process ends normally.
+// A folder of this process under the temporary directory, where targets overwrite their files
+// on every input. Removed when the process ends normally.
 const std::filesystem::path& ScratchFolder();
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
 
