@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -63,10 +64,17 @@ int CFormatDescriptor::ReadTextRecord(lumivane::TextRecordReader& reader) {
 }
 
 void CFormatDescriptor::ParseText(std::string_view text, std::int32_t index) {
-    std::string line(text.substr(0, text.find('\n')));
-    line += '\n';
-    lumivane::TextRecord record;
-    lumivane::TextRecordReader::FromBytes(std::move(line)).ReadRecord(record);
+    // The value is in memory already, so the catalog file reader's guard against endless
+    // lines would only cut a long name's numbers off: the line is split here instead.
+    std::vector<std::string> columns(1);
+    for (const char c : text.substr(0, text.find('\n'))) {
+        if (c == ';') {
+            columns.emplace_back();
+        } else {
+            columns.back() += c;
+        }
+    }
+    const lumivane::TextRecord record(std::move(columns));
     m_name = RegistryText(record, NameColumn);
     m_name2 = RegistryText(record, Name2Column);
     AssignNumbers(record);

@@ -862,11 +862,10 @@ void CAuditorium::AttachLensType(std::unique_ptr<CLensType> lensType) {
     if (const CProjectorDescriptor* model = projector->GetModelDescriptor()) {
         lensType->SetPanelResolution(model->GetHres(), model->GetVres());
     }
-    CLensType* placed = lensType.get();
+    // The set-up was made by the reader just now, so it cannot be listed yet; searching the
+    // list for it made files of many set-ups take quadratic time.
+    m_lensTypes.push_back(lensType.get());
     projector->AddLensType(std::move(lensType));
-    if (std::find(m_lensTypes.begin(), m_lensTypes.end(), placed) == m_lensTypes.end()) {
-        m_lensTypes.push_back(placed);
-    }
 }
 
 void CAuditorium::WriteSummary(RichTextDoc& text) const {
