@@ -6,25 +6,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTcpServer>
 #include <QTest>
 
 #include <fstream>
 
+#include "CliRun.h"
+
 using namespace lumivane;
+using lumivane::test::CliRun;
+using lumivane::test::Native;
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-QString Native(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.u16string());
-}
 
 const QString kShipped = QStringLiteral(LUMIVANE_SOURCE_DATA_DIR "/catalog");
 
@@ -41,14 +34,14 @@ private Q_SLOTS:
 
     void buildThenDumpGivesTheCatalogsOfTheTextFiles() {
         const QString store = Native(*m_dir / "database.dta");
-        const Run build = Cli({QStringLiteral("build"), QStringLiteral("--catalog-dir"), kShipped,
-                               QStringLiteral("--out"), store});
+        const CliRun build = Cli({QStringLiteral("build"), QStringLiteral("--catalog-dir"),
+                                  kShipped, QStringLiteral("--out"), store});
         QCOMPARE(build.exitCode, 0);
         QVERIFY(build.err.isEmpty());
 
-        const Run fromStore = Cli({QStringLiteral("dump"), QStringLiteral("--store"), store});
+        const CliRun fromStore = Cli({QStringLiteral("dump"), QStringLiteral("--store"), store});
         QCOMPARE(fromStore.exitCode, 0);
-        const Run fromText =
+        const CliRun fromText =
             Cli({QStringLiteral("dump"), QStringLiteral("--catalog-dir"), kShipped});
         QCOMPARE(fromText.exitCode, 0);
         QCOMPARE(fromStore.out, fromText.out);
@@ -73,7 +66,8 @@ private Q_SLOTS:
             settings.WriteString("Formats", "0", "My Flat;MF;1.5;10;15;1;0");
             settings.Sync();
         }
-        const Run dump = Cli({QStringLiteral("dump"), QStringLiteral("--catalog-dir"), kShipped});
+        const CliRun dump =
+            Cli({QStringLiteral("dump"), QStringLiteral("--catalog-dir"), kShipped});
         QCOMPARE(dump.exitCode, 0);
         const QJsonArray formats =
             QJsonDocument::fromJson(dump.out).object().value(QStringLiteral("formats")).toArray();
@@ -91,7 +85,7 @@ private Q_SLOTS:
             QSKIP("a catalog store beside the program would be read first");
         }
         test::WriteSmallCatalog(m_dir->path());
-        const Run dump = Cli({QStringLiteral("dump")});
+        const CliRun dump = Cli({QStringLiteral("dump")});
         QCOMPARE(dump.exitCode, 0);
         const QJsonObject root = QJsonDocument::fromJson(dump.out).object();
         QCOMPARE(root.value(QStringLiteral("lenses")).toArray().size(), 3);
@@ -102,7 +96,7 @@ private Q_SLOTS:
     void badInputIsAnErrorOnStderr() {
         const auto garbage = *m_dir / "garbage.dta";
         std::ofstream(garbage) << "not a catalog store";
-        const Run damaged =
+        const CliRun damaged =
             Cli({QStringLiteral("dump"), QStringLiteral("--store"), Native(garbage)});
         QVERIFY(damaged.exitCode != 0);
         QVERIFY(damaged.out.isEmpty());
@@ -121,7 +115,7 @@ private Q_SLOTS:
     void updateWithoutServerReportsNoConnection() {
         const auto store = *m_dir / "database.dta";
         std::ofstream(store) << "old";
-        const Run update =
+        const CliRun update =
             Cli({QStringLiteral("update"), QStringLiteral("--store"), Native(store)});
         QCOMPARE(update.exitCode, 1);
         QCOMPARE(update.err.trimmed(),
@@ -131,8 +125,8 @@ private Q_SLOTS:
         QVERIFY(probe.listen(QHostAddress::LocalHost));
         const QString closed = QStringLiteral("http://127.0.0.1:%1/files/").arg(probe.serverPort());
         probe.close();
-        const Run refused = Cli({QStringLiteral("update"), QStringLiteral("--store"), Native(store),
-                                 QStringLiteral("--url"), closed});
+        const CliRun refused = Cli({QStringLiteral("update"), QStringLiteral("--store"),
+                                    Native(store), QStringLiteral("--url"), closed});
         QCOMPARE(refused.exitCode, 1);
         std::ifstream in(store);
         std::string kept;
@@ -143,27 +137,13 @@ private Q_SLOTS:
 private:
     QString Settings() const { return Native(*m_dir / "settings.ini"); }
 
-    Run Cli(QStringList arguments) const {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    CliRun Cli(QStringList arguments) const {
+        QProcessEnvironment environment = test::CliEnvironment(m_dir->path());
         environment.remove(QStringLiteral("LUMIVANE_CATALOG_URL"));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), Native(*m_dir / "data"));
         environment.insert(QStringLiteral("no_proxy"), QStringLiteral("127.0.0.1,localhost"));
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(Native(m_dir->path()));
         arguments.prepend(QStringLiteral("catalog"));
         arguments << QStringLiteral("--settings") << Settings();
-        process.start(QStringLiteral(LUMIVANE_CLI), arguments);
-        Run run;
-        if (!process.waitForFinished(60000)) {
-            process.kill();
-            process.waitForFinished();
-            return run;
-        }
-        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = process.readAllStandardOutput();
-        run.err = process.readAllStandardError();
-        return run;
+        return test::RunCli(arguments, m_dir->path(), environment);
     }
 
     std::unique_ptr<test::TempDir> m_dir;

@@ -2,24 +2,17 @@
 #include "ui/QtSettingsStore.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 #include <fstream>
 
+#include "CliRun.h"
+
 using namespace lumivane;
+using lumivane::test::CliRun;
+using lumivane::test::Native;
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-QString Native(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.u16string());
-}
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -44,7 +37,7 @@ private Q_SLOTS:
     }
 
     void productListNeedsNoProject() {
-        const Run run = Cli({QStringLiteral("report"), QStringLiteral("products")});
+        const CliRun run = Cli({QStringLiteral("report"), QStringLiteral("products")});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith("Lens Catalog\nHalvard Optics, Inc.\n\n"
                                    "Catalog\tName\tBarrel\tFocal Length\n"));
@@ -55,7 +48,7 @@ private Q_SLOTS:
     }
 
     void projectReportOfTheExampleIsTheGoldenText() {
-        const Run run = Cli({QStringLiteral("report"), QStringLiteral("project"), kExample});
+        const CliRun run = Cli({QStringLiteral("report"), QStringLiteral("project"), kExample});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.isEmpty());
         QCOMPARE(run.out, ReadAll(kGolden));
@@ -63,15 +56,15 @@ private Q_SLOTS:
 
     void textOptionWritesTheSameTextToAFile() {
         const QString out = Native(*m_dir / "report.txt");
-        const Run run = Cli({QStringLiteral("report"), QStringLiteral("project"), kExample,
-                             QStringLiteral("--text"), out});
+        const CliRun run = Cli({QStringLiteral("report"), QStringLiteral("project"), kExample,
+                                QStringLiteral("--text"), out});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.isEmpty());
         QCOMPARE(ReadAll(out), ReadAll(kGolden));
     }
 
     void purchaseListCountsOverTheProject() {
-        const Run run = Cli({QStringLiteral("report"), QStringLiteral("purchase"), kExample});
+        const CliRun run = Cli({QStringLiteral("report"), QStringLiteral("purchase"), kExample});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith("Multiplex\nPurchase List\n\nRoxy Screens\n"));
         QVERIFY(run.out.contains("Catalog\tName\tQty.\n"));
@@ -79,19 +72,19 @@ private Q_SLOTS:
     }
 
     void failuresAreReportedWithExitCodeOne() {
-        const Run unwritable =
+        const CliRun unwritable =
             Cli({QStringLiteral("report"), QStringLiteral("products"), QStringLiteral("--text"),
                  Native(*m_dir / "missing" / "report.txt")});
         QCOMPARE(unwritable.exitCode, 1);
         QCOMPARE(unwritable.err, QByteArray("Could not open file\n"));
 
         std::ofstream(*m_dir / "new.hoprj", std::ios::binary).write("\x0D\0\0\0", 4);
-        const Run tooNew = Cli(
+        const CliRun tooNew = Cli(
             {QStringLiteral("report"), QStringLiteral("project"), Native(*m_dir / "new.hoprj")});
         QCOMPARE(tooNew.exitCode, 1);
         QVERIFY(tooNew.err.startsWith("Error: The file was created by a version newer"));
 
-        const Run unknown = Cli({QStringLiteral("report"), QStringLiteral("summary")});
+        const CliRun unknown = Cli({QStringLiteral("report"), QStringLiteral("summary")});
         QCOMPARE(unknown.exitCode, 1);
         QVERIFY(unknown.err.startsWith("Usage:"));
     }
@@ -99,11 +92,12 @@ private Q_SLOTS:
     void saveWritesTheCurrentVersionAndMayReplaceItsInput() {
         const auto copy = *m_dir / "copy.hoprj";
         std::filesystem::copy_file(kExample.toStdString(), copy);
-        const Run run = Cli(
+        const CliRun run = Cli(
             {QStringLiteral("save"), Native(copy), Native(copy), QStringLiteral("--recalculate")});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.isEmpty());
-        const Run report = Cli({QStringLiteral("report"), QStringLiteral("project"), Native(copy)});
+        const CliRun report =
+            Cli({QStringLiteral("report"), QStringLiteral("project"), Native(copy)});
         QCOMPARE(report.exitCode, 0);
         QVERIFY(report.out.contains("Cinema 3 Digital 4K\n"));
         QCOMPARE(std::distance(std::filesystem::directory_iterator(m_dir->path()), {}), 2);
@@ -116,7 +110,7 @@ private Q_SLOTS:
         QCOMPARE(ReadAll(out), QByteArray("\x0C\0\0\0\0\0\0\0\0\0\0\0\0", 13));
 
         std::ofstream(*m_dir / "cut.hoprj", std::ios::binary).write("\x0C\0\0", 3);
-        const Run damaged =
+        const CliRun damaged =
             Cli({QStringLiteral("save"), Native(*m_dir / "cut.hoprj"), Native(*m_dir / "x.hoprj")});
         QCOMPARE(damaged.exitCode, 1);
         QCOMPARE(damaged.err, QByteArray("Unexpected file format.\n"));
@@ -128,8 +122,8 @@ private Q_SLOTS:
         const auto empty = *m_dir / "empty catalog";
         std::filesystem::create_directory(empty);
         const QString out = Native(*m_dir / "out.hoprj");
-        const Run run = Cli({QStringLiteral("save"), kExample, out, QStringLiteral("--catalog-dir"),
-                             Native(empty)});
+        const CliRun run = Cli({QStringLiteral("save"), kExample, out,
+                                QStringLiteral("--catalog-dir"), Native(empty)});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(
             run.err,
@@ -140,27 +134,12 @@ private Q_SLOTS:
 private:
     QString Settings() const { return Native(*m_dir / "settings.ini"); }
 
-    Run Cli(QStringList arguments) const {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), Native(*m_dir / "data"));
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(Native(m_dir->path()));
+    CliRun Cli(QStringList arguments) const {
         if (!arguments.contains(QStringLiteral("--catalog-dir"))) {
             arguments << QStringLiteral("--catalog-dir") << kShipped;
         }
         arguments << QStringLiteral("--settings") << Settings();
-        process.start(QStringLiteral(LUMIVANE_CLI), arguments);
-        Run run;
-        if (!process.waitForFinished(60000)) {
-            process.kill();
-            process.waitForFinished();
-            return run;
-        }
-        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = process.readAllStandardOutput();
-        run.err = process.readAllStandardError();
-        return run;
+        return test::RunCli(arguments, m_dir->path(), test::CliEnvironment(m_dir->path()));
     }
 
     std::unique_ptr<test::TempDir> m_dir;
