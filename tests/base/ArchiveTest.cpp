@@ -1,5 +1,6 @@
 #include "base/Archive.h"
 
+#include "support/FileBytes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -52,17 +53,6 @@ std::string ReadOneText(Bytes bytes) {
     std::string text = ar.ReadText();
     EXPECT_TRUE(ar.AtEnd());
     return text;
-}
-
-Bytes FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFileBytes(const std::filesystem::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
 }
 
 std::vector<std::filesystem::path> FolderEntries(const std::filesystem::path& folder) {
@@ -247,7 +237,7 @@ TEST(ArchiveFileTest, SavedFileLoadsBack) {
     Archive out = Archive::ForStoring();
     WriteSample(out);
     ASSERT_TRUE(out.SaveToFile(path));
-    EXPECT_EQ(FileBytes(path), out.Bytes());
+    EXPECT_EQ(lumivane::test::ReadFileBytes(path), out.Bytes());
 
     Archive in = Archive::ForStoring();
     ASSERT_TRUE(Archive::OpenForLoading(path, in));
@@ -264,7 +254,7 @@ TEST(ArchiveFileTest, UnreadableOrHugeFilesAreRefused) {
     EXPECT_TRUE(ar.IsStoring());
 
     const auto huge = dir / "huge.hoprj";
-    WriteFileBytes(huge, {});
+    lumivane::test::WriteFileBytes(huge, {});
     std::filesystem::resize_file(huge, 257u * 1024u * 1024u); // sparse, costs no disk
     EXPECT_FALSE(Archive::OpenForLoading(huge, ar));
 }
@@ -272,11 +262,11 @@ TEST(ArchiveFileTest, UnreadableOrHugeFilesAreRefused) {
 TEST(ArchiveFileTest, SaveReplacesTheOldFileAndLeavesNoTemporaries) {
     TempDir dir;
     const auto path = dir / "database.dta";
-    WriteFileBytes(path, Bytes(1000, 0x55));
+    lumivane::test::WriteFileBytes(path, Bytes(1000, 0x55));
     Archive ar = Archive::ForStoring();
     ar.WriteText("new");
     ASSERT_TRUE(ar.SaveToFile(path));
-    EXPECT_EQ(FileBytes(path), (Bytes{3, 'n', 'e', 'w'}));
+    EXPECT_EQ(lumivane::test::ReadFileBytes(path), (Bytes{3, 'n', 'e', 'w'}));
     EXPECT_EQ(FolderEntries(dir.path()), std::vector<std::filesystem::path>{path});
 }
 
@@ -299,7 +289,7 @@ TEST(ArchiveFileTest, SaveCutShortKeepsTheOldFile) {
     TempDir dir;
     const auto path = dir / "project.hoprj";
     const Bytes old(100, 0x42);
-    WriteFileBytes(path, old);
+    lumivane::test::WriteFileBytes(path, old);
     Archive ar = Archive::ForStoring();
     for (int i = 0; i < 1024; ++i) {
         ar.WriteText(std::string(1000, 'z'));
@@ -317,7 +307,7 @@ TEST(ArchiveFileTest, SaveCutShortKeepsTheOldFile) {
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the save claimed success";
-    EXPECT_EQ(FileBytes(path), old);
+    EXPECT_EQ(lumivane::test::ReadFileBytes(path), old);
     EXPECT_EQ(FolderEntries(dir.path()), std::vector<std::filesystem::path>{path});
 }
 

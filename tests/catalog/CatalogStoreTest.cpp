@@ -9,6 +9,7 @@
 #include "catalog/LensDatabase.h"
 #include "catalog/ProjectorDatabase.h"
 #include "support/CatalogFiles.h"
+#include "support/FileBytes.h"
 #include "support/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
@@ -21,17 +22,6 @@ namespace lumivane {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const std::filesystem::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
 
 class CatalogStoreTest : public ::testing::Test {
 protected:
@@ -54,7 +44,7 @@ TEST_F(CatalogStoreTest, StoreHoldsTheCatalogsInOrderAndLoadsBackUnchanged) {
     ASSERT_TRUE(WriteCatalogStore(store, built));
 
     // The lens catalog comes first: its lens count opens the file.
-    const Bytes bytes = ReadAll(store);
+    const Bytes bytes = test::ReadFileBytes(store);
     ASSERT_GE(bytes.size(), 4u);
     EXPECT_EQ(bytes[0], 3);
     EXPECT_EQ(bytes[1] | bytes[2] | bytes[3], 0);
@@ -72,16 +62,17 @@ TEST_F(CatalogStoreTest, StoreHoldsTheCatalogsInOrderAndLoadsBackUnchanged) {
 TEST_F(CatalogStoreTest, OnlyAStoreThatLoadsToItsEndIsTaken) {
     CatalogSet built = BuildCatalogsFromText(dir.path());
     ASSERT_TRUE(WriteCatalogStore(store, built));
-    const Bytes whole = ReadAll(store);
+    const Bytes whole = test::ReadFileBytes(store);
 
     const auto damaged = dir / "damaged.dta";
     for (std::size_t n = 0; n < whole.size(); ++n) {
-        WriteAll(damaged, Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(n)));
+        test::WriteFileBytes(damaged,
+                             Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(n)));
         EXPECT_FALSE(IsCompleteCatalogStore(damaged)) << "cut at " << n;
     }
     Bytes longer = whole;
     longer.push_back(0);
-    WriteAll(damaged, longer);
+    test::WriteFileBytes(damaged, longer);
     EXPECT_FALSE(IsCompleteCatalogStore(damaged));
     EXPECT_FALSE(IsCompleteCatalogStore(dir / "missing.dta"));
 
@@ -108,14 +99,14 @@ TEST_F(CatalogStoreTest, StartupBuildsAndWritesTheStoreThenLoadsIt) {
 TEST_F(CatalogStoreTest, DamagedStoreIsRebuiltAndReported) {
     CatalogSet built = BuildCatalogsFromText(dir.path());
     ASSERT_TRUE(WriteCatalogStore(store, built));
-    Bytes bytes = ReadAll(store);
+    Bytes bytes = test::ReadFileBytes(store);
     bytes.resize(bytes.size() / 2);
-    WriteAll(store, bytes);
+    test::WriteFileBytes(store, bytes);
 
     const OpenedCatalogs readOnly = OpenCatalogs(store, dir.path(), StoreWriting::ReadOnly);
     EXPECT_EQ(readOnly.origin, CatalogOrigin::RebuiltDamagedStore);
     EXPECT_FALSE(readOnly.storeWritten);
-    EXPECT_EQ(ReadAll(store), bytes);
+    EXPECT_EQ(test::ReadFileBytes(store), bytes);
 
     const OpenedCatalogs opened = OpenCatalogs(store, dir.path(), StoreWriting::Write);
     EXPECT_EQ(opened.origin, CatalogOrigin::RebuiltDamagedStore);
@@ -212,7 +203,7 @@ TEST_F(CatalogStoreTest, ReloadKeepsOldItemsAliveForReResolutionByItemNumber) {
 TEST_F(CatalogStoreTest, ReloadOfADamagedStoreChangesNothing) {
     InstallStartupCatalogs(store, dir.path());
     const auto lenses = Ctx().lenses;
-    WriteAll(store, {1, 2, 3});
+    test::WriteFileBytes(store, {1, 2, 3});
     EXPECT_FALSE(ReloadCatalogStore(store));
     EXPECT_EQ(Ctx().lenses, lenses);
 }
@@ -234,21 +225,21 @@ TEST_F(CatalogStoreTest, DownloadAcceptsOnlyACompleteStore) {
     CatalogSet built = BuildCatalogsFromText(dir.path());
     const auto served = dir / "served.dta";
     ASSERT_TRUE(WriteCatalogStore(served, built));
-    const Bytes good = ReadAll(served);
+    const Bytes good = test::ReadFileBytes(served);
     const Bytes old = {9, 9, 9};
-    WriteAll(store, old);
+    test::WriteFileBytes(store, old);
 
     BytesFetcher truncated(Bytes(good.begin(), good.end() - 1));
     EXPECT_EQ(DownloadCatalogStore(store, "http://server/files/database.dta",
                                    UpdateNowDownloadFlags, truncated, IsCompleteCatalogStore),
               DownloadNoFile);
-    EXPECT_EQ(ReadAll(store), old);
+    EXPECT_EQ(test::ReadFileBytes(store), old);
 
     BytesFetcher whole(good);
     EXPECT_EQ(DownloadCatalogStore(store, "http://server/files/database.dta",
                                    UpdateNowDownloadFlags, whole, IsCompleteCatalogStore),
               DownloadSucceeded);
-    EXPECT_EQ(ReadAll(store), good);
+    EXPECT_EQ(test::ReadFileBytes(store), good);
 }
 
 } // namespace

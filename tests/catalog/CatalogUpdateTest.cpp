@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "catalog/CatalogFetcher.h"
+#include "support/FileBytes.h"
 #include "support/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
@@ -46,25 +47,6 @@ public:
     std::string lastUrl;
 };
 
-Bytes ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const std::filesystem::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
-Bytes Pattern(std::size_t n, std::uint8_t seed) {
-    Bytes b(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        b[i] = static_cast<std::uint8_t>(seed + i * 7);
-    }
-    return b;
-}
-
 constexpr const char* kAddress = "http://127.0.0.1:9/files/database.dta";
 
 class CatalogDownloadTest : public ::testing::Test {
@@ -72,7 +54,7 @@ protected:
     CatalogDownloadTest() {
         settings = std::make_shared<test::MemorySettingsStore>();
         context.context().settingsStore = settings;
-        fetcher.body = Pattern(5000, 3);
+        fetcher.body = test::PatternBytes(5000, 3);
     }
 
     int Download(int flags = UpdateNowDownloadFlags) {
@@ -80,7 +62,7 @@ protected:
     }
 
     void ExpectOldStoreKept() const {
-        EXPECT_EQ(ReadAll(store), oldStore);
+        EXPECT_EQ(test::ReadFileBytes(store), oldStore);
         EXPECT_FALSE(std::filesystem::exists(dir / "temp.dta"));
     }
 
@@ -88,21 +70,21 @@ protected:
     std::shared_ptr<test::MemorySettingsStore> settings;
     test::TempDir dir;
     std::filesystem::path store = dir / "database.dta";
-    Bytes oldStore = Pattern(300, 90);
+    Bytes oldStore = test::PatternBytes(300, 90);
     FakeFetcher fetcher;
     bool storeIsComplete = true;
     std::vector<Bytes> checked;
     CatalogStoreCheck check = [this](const std::filesystem::path& p) {
-        checked.push_back(ReadAll(p));
+        checked.push_back(test::ReadFileBytes(p));
         return storeIsComplete;
     };
 };
 
 TEST_F(CatalogDownloadTest, ReplacesTheOldStoreWithTheWholeTransfer) {
-    WriteAll(store, oldStore);
+    test::WriteFileBytes(store, oldStore);
     EXPECT_EQ(Download(), DownloadSucceeded);
     EXPECT_EQ(fetcher.lastUrl, kAddress);
-    EXPECT_EQ(ReadAll(store), fetcher.body);
+    EXPECT_EQ(test::ReadFileBytes(store), fetcher.body);
     EXPECT_FALSE(std::filesystem::exists(dir / "temp.dta"));
     ASSERT_EQ(checked.size(), 1u);
     EXPECT_EQ(checked[0], fetcher.body);
@@ -110,18 +92,18 @@ TEST_F(CatalogDownloadTest, ReplacesTheOldStoreWithTheWholeTransfer) {
 
 TEST_F(CatalogDownloadTest, FirstDownloadWithoutAnOldStoreSucceeds) {
     EXPECT_EQ(Download(StartupDownloadFlags), DownloadSucceeded);
-    EXPECT_EQ(ReadAll(store), fetcher.body);
+    EXPECT_EQ(test::ReadFileBytes(store), fetcher.body);
 }
 
 TEST_F(CatalogDownloadTest, ShortChunksAreNotTheEndOfTheTransfer) {
-    fetcher.body = Pattern(3 * 1024 + 17, 1);
+    fetcher.body = test::PatternBytes(3 * 1024 + 17, 1);
     fetcher.chunkSize = 100;
     EXPECT_EQ(Download(), DownloadSucceeded);
-    EXPECT_EQ(ReadAll(store), fetcher.body);
+    EXPECT_EQ(test::ReadFileBytes(store), fetcher.body);
 }
 
 TEST_F(CatalogDownloadTest, FailedTransfersKeepTheOldStoreByteForByte) {
-    WriteAll(store, oldStore);
+    test::WriteFileBytes(store, oldStore);
 
     fetcher.outcome = FetchOutcome::NoConnection;
     fetcher.body.clear();
@@ -129,19 +111,19 @@ TEST_F(CatalogDownloadTest, FailedTransfersKeepTheOldStoreByteForByte) {
     ExpectOldStoreKept();
 
     fetcher.outcome = FetchOutcome::NoFile;
-    fetcher.body = Pattern(40, 5);
+    fetcher.body = test::PatternBytes(40, 5);
     EXPECT_EQ(Download(), DownloadNoFile);
     ExpectOldStoreKept();
 
     fetcher.outcome = FetchOutcome::Broken;
-    fetcher.body = Pattern(2500, 6);
+    fetcher.body = test::PatternBytes(2500, 6);
     EXPECT_EQ(Download(), DownloadNoFile);
     ExpectOldStoreKept();
     EXPECT_TRUE(checked.empty());
 }
 
 TEST_F(CatalogDownloadTest, AFileThatIsNoCompleteStoreIsRefused) {
-    WriteAll(store, oldStore);
+    test::WriteFileBytes(store, oldStore);
     storeIsComplete = false;
     EXPECT_EQ(Download(), DownloadNoFile);
     ExpectOldStoreKept();
@@ -151,22 +133,22 @@ TEST_F(CatalogDownloadTest, AFileThatIsNoCompleteStoreIsRefused) {
 TEST_F(CatalogDownloadTest, AStoreThatCannotBeReplacedGivesStoreInUse) {
     // A non-empty folder where the store should be cannot be renamed over.
     std::filesystem::create_directory(store);
-    WriteAll(store / "keep", oldStore);
+    test::WriteFileBytes(store / "keep", oldStore);
     EXPECT_EQ(Download(), DownloadStoreInUse);
-    EXPECT_EQ(ReadAll(store / "keep"), oldStore);
+    EXPECT_EQ(test::ReadFileBytes(store / "keep"), oldStore);
     EXPECT_FALSE(std::filesystem::exists(dir / "temp.dta"));
 }
 
 TEST_F(CatalogDownloadTest, ATempFileThatCannotBeCreatedGivesNoFile) {
-    WriteAll(store, oldStore);
+    test::WriteFileBytes(store, oldStore);
     std::filesystem::create_directory(dir / "temp.dta");
     EXPECT_EQ(Download(), DownloadNoFile);
-    EXPECT_EQ(ReadAll(store), oldStore);
+    EXPECT_EQ(test::ReadFileBytes(store), oldStore);
     EXPECT_EQ(fetcher.fetches, 0);
 }
 
 TEST_F(CatalogDownloadTest, NoServerConfiguredMeansNoConnection) {
-    WriteAll(store, oldStore);
+    test::WriteFileBytes(store, oldStore);
     EXPECT_EQ(DownloadCatalogStore(store, CatalogStoreAddress(""), UpdateNowDownloadFlags, fetcher,
                                    check),
               DownloadNoConnection);
@@ -175,7 +157,7 @@ TEST_F(CatalogDownloadTest, NoServerConfiguredMeansNoConnection) {
 }
 
 TEST_F(CatalogDownloadTest, ConnectionStateDecidesOnlyWithoutSkipFlagAndConnectedSetting) {
-    WriteAll(store, oldStore);
+    test::WriteFileBytes(store, oldStore);
     fetcher.offline = true;
 
     EXPECT_EQ(Download(StartupDownloadFlags), DownloadNoConnection);

@@ -5,6 +5,7 @@
 #include "model/Auditorium.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
+#include "support/FileBytes.h"
 #include "support/FixedClock.h"
 #include "support/TempDir.h"
 
@@ -16,11 +17,6 @@
 namespace {
 
 using namespace lumivane::test;
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class ExampleProjectTest : public ::testing::Test {
 protected:
@@ -35,7 +31,8 @@ TEST_F(ExampleProjectTest, ShippedExampleIsWhatTheBuilderMakes) {
     TempDir dir;
     const auto built = RegeneratingExamples() ? ExampleProjectPath() : dir / "Multiplex.hoprj";
     ASSERT_TRUE(m_doc.SaveDocument(built));
-    EXPECT_TRUE(ReadFile(ExampleProjectPath()) == ReadFile(built))
+    EXPECT_TRUE(lumivane::test::ReadFileText(ExampleProjectPath()) ==
+                lumivane::test::ReadFileText(built))
         << "rebuild data/examples with LUMIVANE_REGENERATE_EXAMPLES=1 after a deliberate change";
 }
 

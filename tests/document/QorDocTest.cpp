@@ -10,6 +10,7 @@
 #include "model/LensCandidates.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
+#include "support/FileBytes.h"
 #include "support/FixedClock.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ShippedCatalog.h"
@@ -25,11 +26,6 @@ namespace {
 using lumivane::ProjectReadResult;
 using lumivane::test::FixedClock;
 using lumivane::test::TempDir;
-
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary)
@@ -281,7 +277,7 @@ TEST_F(QorDocTest, SavingAnEmptyProjectWritesVersionTextsAndCount) {
     m_doc.SetProjectInfo(lumivane::ProjectInfo{"Al", "D", "", "", "", true});
     const auto path = m_dir / "empty.hoprj";
     ASSERT_TRUE(m_doc.SaveDocument(path));
-    EXPECT_EQ(ReadBytes(path),
+    EXPECT_EQ(lumivane::test::ReadFileBytes(path),
               (std::vector<std::uint8_t>{12, 0, 0, 0, 2, 'A', 'l', 1, 'D', 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(m_doc.GetTitle(), "empty");
     EXPECT_EQ(m_doc.GetPathName(), path);
@@ -308,7 +304,7 @@ TEST_F(QorDocTest, SavingRefreshesOnlyALastChangeThatIsSet) {
 TEST_F(QorDocTest, FailedSaveKeepsTheOldFileAndTheProject) {
     const auto path = m_dir / "keep.hoprj";
     ASSERT_TRUE(m_doc.SaveDocument(path));
-    const auto before = ReadBytes(path);
+    const auto before = lumivane::test::ReadFileBytes(path);
     m_doc.AddAuditorium();
     m_clock->Set(2030, 1, 1, 0, 0);
     EXPECT_FALSE(m_doc.SaveDocument(m_dir / "missing" / "keep.hoprj"));
@@ -316,7 +312,7 @@ TEST_F(QorDocTest, FailedSaveKeepsTheOldFileAndTheProject) {
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(m_doc.GetProjectInfo().lastChange, "5/6/24 9:15 AM");
     EXPECT_EQ(m_doc.GetPathName(), path);
-    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(lumivane::test::ReadFileBytes(path), before);
 }
 
 TEST_F(QorDocTest, OpeningReplacesTheProjectAndClearsModified) {
@@ -355,7 +351,7 @@ TEST_F(QorDocTest, RefusedFilesLeaveANewEmptyProject) {
     const auto good = m_dir / "good.hoprj";
     m_doc.AddAuditorium();
     ASSERT_TRUE(m_doc.SaveDocument(good));
-    auto truncated = ReadBytes(good);
+    auto truncated = lumivane::test::ReadFileBytes(good);
     truncated.resize(truncated.size() - 3);
     const std::vector<std::pair<std::vector<std::uint8_t>, ProjectReadResult>> cases{
         {{13, 0, 0, 0}, ProjectReadResult::TooNew},

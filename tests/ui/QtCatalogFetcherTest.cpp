@@ -3,6 +3,7 @@
 #include "base/AppContext.h"
 #include "catalog/CatalogStore.h"
 #include "catalog/CatalogUpdate.h"
+#include "support/FileBytes.h"
 #include "support/TempDir.h"
 
 #include <QNetworkInformation>
@@ -19,25 +20,6 @@ using namespace lumivane;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const std::filesystem::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
-Bytes Pattern(std::size_t n, std::uint8_t seed) {
-    Bytes b(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        b[i] = static_cast<std::uint8_t>(seed + i * 13);
-    }
-    return b;
-}
 
 int ClosedPort() {
     QTcpServer probe;
@@ -59,7 +41,7 @@ private Q_SLOTS:
         CatalogSet shipped =
             BuildCatalogsFromText(std::filesystem::path(LUMIVANE_SOURCE_DATA_DIR) / "catalog");
         QVERIFY(WriteCatalogStore(m_served, shipped));
-        m_newStore = ReadAll(m_served);
+        m_newStore = test::ReadFileBytes(m_served);
         m_server.setProgram(QStringLiteral(LUMIVANE_PYTHON));
         m_server.setArguments({QStringLiteral(LUMIVANE_CATALOG_SERVER), QStringLiteral("--store"),
                                QString::fromStdU16String(m_served.u16string())});
@@ -81,19 +63,19 @@ private Q_SLOTS:
 
     void init() {
         m_dir = std::make_unique<test::TempDir>();
-        WriteAll(Store(), m_oldStore);
+        test::WriteFileBytes(Store(), m_oldStore);
     }
 
     void goodStoreReplacesTheOldOne() {
         QCOMPARE(Download("good"), int(DownloadSucceeded));
-        QVERIFY(ReadAll(Store()) == m_newStore);
+        QVERIFY(test::ReadFileBytes(Store()) == m_newStore);
         QVERIFY(!std::filesystem::exists(*m_dir / "temp.dta"));
     }
 
     void firstDownloadWithoutStoreSucceeds() {
         std::filesystem::remove(Store());
         QCOMPARE(Download("good"), int(DownloadSucceeded));
-        QVERIFY(ReadAll(Store()) == m_newStore);
+        QVERIFY(test::ReadFileBytes(Store()) == m_newStore);
     }
 
     void failuresKeepTheOldStore_data() {
@@ -190,7 +172,7 @@ private:
     }
 
     void ExpectOldStoreKept() const {
-        QVERIFY(ReadAll(Store()) == m_oldStore);
+        QVERIFY(test::ReadFileBytes(Store()) == m_oldStore);
         QVERIFY(!std::filesystem::exists(*m_dir / "temp.dta"));
     }
 
@@ -198,7 +180,7 @@ private:
     std::filesystem::path m_served = m_serverDir / "database.dta";
     ScopedAppContext m_context;
     Bytes m_newStore;
-    Bytes m_oldStore = Pattern(777, 42);
+    Bytes m_oldStore = test::PatternBytes(777, 42);
     CatalogStoreCheck m_check = IsCompleteCatalogStore;
     QProcess m_server;
     std::string m_base;
