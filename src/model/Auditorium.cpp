@@ -186,34 +186,24 @@ double CAuditorium::GetSlantThrow(const CLensType* lensType) const {
 }
 
 double CAuditorium::GetAverageThrow() const {
-    if (m_projectors.empty()) {
-        return 0;
-    }
-    double sum = 0;
-    for (const auto& projector : m_projectors) {
-        sum += projector->GetThrow();
-    }
-    return sum / static_cast<double>(m_projectors.size());
+    return AverageOverProjectors(&CProjectorType::GetThrow);
 }
 
 double CAuditorium::GetAverageLensHeight() const {
-    if (m_projectors.empty()) {
-        return 0;
-    }
-    double sum = 0;
-    for (const auto& projector : m_projectors) {
-        sum += projector->LensHeight();
-    }
-    return sum / static_cast<double>(m_projectors.size());
+    return AverageOverProjectors(&CProjectorType::LensHeight);
 }
 
 double CAuditorium::GetAverageLateral() const {
+    return AverageOverProjectors(&CProjectorType::Lateral);
+}
+
+double CAuditorium::AverageOverProjectors(double (CProjectorType::*value)() const) const {
     if (m_projectors.empty()) {
         return 0;
     }
     double sum = 0;
     for (const auto& projector : m_projectors) {
-        sum += projector->Lateral();
+        sum += ((*projector).*value)();
     }
     return sum / static_cast<double>(m_projectors.size());
 }

@@ -131,6 +131,8 @@ private:
     void AttachLensType(std::unique_ptr<CLensType> lensType);
     CProjectorType* FirstProjectorSupporting(int format) const;
     int FirstModelFor(int format) const;
+    // Mean of one projector quantity over the projectors; 0 without projectors.
+    double AverageOverProjectors(double (CProjectorType::*value)() const) const;
     Span ExtentsOf(const CProjectorType& projector) const;
     bool SolveAlignedGroup(const CProjectorType& projector,
                            std::chrono::steady_clock::time_point deadline);
