@@ -7,6 +7,7 @@
 #include "model/ProjectorType.h"
 #include "support/FileBytes.h"
 #include "support/FixedClock.h"
+#include "support/ShippedCatalog.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -61,14 +61,8 @@ private:
 class QorDocTest : public ::testing::Test {
 protected:
     QorDocTest() {
-        const auto dir = lumivane::test::ShippedCatalogDir();
+        lumivane::test::InstallShippedCatalogs();
         auto& context = m_context.context();
-        context.lenses = std::make_shared<CLensDatabase>();
-        context.lenses->BuildFromText(dir);
-        context.formats = std::make_shared<CFormatDatabase>();
-        context.formats->BuildFromText(dir);
-        context.projectors = std::make_shared<CProjectorDatabase>();
-        context.projectors->BuildFromText(dir);
         context.settingsStore = m_store;
         m_doc.SetObserver(&m_log);
     }

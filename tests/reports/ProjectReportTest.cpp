@@ -6,6 +6,7 @@
 #include "reports/TextExport.h"
 #include "support/ExampleProject.h"
 #include "support/FixedClock.h"
+#include "support/ShippedCatalog.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

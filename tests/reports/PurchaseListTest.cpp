@@ -20,14 +20,7 @@ namespace {
 class PurchaseListTest : public ::testing::Test {
 protected:
     PurchaseListTest() {
-        const auto dir = lumivane::test::ShippedCatalogDir();
-        auto& context = m_context.context();
-        context.lenses = std::make_shared<CLensDatabase>();
-        context.lenses->BuildFromText(dir);
-        context.formats = std::make_shared<CFormatDatabase>();
-        context.formats->BuildFromText(dir);
-        context.projectors = std::make_shared<CProjectorDatabase>();
-        context.projectors->BuildFromText(dir);
+        lumivane::test::InstallShippedCatalogs();
         m_doc.SetTitle("main street.hoprj");
     }
 

@@ -79,17 +79,6 @@ bool RegeneratingExamples() {
     return flag != nullptr && std::string(flag) == "1";
 }
 
-void InstallShippedCatalogs() {
-    const std::filesystem::path dir = ShippedCatalogDir();
-    AppContext& context = Ctx();
-    context.lenses = std::make_shared<CLensDatabase>();
-    context.lenses->BuildFromText(dir);
-    context.formats = std::make_shared<CFormatDatabase>();
-    context.formats->BuildFromText(dir);
-    context.projectors = std::make_shared<CProjectorDatabase>();
-    context.projectors->BuildFromText(dir);
-}
-
 void BuildExampleProject(CQorDoc& doc) {
     doc.SetProjectInfo(
         ProjectInfo{"Ann Lee", "5/6/24 9:15 AM", "5/6/24 9:15 AM", "6/1/24", "9/30/24", true});

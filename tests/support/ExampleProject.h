@@ -16,8 +16,6 @@ std::filesystem::path ExampleProjectPath();
 std::filesystem::path ExampleReportPath();
 bool RegeneratingExamples();
 
-// Installs the shipped catalogs into the current context.
-void InstallShippedCatalogs();
 // Fills a new document with the example's auditoriums, projectors, formats and lenses.
 void BuildExampleProject(CQorDoc& doc);
 

@@ -15,8 +15,7 @@ public:
 
     std::int32_t ReadInt(const std::string& section, const std::string& name,
                          std::int32_t defaultValue) const override;
-    void WriteInt(const std::string& section, const std::string& name,
-                  std::int32_t value) override;
+    void WriteInt(const std::string& section, const std::string& name, std::int32_t value) override;
     std::string ReadString(const std::string& section, const std::string& name,
                            const std::string& defaultValue) const override;
     void WriteString(const std::string& section, const std::string& name,

@@ -10,4 +10,8 @@ inline std::filesystem::path ShippedCatalogDir() {
            "catalog";
 }
 
+// Builds the three catalogs from the shipped text files and installs them in the current
+// application context.
+void InstallShippedCatalogs();
+
 } // namespace lumivane::test
