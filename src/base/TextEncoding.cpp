@@ -35,29 +35,6 @@ std::optional<unsigned char> ByteOfCodePoint(char32_t cp) {
     return std::nullopt;
 }
 
-// Catalog and project texts are nearly all ASCII, which passes unchanged; start-up converts
-// every text of the catalog store, so the check goes eight bytes at a time, the last eight
-// overlapping the ones before.
-bool IsAscii(std::string_view bytes) {
-    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-    const std::size_t size = bytes.size();
-    if (size < 8) {
-        unsigned char bits = 0;
-        for (const char c : bytes) {
-            bits |= static_cast<unsigned char>(c);
-        }
-        return bits < 0x80;
-    }
-    std::uint64_t bits = 0;
-    std::uint64_t word = 0;
-    for (std::size_t n = 0; n + 8 < size; n += 8) {
-        std::memcpy(&word, bytes.data() + n, 8);
-        bits |= word;
-    }
-    std::memcpy(&word, bytes.data() + size - 8, 8);
-    return ((bits | word) & kHighBits) == 0;
-}
-
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -120,6 +97,29 @@ char32_t NextUtf8(std::string_view text, std::size_t& pos) {
 }
 
 } // namespace
+
+// Catalog and project texts are nearly all ASCII, which passes unchanged; start-up converts
+// every text of the catalog store, so the check goes eight bytes at a time, the last eight
+// overlapping the ones before.
+bool IsAscii(std::string_view bytes) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    const std::size_t size = bytes.size();
+    if (size < 8) {
+        unsigned char bits = 0;
+        for (const char c : bytes) {
+            bits |= static_cast<unsigned char>(c);
+        }
+        return bits < 0x80;
+    }
+    std::uint64_t bits = 0;
+    std::uint64_t word = 0;
+    for (std::size_t n = 0; n + 8 < size; n += 8) {
+        std::memcpy(&word, bytes.data() + n, 8);
+        bits |= word;
+    }
+    std::memcpy(&word, bytes.data() + size - 8, 8);
+    return ((bits | word) & kHighBits) == 0;
+}
 
 std::string Windows1252ToUtf8(std::string_view bytes) {
     if (IsAscii(bytes)) {

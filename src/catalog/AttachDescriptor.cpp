@@ -23,8 +23,8 @@ const CLensDescriptor* AsLens(const CDescriptor* item) {
 
 } // namespace
 
-void CAttachDescriptor::Serialize(lumivane::Archive& ar) {
-    CDescriptor::Serialize(ar);
+void CAttachDescriptor::Serialize(lumivane::Archive& ar, lumivane::TextArena& texts) {
+    CDescriptor::Serialize(ar, texts);
     if (ar.IsStoring()) {
         ar.WriteDouble(m_zoomMax);
         ar.WriteDouble(m_zoomMin);
@@ -42,12 +42,13 @@ void CAttachDescriptor::Serialize(lumivane::Archive& ar) {
     }
 }
 
-int CAttachDescriptor::ReadTextRecord(lumivane::TextRecordReader& file) {
+int CAttachDescriptor::ReadTextRecord(lumivane::TextRecordReader& file,
+                                      lumivane::TextArena& texts) {
     lumivane::TextRecord record;
     if (!file.ReadRecord(record)) {
         return 1;
     }
-    ReadCommonColumns(record, RatingColumn);
+    ReadCommonColumns(record, RatingColumn, texts);
     m_zoomMin = record.Real(ZoomMinColumn);
     m_zoomMax = record.Real(ZoomMaxColumn);
     m_horizStretch = record.Real(HorizStretchColumn);

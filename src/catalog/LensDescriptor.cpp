@@ -20,8 +20,8 @@ enum LensColumn : std::size_t {
 
 } // namespace
 
-void CLensDescriptor::Serialize(lumivane::Archive& ar) {
-    CDescriptor::Serialize(ar);
+void CLensDescriptor::Serialize(lumivane::Archive& ar, lumivane::TextArena& texts) {
+    CDescriptor::Serialize(ar, texts);
     if (ar.IsStoring()) {
         ar.WriteLong(m_barrel);
         ar.WriteDouble(m_refFocal);
@@ -43,12 +43,12 @@ void CLensDescriptor::Serialize(lumivane::Archive& ar) {
     }
 }
 
-int CLensDescriptor::ReadTextRecord(lumivane::TextRecordReader& file) {
+int CLensDescriptor::ReadTextRecord(lumivane::TextRecordReader& file, lumivane::TextArena& texts) {
     lumivane::TextRecord record;
     if (!file.ReadRecord(record)) {
         return 1;
     }
-    ReadCommonColumns(record, RatingColumn);
+    ReadCommonColumns(record, RatingColumn, texts);
     m_barrel = record.Int(BarrelColumn);
     m_refFocal = record.Real(RefFocalColumn);
     m_focalMin = record.Real(FocalMinColumn);

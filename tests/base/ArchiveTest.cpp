@@ -1,5 +1,6 @@
 #include "base/Archive.h"
 
+#include "base/TextArena.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -196,6 +197,27 @@ TEST(ArchiveTest, InvalidUtf8IsWrittenAsReplacementCharacters) {
                      "b");
     });
     EXPECT_EQ(bytes, Concat({{0xFF, 0xFE, 0xFF, 3}, Utf16Le(u"a\uFFFDb")}));
+}
+
+TEST(ArchiveTest, TextsReadIntoAnArenaEqualTheOwnedOnes) {
+    const Bytes bytes = Stored([](Archive& ar) {
+        for (const char* text : {"", "Kino", "café €", "Kino Černá", "Saal 😀"}) {
+            ar.WriteText(text);
+        }
+        ar.WriteText(std::string(300, 'x'));
+    });
+    Archive owned = Archive::ForLoading(bytes);
+    Archive viewed = Archive::ForLoading(bytes);
+    lumivane::TextArena texts;
+    while (!owned.AtEnd()) {
+        EXPECT_EQ(viewed.ReadText(texts), owned.ReadText());
+    }
+    EXPECT_TRUE(viewed.AtEnd());
+    Archive truncated = Archive::ForLoading(Bytes(bytes.begin(), bytes.end() - 1));
+    for (int i = 0; i < 5; ++i) {
+        truncated.ReadText(texts);
+    }
+    EXPECT_THROW(truncated.ReadText(texts), ArchiveError);
 }
 
 TEST(ArchiveTest, EveryTruncationFailsWithTheFormatError) {
