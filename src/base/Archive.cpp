@@ -1,10 +1,10 @@
 #include "base/Archive.h"
 
+#include "base/LittleEndian.h"
 #include "base/TextArena.h"
 #include "base/TextEncoding.h"
 
 #include <bit>
-#include <cstring>
 #include <fstream>
 #include <random>
 #include <stdexcept>
@@ -139,19 +139,8 @@ void Archive::Put(std::uint64_t value, std::size_t n) {
     }
 }
 
-// Catalog start-up reads every field of the store, so on a little-endian host a number is
-// copied out whole; elsewhere it is assembled byte by byte.
 template <class Unsigned> Unsigned Archive::Get() {
-    const std::uint8_t* bytes = Take(sizeof(Unsigned));
-    Unsigned value = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(&value, bytes, sizeof(Unsigned));
-    } else {
-        for (std::size_t i = 0; i < sizeof(Unsigned); ++i) {
-            value |= static_cast<Unsigned>(static_cast<Unsigned>(bytes[i]) << (8 * i));
-        }
-    }
-    return value;
+    return FromLittleEndian<Unsigned>(Take(sizeof(Unsigned)));
 }
 
 const std::uint8_t* Archive::Take(std::size_t n) {

@@ -33,12 +33,7 @@ void CAttachDescriptor::Serialize(lumivane::Archive& ar, lumivane::TextArena& te
         ar.WriteLong(m_kinds);
         ar.WriteLong(m_fit);
     } else {
-        m_zoomMax = ar.ReadDouble();
-        m_zoomMin = ar.ReadDouble();
-        m_horizStretch = ar.ReadDouble();
-        m_vertStretch = ar.ReadDouble();
-        m_kinds = ar.ReadLong();
-        m_fit = ar.ReadLong();
+        ar.ReadFields(m_zoomMax, m_zoomMin, m_horizStretch, m_vertStretch, m_kinds, m_fit);
     }
 }
 

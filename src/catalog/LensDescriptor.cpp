@@ -32,14 +32,8 @@ void CLensDescriptor::Serialize(lumivane::Archive& ar, lumivane::TextArena& text
         ar.WriteLong(m_kinds);
         ar.WriteLong(m_attachFit);
     } else {
-        m_barrel = ar.ReadLong();
-        m_refFocal = ar.ReadDouble();
-        m_focalMin = ar.ReadDouble();
-        m_focalMax = ar.ReadDouble();
-        m_offset = ar.ReadDouble();
-        m_coverage = ar.ReadDouble();
-        m_kinds = ar.ReadLong();
-        m_attachFit = ar.ReadLong();
+        ar.ReadFields(m_barrel, m_refFocal, m_focalMin, m_focalMax, m_offset, m_coverage, m_kinds,
+                      m_attachFit);
     }
 }
 

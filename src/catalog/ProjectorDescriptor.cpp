@@ -55,9 +55,7 @@ void CProjectorDescriptor::Serialize(lumivane::Archive& ar, lumivane::TextArena&
         m_model = ar.ReadText(texts);
         m_series = ar.ReadText(texts);
         m_maker = ar.ReadText(texts);
-        m_kinds = ar.ReadLong();
-        m_hres = ar.ReadLong();
-        m_vres = ar.ReadLong();
+        ar.ReadFields(m_kinds, m_hres, m_vres);
     }
 }
 
