@@ -4,6 +4,7 @@
 
 #include "base/AppContext.h"
 #include "base/Archive.h"
+#include "base/TextArena.h"
 #include "catalog/LensDatabase.h"
 #include "catalog/LensSetupQuery.h"
 #include "catalog/TextRecordReader.h"
@@ -43,8 +44,9 @@ private:
 
 template <class Item> void ReadLines(const std::string& bytes, TextRecordReader::EndRule rule) {
     TextRecordReader file = TextRecordReader::FromBytes(bytes, rule);
+    lumivane::TextArena texts;
     Item item;
-    while (item.ReadTextRecord(file) == 0) {
+    while (item.ReadTextRecord(file, texts) == 0) {
         if (item.Name().size() > TextRecordReader::kMaxRecordBytes * 3 + 3) {
             std::abort();
         }

@@ -1,9 +1,10 @@
 #include "base/Archive.h"
 
+#include "base/LittleEndian.h"
+#include "base/TextArena.h"
 #include "base/TextEncoding.h"
 
 #include <bit>
-#include <cstring>
 #include <fstream>
 #include <random>
 #include <stdexcept>
@@ -138,19 +139,8 @@ void Archive::Put(std::uint64_t value, std::size_t n) {
     }
 }
 
-// Catalog start-up reads every field of the store, so on a little-endian host a number is
-// copied out whole; elsewhere it is assembled byte by byte.
 template <class Unsigned> Unsigned Archive::Get() {
-    const std::uint8_t* bytes = Take(sizeof(Unsigned));
-    Unsigned value = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(&value, bytes, sizeof(Unsigned));
-    } else {
-        for (std::size_t i = 0; i < sizeof(Unsigned); ++i) {
-            value |= static_cast<Unsigned>(static_cast<Unsigned>(bytes[i]) << (8 * i));
-        }
-    }
-    return value;
+    return FromLittleEndian<Unsigned>(Take(sizeof(Unsigned)));
 }
 
 const std::uint8_t* Archive::Take(std::size_t n) {
@@ -187,7 +177,7 @@ void Archive::WriteDouble(double v) {
     Put(std::bit_cast<std::uint64_t>(v), 8);
 }
 
-void Archive::WriteText(const std::string& utf8) {
+void Archive::WriteText(std::string_view utf8) {
     if (const auto narrow = Utf8ToWindows1252(utf8)) {
         WriteLength(*this, narrow->size());
         for (const char c : *narrow) {
@@ -234,17 +224,33 @@ std::uint32_t Archive::ReadCount(std::size_t minRecordBytes) {
     return count;
 }
 
-std::string Archive::ReadText() {
+std::optional<std::string_view> Archive::TakeNarrowText() {
     std::size_t length = ReadByte();
     if (length == kLongPrefix) {
         const std::uint16_t word = ReadWord();
         if (word == kWideMarker) {
-            return ReadWideText(*this);
+            return std::nullopt;
         }
         length = word == kDwordLength ? ReadDword() : word;
     }
-    const auto* bytes = reinterpret_cast<const char*>(Take(length));
-    return Windows1252ToUtf8(std::string_view(bytes, length));
+    return std::string_view(reinterpret_cast<const char*>(Take(length)), length);
+}
+
+std::string Archive::ReadText() {
+    if (const auto bytes = TakeNarrowText()) {
+        return Windows1252ToUtf8(*bytes);
+    }
+    return ReadWideText(*this);
+}
+
+// ASCII text, nearly all of it, is already UTF-8 and goes into the arena without a
+// temporary string.
+std::string_view Archive::ReadText(TextArena& texts) {
+    const auto bytes = TakeNarrowText();
+    if (bytes && IsAscii(*bytes)) {
+        return texts.Add(*bytes);
+    }
+    return texts.Add(bytes ? Windows1252ToUtf8(*bytes) : ReadWideText(*this));
 }
 
 bool Archive::SaveToFile(const std::filesystem::path& path) const {

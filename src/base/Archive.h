@@ -4,14 +4,20 @@
 // read is checked against what is left; storing collects the bytes and writes them to disk
 // in one atomic step, so a failed save never damages the previous file.
 
+#include "base/LittleEndian.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumivane {
+
+class TextArena;
 
 // Raised by a loading archive that runs past the end of its data or meets an impossible
 // length; callers show "Unexpected file format.".
@@ -43,7 +49,7 @@ public:
     // UTF-8 text; written as Windows-1252 with the narrow length prefix, or in the wide
     // UTF-16LE form when Windows-1252 cannot hold it. Invalid UTF-8 bytes are written as
     // U+FFFD, which forces the wide form.
-    void WriteText(const std::string& utf8);
+    void WriteText(std::string_view utf8);
 
     std::uint8_t ReadByte();
     std::uint16_t ReadWord();
@@ -52,8 +58,16 @@ public:
     std::int32_t ReadLong();
     float ReadFloat();
     double ReadDouble();
+    // Numbers stored one after the other, read with a single bounds check: for the fixed
+    // part of the catalog store's records, which start-up reads by the thousand.
+    template <class... Fields> void ReadFields(Fields&... fields) {
+        const std::uint8_t* bytes = Take((sizeof(Fields) + ...));
+        ((fields = FromLittleEndian<Fields>(bytes), bytes += sizeof(Fields)), ...);
+    }
     // Accepts the three narrow prefixes and the wide form; returns UTF-8.
     std::string ReadText();
+    // The same, kept in texts: for the many read-only texts of a catalog.
+    std::string_view ReadText(TextArena& texts);
     // A dword count of the records that follow, refused with ArchiveError when that many
     // records of at least minRecordBytes each cannot fit in what is left, so callers may
     // reserve space for them safely.
@@ -75,6 +89,8 @@ private:
     template <class Unsigned> Unsigned Get();
     // The next n bytes, or ArchiveError when fewer are left.
     const std::uint8_t* Take(std::size_t n);
+    // The Windows-1252 bytes of the next text, or nothing when the wide form follows.
+    std::optional<std::string_view> TakeNarrowText();
 
     bool m_storing;
     std::vector<std::uint8_t> m_data;

@@ -10,6 +10,13 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
+// The next sizeof(Word) bytes as one word, in whatever byte order: only their high bits count.
+template <class Word> Word Load(const char* bytes) {
+    Word word;
+    std::memcpy(&word, bytes, sizeof(Word));
+    return word;
+}
+
 // Code points of the bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
 constexpr std::array<char16_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -33,29 +40,6 @@ std::optional<unsigned char> ByteOfCodePoint(char32_t cp) {
         }
     }
     return std::nullopt;
-}
-
-// Catalog and project texts are nearly all ASCII, which passes unchanged; start-up converts
-// every text of the catalog store, so the check goes eight bytes at a time, the last eight
-// overlapping the ones before.
-bool IsAscii(std::string_view bytes) {
-    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-    const std::size_t size = bytes.size();
-    if (size < 8) {
-        unsigned char bits = 0;
-        for (const char c : bytes) {
-            bits |= static_cast<unsigned char>(c);
-        }
-        return bits < 0x80;
-    }
-    std::uint64_t bits = 0;
-    std::uint64_t word = 0;
-    for (std::size_t n = 0; n + 8 < size; n += 8) {
-        std::memcpy(&word, bytes.data() + n, 8);
-        bits |= word;
-    }
-    std::memcpy(&word, bytes.data() + size - 8, 8);
-    return ((bits | word) & kHighBits) == 0;
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -120,6 +104,30 @@ char32_t NextUtf8(std::string_view text, std::size_t& pos) {
 }
 
 } // namespace
+
+// Catalog and project texts are nearly all ASCII, which passes unchanged; start-up checks
+// every text of the catalog store, most of them a few bytes long. Short texts are covered by
+// two overlapping loads (or three single bytes), so the check barely branches on the length;
+// longer ones go eight bytes at a time, the last eight overlapping the ones before.
+bool IsAscii(std::string_view bytes) {
+    const std::size_t size = bytes.size();
+    const char* data = bytes.data();
+    if (size < 4) {
+        return size == 0 ||
+               ((static_cast<unsigned char>(data[0]) | static_cast<unsigned char>(data[size / 2]) |
+                 static_cast<unsigned char>(data[size - 1])) &
+                0x80) == 0;
+    }
+    if (size < 8) {
+        return ((Load<std::uint32_t>(data) | Load<std::uint32_t>(data + size - 4)) & 0x80808080U) ==
+               0;
+    }
+    std::uint64_t bits = Load<std::uint64_t>(data + size - 8);
+    for (std::size_t n = 0; n + 8 < size; n += 8) {
+        bits |= Load<std::uint64_t>(data + n);
+    }
+    return (bits & 0x8080808080808080ULL) == 0;
+}
 
 std::string Windows1252ToUtf8(std::string_view bytes) {
     if (IsAscii(bytes)) {

@@ -10,6 +10,9 @@
 
 namespace lumivane {
 
+// Whether every byte is below 0x80: such Windows-1252 text is UTF-8 already.
+bool IsAscii(std::string_view bytes);
+
 // Every byte has a meaning: the five bytes the code page leaves undefined (0x81, 0x8D, 0x8F,
 // 0x90, 0x9D) become the C1 control characters of the same number, so they survive a round
 // trip.

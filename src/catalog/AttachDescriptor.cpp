@@ -23,8 +23,8 @@ const CLensDescriptor* AsLens(const CDescriptor* item) {
 
 } // namespace
 
-void CAttachDescriptor::Serialize(lumivane::Archive& ar) {
-    CDescriptor::Serialize(ar);
+void CAttachDescriptor::Serialize(lumivane::Archive& ar, lumivane::TextArena& texts) {
+    CDescriptor::Serialize(ar, texts);
     if (ar.IsStoring()) {
         ar.WriteDouble(m_zoomMax);
         ar.WriteDouble(m_zoomMin);
@@ -33,21 +33,17 @@ void CAttachDescriptor::Serialize(lumivane::Archive& ar) {
         ar.WriteLong(m_kinds);
         ar.WriteLong(m_fit);
     } else {
-        m_zoomMax = ar.ReadDouble();
-        m_zoomMin = ar.ReadDouble();
-        m_horizStretch = ar.ReadDouble();
-        m_vertStretch = ar.ReadDouble();
-        m_kinds = ar.ReadLong();
-        m_fit = ar.ReadLong();
+        ar.ReadFields(m_zoomMax, m_zoomMin, m_horizStretch, m_vertStretch, m_kinds, m_fit);
     }
 }
 
-int CAttachDescriptor::ReadTextRecord(lumivane::TextRecordReader& file) {
+int CAttachDescriptor::ReadTextRecord(lumivane::TextRecordReader& file,
+                                      lumivane::TextArena& texts) {
     lumivane::TextRecord record;
     if (!file.ReadRecord(record)) {
         return 1;
     }
-    ReadCommonColumns(record, RatingColumn);
+    ReadCommonColumns(record, RatingColumn, texts);
     m_zoomMin = record.Real(ZoomMinColumn);
     m_zoomMax = record.Real(ZoomMaxColumn);
     m_horizStretch = record.Real(HorizStretchColumn);

@@ -8,19 +8,20 @@
 #include <string>
 
 namespace lumivane {
+class TextArena;
 class TextRecordReader;
-}
+} // namespace lumivane
 
 class CAttachDescriptor : public CDescriptor {
 public:
     CAttachDescriptor() = default;
 
-    void Serialize(lumivane::Archive& ar) override;
+    void Serialize(lumivane::Archive& ar, lumivane::TextArena& texts) override;
     bool IsAttachment() const override { return true; }
 
     // Reads the next line of "attach.txt" and computes the item number; 0 when a record was
-    // read, 1 at the end of the file.
-    int ReadTextRecord(lumivane::TextRecordReader& file);
+    // read, 1 at the end of the file. Its texts are kept in texts.
+    int ReadTextRecord(lumivane::TextRecordReader& file, lumivane::TextArena& texts);
 
     // The anamorphic factors as they come out on the given lens (none, or an item that is not
     // a lens, gives the catalog factors).

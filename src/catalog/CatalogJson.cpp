@@ -15,7 +15,7 @@ namespace {
 
 class CatalogJsonWriter {
 public:
-    void Text(std::string_view key, const std::string& value) {
+    void Text(std::string_view key, std::string_view value) {
         m_json.Key(key);
         m_json.String(value);
     }

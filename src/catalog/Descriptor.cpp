@@ -1,6 +1,7 @@
 #include "catalog/Descriptor.h"
 
 #include "base/Archive.h"
+#include "base/TextArena.h"
 #include "base/TextEncoding.h"
 #include "catalog/TextRecordReader.h"
 
@@ -9,14 +10,14 @@ namespace {
 // Item numbers were first handed out from Windows-1252 catalog numbers, so the bytes of that
 // code page count. A number it cannot hold (only a store written elsewhere has one) counts
 // with its UTF-8 bytes.
-std::string ItemIdBytes(const std::string& catalog) {
+std::string ItemIdBytes(std::string_view catalog) {
     auto ansi = lumivane::Utf8ToWindows1252(catalog);
-    return ansi ? std::move(*ansi) : catalog;
+    return ansi ? std::move(*ansi) : std::string(catalog);
 }
 
 } // namespace
 
-void CDescriptor::Serialize(lumivane::Archive& ar) {
+void CDescriptor::Serialize(lumivane::Archive& ar, lumivane::TextArena& texts) {
     if (ar.IsStoring()) {
         ar.WriteShort(m_id);
         ar.WriteText(m_name);
@@ -25,9 +26,9 @@ void CDescriptor::Serialize(lumivane::Archive& ar) {
         ar.WriteLong(m_rating);
     } else {
         m_id = ar.ReadShort();
-        m_name = ar.ReadText();
-        m_shortName = ar.ReadText();
-        m_catalog = ar.ReadText();
+        m_name = ar.ReadText(texts);
+        m_shortName = ar.ReadText(texts);
+        m_catalog = ar.ReadText(texts);
         m_rating = ar.ReadLong();
     }
 }
@@ -36,7 +37,7 @@ void CDescriptor::ComputeItemId() {
     m_id = ItemIdOf(m_catalog);
 }
 
-std::int16_t CDescriptor::ItemIdOf(const std::string& catalog) {
+std::int16_t CDescriptor::ItemIdOf(std::string_view catalog) {
     std::int16_t value = 0;
     for (const char byte : ItemIdBytes(catalog)) {
         const auto c = static_cast<std::int8_t>(byte);
@@ -45,9 +46,15 @@ std::int16_t CDescriptor::ItemIdOf(const std::string& catalog) {
     return value;
 }
 
-void CDescriptor::ReadCommonColumns(const lumivane::TextRecord& record, std::size_t ratingColumn) {
-    m_name = record.Text(0);
-    m_shortName = record.Text(1);
-    m_catalog = record.Text(2);
+std::string CDescriptor::CatalogAndName() const {
+    std::string text(m_catalog);
+    return text.append(1, '\t').append(m_name);
+}
+
+void CDescriptor::ReadCommonColumns(const lumivane::TextRecord& record, std::size_t ratingColumn,
+                                    lumivane::TextArena& texts) {
+    m_name = texts.Add(record.Text(0));
+    m_shortName = texts.Add(record.Text(1));
+    m_catalog = texts.Add(record.Text(2));
     m_rating = record.Int(ratingColumn);
 }

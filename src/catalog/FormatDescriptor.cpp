@@ -137,12 +137,7 @@ void CFormatDescriptor::Serialize(lumivane::Archive& ar) {
     } else {
         m_name = ar.ReadText();
         m_name2 = ar.ReadText();
-        m_aspect = ar.ReadDouble();
-        m_width = ar.ReadDouble();
-        m_height = ar.ReadDouble();
-        m_flags = ar.ReadLong();
-        m_excluded = ar.ReadLong();
-        m_anamorphic = ar.ReadDouble();
+        ar.ReadFields(m_aspect, m_width, m_height, m_flags, m_excluded, m_anamorphic);
         m_customIndex = -1;
     }
 }

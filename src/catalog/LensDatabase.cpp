@@ -12,12 +12,13 @@ namespace {
 
 constexpr int kIdStep = 21845;
 
-template <class Item> std::vector<Item> ReadItems(const std::filesystem::path& path) {
+template <class Item>
+std::vector<Item> ReadItems(const std::filesystem::path& path, lumivane::TextArena& texts) {
     std::vector<Item> items;
     lumivane::TextRecordReader file(path);
     while (items.size() < CLensDatabase::kMaxItems) {
         Item item;
-        if (item.ReadTextRecord(file) != 0) {
+        if (item.ReadTextRecord(file, texts) != 0) {
             break;
         }
         items.push_back(std::move(item));
@@ -72,11 +73,12 @@ constexpr std::size_t kMinLensRecordBytes = 2 + 3 + 4 + 4 + 5 * 8 + 4 + 4;
 constexpr std::size_t kMinAttachmentRecordBytes = 2 + 3 + 4 + 4 * 8 + 4 + 4;
 
 template <class Item>
-void SerializeItems(lumivane::Archive& ar, std::vector<Item>& items, std::size_t minRecordBytes) {
+void SerializeItems(lumivane::Archive& ar, std::vector<Item>& items, std::size_t minRecordBytes,
+                    lumivane::TextArena& texts) {
     if (ar.IsStoring()) {
         ar.WriteLong(static_cast<std::int32_t>(items.size()));
         for (Item& item : items) {
-            item.Serialize(ar);
+            item.Serialize(ar, texts);
         }
         return;
     }
@@ -84,7 +86,7 @@ void SerializeItems(lumivane::Archive& ar, std::vector<Item>& items, std::size_t
     items.clear();
     items.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
-        items.emplace_back().Serialize(ar);
+        items.emplace_back().Serialize(ar, texts);
     }
 }
 
@@ -99,8 +101,10 @@ std::string BarrelLabel(std::int16_t barrel) {
 } // namespace
 
 void CLensDatabase::BuildFromText(const std::filesystem::path& folder) {
-    m_lenses = ReadItems<CLensDescriptor>(folder / "lenses.txt");
-    m_attachments = ReadItems<CAttachDescriptor>(folder / "attach.txt");
+    lumivane::TextArena texts;
+    m_lenses = ReadItems<CLensDescriptor>(folder / "lenses.txt", texts);
+    m_attachments = ReadItems<CAttachDescriptor>(folder / "attach.txt", texts);
+    m_texts = std::move(texts);
     DeduplicateIds();
 }
 
@@ -118,16 +122,18 @@ void CLensDatabase::DeduplicateIds() {
 
 void CLensDatabase::Serialize(lumivane::Archive& ar) {
     if (ar.IsStoring()) {
-        SerializeItems(ar, m_lenses, kMinLensRecordBytes);
-        SerializeItems(ar, m_attachments, kMinAttachmentRecordBytes);
+        SerializeItems(ar, m_lenses, kMinLensRecordBytes, m_texts);
+        SerializeItems(ar, m_attachments, kMinAttachmentRecordBytes, m_texts);
         return;
     }
+    lumivane::TextArena texts;
     std::vector<CLensDescriptor> lenses;
     std::vector<CAttachDescriptor> attachments;
-    SerializeItems(ar, lenses, kMinLensRecordBytes);
-    SerializeItems(ar, attachments, kMinAttachmentRecordBytes);
+    SerializeItems(ar, lenses, kMinLensRecordBytes, texts);
+    SerializeItems(ar, attachments, kMinAttachmentRecordBytes, texts);
     m_lenses = std::move(lenses);
     m_attachments = std::move(attachments);
+    m_texts = std::move(texts);
 }
 
 const CDescriptor* CLensDatabase::FindItem(std::int16_t id) const {

@@ -3,6 +3,7 @@
 // choice: which lenses and lens-plus-attachment combinations serve a lens set-up, how well,
 // and which barrel diameters are on offer.
 
+#include "base/TextArena.h"
 #include "catalog/AttachDescriptor.h"
 #include "catalog/LensDescriptor.h"
 
@@ -90,4 +91,6 @@ private:
     // catalog, and a catalog is only ever replaced whole.
     std::vector<CLensDescriptor> m_lenses;
     std::vector<CAttachDescriptor> m_attachments;
+    // The names and catalog numbers of the items.
+    lumivane::TextArena m_texts;
 };

@@ -20,8 +20,8 @@ enum LensColumn : std::size_t {
 
 } // namespace
 
-void CLensDescriptor::Serialize(lumivane::Archive& ar) {
-    CDescriptor::Serialize(ar);
+void CLensDescriptor::Serialize(lumivane::Archive& ar, lumivane::TextArena& texts) {
+    CDescriptor::Serialize(ar, texts);
     if (ar.IsStoring()) {
         ar.WriteLong(m_barrel);
         ar.WriteDouble(m_refFocal);
@@ -32,23 +32,17 @@ void CLensDescriptor::Serialize(lumivane::Archive& ar) {
         ar.WriteLong(m_kinds);
         ar.WriteLong(m_attachFit);
     } else {
-        m_barrel = ar.ReadLong();
-        m_refFocal = ar.ReadDouble();
-        m_focalMin = ar.ReadDouble();
-        m_focalMax = ar.ReadDouble();
-        m_offset = ar.ReadDouble();
-        m_coverage = ar.ReadDouble();
-        m_kinds = ar.ReadLong();
-        m_attachFit = ar.ReadLong();
+        ar.ReadFields(m_barrel, m_refFocal, m_focalMin, m_focalMax, m_offset, m_coverage, m_kinds,
+                      m_attachFit);
     }
 }
 
-int CLensDescriptor::ReadTextRecord(lumivane::TextRecordReader& file) {
+int CLensDescriptor::ReadTextRecord(lumivane::TextRecordReader& file, lumivane::TextArena& texts) {
     lumivane::TextRecord record;
     if (!file.ReadRecord(record)) {
         return 1;
     }
-    ReadCommonColumns(record, RatingColumn);
+    ReadCommonColumns(record, RatingColumn, texts);
     m_barrel = record.Int(BarrelColumn);
     m_refFocal = record.Real(RefFocalColumn);
     m_focalMin = record.Real(FocalMinColumn);

@@ -8,19 +8,20 @@
 #include <string>
 
 namespace lumivane {
+class TextArena;
 class TextRecordReader;
-}
+} // namespace lumivane
 
 class CLensDescriptor : public CDescriptor {
 public:
     CLensDescriptor() = default;
 
-    void Serialize(lumivane::Archive& ar) override;
+    void Serialize(lumivane::Archive& ar, lumivane::TextArena& texts) override;
     bool IsLens() const override { return true; }
 
     // Reads the next line of "lenses.txt" and computes the item number; 0 when a record was
-    // read, 1 at the end of the file.
-    int ReadTextRecord(lumivane::TextRecordReader& file);
+    // read, 1 at the end of the file. Its texts are kept in texts.
+    int ReadTextRecord(lumivane::TextRecordReader& file, lumivane::TextArena& texts);
 
     std::int32_t Barrel() const { return m_barrel; }
     std::int32_t Kinds() const { return m_kinds; }

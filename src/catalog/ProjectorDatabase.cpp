@@ -30,7 +30,7 @@ public:
             CloseSeries();
             m_series = model.GetSeries();
         }
-        ProjectorMenuNode item{model.GetModel(), command, {}};
+        ProjectorMenuNode item{std::string(model.GetModel()), command, {}};
         if (model.GetSeries().empty()) {
             CloseSeries();
             m_makerItems.push_back(std::move(item));
@@ -68,11 +68,12 @@ private:
 
 void CProjectorDatabase::BuildFromText(const std::filesystem::path& folder) {
     m_projectors.clear();
+    m_texts = {};
     lumivane::TextRecordReader reader(folder / "projectors.txt",
                                       lumivane::TextRecordReader::EndRule::LineWithoutSeparator);
     for (;;) {
         CProjectorDescriptor projector;
-        if (projector.ReadTextRecord(reader) != 0) {
+        if (projector.ReadTextRecord(reader, m_texts) != 0) {
             break;
         }
         m_projectors.push_back(std::move(projector));
@@ -83,17 +84,19 @@ void CProjectorDatabase::Serialize(lumivane::Archive& ar) {
     if (ar.IsStoring()) {
         ar.WriteDword(static_cast<std::uint32_t>(m_projectors.size()));
         for (CProjectorDescriptor& projector : m_projectors) {
-            projector.Serialize(ar);
+            projector.Serialize(ar, m_texts);
         }
         return;
     }
     const std::uint32_t count = ar.ReadCount(kMinProjectorRecordSize);
+    lumivane::TextArena texts;
     std::vector<CProjectorDescriptor> loaded;
     loaded.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
-        loaded.emplace_back().Serialize(ar);
+        loaded.emplace_back().Serialize(ar, texts);
     }
     m_projectors = std::move(loaded);
+    m_texts = std::move(texts);
 }
 
 lumivane::ProjectorMenuNode CProjectorDatabase::BuildMenu() const {
@@ -114,17 +117,17 @@ const CProjectorDescriptor* CProjectorDatabase::GetAt(int position) const {
 
 std::string CProjectorDatabase::GetModel(int position) const {
     const CProjectorDescriptor* projector = GetAt(position);
-    return projector ? projector->GetModel() : std::string();
+    return projector ? std::string(projector->GetModel()) : std::string();
 }
 
 std::string CProjectorDatabase::GetSeries(int position) const {
     const CProjectorDescriptor* projector = GetAt(position);
-    return projector ? projector->GetSeries() : std::string();
+    return projector ? std::string(projector->GetSeries()) : std::string();
 }
 
 std::string CProjectorDatabase::GetMaker(int position) const {
     const CProjectorDescriptor* projector = GetAt(position);
-    return projector ? projector->GetMaker() : std::string();
+    return projector ? std::string(projector->GetMaker()) : std::string();
 }
 
 std::string CProjectorDatabase::GetDisplayName(int position) const {
@@ -133,6 +136,7 @@ std::string CProjectorDatabase::GetDisplayName(int position) const {
 }
 
 CProjectorDescriptor& CProjectorDatabase::Append(CProjectorDescriptor projector) {
-    m_projectors.push_back(std::move(projector));
+    projector.KeepTextsIn(m_texts);
+    m_projectors.push_back(projector);
     return m_projectors.back();
 }

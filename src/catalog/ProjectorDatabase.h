@@ -2,6 +2,7 @@
 // The projector catalog: the models a user can place in an auditorium, in file order. A
 // projector refers to its model by position, and the order shapes the projector menu.
 
+#include "base/TextArena.h"
 #include "catalog/ProjectorDescriptor.h"
 #include "catalog/ProjectorMenuNode.h"
 
@@ -36,9 +37,12 @@ public:
     std::string GetSeries(int position) const;
     std::string GetMaker(int position) const;
     std::string GetDisplayName(int position) const;
-    // Models are kept in place, so a pointer from GetAt lasts until the next Append.
+    // Models are kept in place, so a pointer from GetAt lasts until the next Append. The
+    // model's texts are copied into the catalog.
     CProjectorDescriptor& Append(CProjectorDescriptor projector);
 
 private:
     std::vector<CProjectorDescriptor> m_projectors;
+    // The makers, series and model names of the models.
+    lumivane::TextArena m_texts;
 };

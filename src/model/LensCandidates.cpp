@@ -68,7 +68,7 @@ std::vector<CandidateMenuItem> CandidateMenu(CLensType& setUp) {
     for (std::size_t i = 0; i < candidates.size() && i < kMaxMenuCandidates; ++i) {
         std::string label;
         for (const CDescriptor* item : candidates[i].Items()) {
-            label += (label.empty() ? "" : " + ") + item->ShortName();
+            label.append(label.empty() ? "" : " + ").append(item->ShortName());
         }
         menu.push_back({kFirstCandidateCommand + static_cast<int>(i), label});
     }

@@ -446,10 +446,6 @@ void CLensType::ReadChoiceAndCheckCoverage(lumivane::Archive& ar) {
 
 namespace {
 
-std::string CatalogLine(const CDescriptor& item) {
-    return item.Catalog() + "\t" + item.Name();
-}
-
 std::string MillimetreText(double mm, int decimals) {
     return lumivane::FormatFixed(mm, decimals) + "mm";
 }
@@ -465,7 +461,7 @@ void CLensType::WriteSummary(RichTextDoc& text, const CAuditorium& auditorium,
     if (HasCombination()) {
         std::string items;
         for (const CDescriptor* item : m_choice.Items()) {
-            items += (items.empty() ? "" : "\n\t") + CatalogLine(*item);
+            items += (items.empty() ? "" : "\n\t") + item->CatalogAndName();
         }
         if (m_choice.GetAdapterRing() == 1) {
             items += "\n\t48-206651\tAdapter ring";

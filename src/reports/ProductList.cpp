@@ -12,7 +12,7 @@ void WriteLensTable(RichTextDoc& doc, const CLensDatabase& lenses) {
     for (std::size_t i = 0; i < lenses.LensCount(); ++i) {
         const CLensDescriptor& lens = lenses.Lens(i);
         if (lens.Rating() > 0) {
-            doc.AppendText(lens.Catalog() + "\t" + lens.Name() + "\t" + lens.BarrelText() + "\t" +
+            doc.AppendText(lens.CatalogAndName() + "\t" + lens.BarrelText() + "\t" +
                            lens.FocalText());
         }
     }
@@ -22,8 +22,7 @@ void WriteAttachmentTable(RichTextDoc& doc, const CLensDatabase& lenses) {
     WriteTableHeader(doc, {1440, 6000}, "Catalog\tName\tFunction");
     for (std::size_t i = 0; i < lenses.AttachmentCount(); ++i) {
         const CAttachDescriptor& attachment = lenses.Attachment(i);
-        doc.AppendText(attachment.Catalog() + "\t" + attachment.Name() + "\t" +
-                       attachment.FunctionText());
+        doc.AppendText(attachment.CatalogAndName() + "\t" + attachment.FunctionText());
     }
 }
 

@@ -25,8 +25,7 @@ void WritePurchaseList(RichTextDoc& doc, const CQorDoc& project, std::string_vie
     }
     WriteTableHeader(doc, {1440, 7200}, "Catalog\tName\tQty.");
     for (std::size_t i = 0; i < items.size(); ++i) {
-        doc.AppendText(items[i]->Catalog() + "\t" + items[i]->Name() + "\t" + FormatInt(counts[i]) +
-                       "\n");
+        doc.AppendText(items[i]->CatalogAndName() + "\t" + FormatInt(counts[i]) + "\n");
     }
 }
 

@@ -1,5 +1,6 @@
 #include "base/Archive.h"
 
+#include "base/TextArena.h"
 #include "support/FileBytes.h"
 #include "support/TempDir.h"
 
@@ -124,6 +125,32 @@ TEST(ArchiveTest, PrimitivesReadBackExactly) {
     EXPECT_EQ(special.ReadFloat(), -std::numeric_limits<float>::denorm_min());
 }
 
+TEST(ArchiveTest, FieldsReadTogetherMatchTheirOneByOneReading) {
+    const Bytes bytes = Stored([](Archive& ar) {
+        ar.WriteShort(-2);
+        ar.WriteLong(-123456789);
+        ar.WriteDouble(-2.5);
+        ar.WriteLong(7);
+    });
+    Archive in = Archive::ForLoading(bytes);
+    std::int16_t id = 0;
+    std::int32_t first = 0;
+    double value = 0.0;
+    std::int32_t last = 0;
+    in.ReadFields(id, first, value, last);
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(id, -2);
+    EXPECT_EQ(first, -123456789);
+    EXPECT_EQ(value, -2.5);
+    EXPECT_EQ(last, 7);
+
+    // One check for all of them: a record cut short sets none of its fields.
+    Archive cut = Archive::ForLoading(Bytes(bytes.begin(), bytes.end() - 1));
+    std::int16_t untouched = 5;
+    EXPECT_THROW(cut.ReadFields(untouched, first, value, last), ArchiveError);
+    EXPECT_EQ(untouched, 5);
+}
+
 TEST(ArchiveTest, TextPrefixGrowsAtEachThreshold) {
     struct Case {
         std::size_t length;
@@ -186,6 +213,27 @@ TEST(ArchiveTest, InvalidUtf8IsWrittenAsReplacementCharacters) {
                      "b");
     });
     EXPECT_EQ(bytes, Concat({{0xFF, 0xFE, 0xFF, 3}, Utf16Le(u"a\uFFFDb")}));
+}
+
+TEST(ArchiveTest, TextsReadIntoAnArenaEqualTheOwnedOnes) {
+    const Bytes bytes = Stored([](Archive& ar) {
+        for (const char* text : {"", "Kino", "café €", "Kino Černá", "Saal 😀"}) {
+            ar.WriteText(text);
+        }
+        ar.WriteText(std::string(300, 'x'));
+    });
+    Archive owned = Archive::ForLoading(bytes);
+    Archive viewed = Archive::ForLoading(bytes);
+    lumivane::TextArena texts;
+    while (!owned.AtEnd()) {
+        EXPECT_EQ(viewed.ReadText(texts), owned.ReadText());
+    }
+    EXPECT_TRUE(viewed.AtEnd());
+    Archive truncated = Archive::ForLoading(Bytes(bytes.begin(), bytes.end() - 1));
+    for (int i = 0; i < 5; ++i) {
+        truncated.ReadText(texts);
+    }
+    EXPECT_THROW(truncated.ReadText(texts), ArchiveError);
 }
 
 TEST(ArchiveTest, EveryTruncationFailsWithTheFormatError) {

@@ -10,6 +10,18 @@ namespace {
 
 const std::string kReplacement = "\xEF\xBF\xBD";
 
+TEST(TextEncodingTest, AsciiCheckSeesAHighByteAnywhereInAnyLength) {
+    for (std::size_t length = 0; length <= 40; ++length) {
+        const std::string plain(length, 'a');
+        EXPECT_TRUE(lumivane::IsAscii(plain)) << length;
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string text = plain;
+            text[at] = '\x80';
+            EXPECT_FALSE(lumivane::IsAscii(text)) << length << " " << at;
+        }
+    }
+}
+
 TEST(TextEncodingTest, EveryWindows1252ByteSurvivesARoundTrip) {
     for (int b = 0; b < 256; ++b) {
         const std::string byte(1, static_cast<char>(b));

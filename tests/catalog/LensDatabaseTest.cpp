@@ -55,7 +55,7 @@ struct Member {
 std::vector<Member> Candidates(const CLensDatabase& db, lumivane::LensSetupQuery& setUp) {
     std::vector<Member> members;
     db.WalkCandidates(setUp, [&](const CLensDescriptor& lens, const CAttachDescriptor* a, int s) {
-        members.push_back({lens.ShortName(), a ? a->ShortName() : "", s});
+        members.push_back({std::string(lens.ShortName()), std::string(a ? a->ShortName() : ""), s});
         return CLensDatabase::WalkStep::Continue;
     });
     return members;

@@ -1,6 +1,7 @@
 #include "catalog/LensDescriptor.h"
 
 #include "base/Archive.h"
+#include "base/TextArena.h"
 #include "catalog/TextRecordReader.h"
 #include "support/RecordBytes.h"
 
@@ -9,18 +10,20 @@
 using lumivane::Archive;
 using lumivane::TextRecordReader;
 
-namespace {
+// The lenses' texts live in the fixture's arena, as they would in their catalog's.
+class LensDescriptorTest : public ::testing::Test {
+protected:
+    CLensDescriptor LensFrom(const std::string& line) {
+        auto file = TextRecordReader::FromBytes(line);
+        CLensDescriptor lens;
+        EXPECT_EQ(lens.ReadTextRecord(file, m_texts), 0);
+        return lens;
+    }
 
-CLensDescriptor LensFrom(const std::string& line) {
-    auto file = TextRecordReader::FromBytes(line);
-    CLensDescriptor lens;
-    EXPECT_EQ(lens.ReadTextRecord(file), 0);
-    return lens;
-}
+    lumivane::TextArena m_texts;
+};
 
-} // namespace
-
-TEST(LensDescriptorTest, ReadsTheTwelveColumnsOfALensLine) {
+TEST_F(LensDescriptorTest, ReadsTheTwelveColumnsOfALensLine) {
     const CLensDescriptor lens = LensFrom(
         "Corvalux HD 40-55mm f/2.2;CHD 40-55;48-201234;625;47.5;40;55;10.25;29.5;129;36;85\r\n");
     EXPECT_TRUE(lens.IsLens());
@@ -42,7 +45,7 @@ TEST(LensDescriptorTest, ReadsTheTwelveColumnsOfALensLine) {
     EXPECT_EQ(lens.MeanFocal(), 47.5);
 }
 
-TEST(LensDescriptorTest, ShortOrMalformedLinesLeaveDefaults) {
+TEST_F(LensDescriptorTest, ShortOrMalformedLinesLeaveDefaults) {
     const CLensDescriptor shortLine = LensFrom("Name;Short\n");
     EXPECT_EQ(shortLine.Name(), "Name");
     EXPECT_EQ(shortLine.ShortName(), "Short\n");
@@ -59,13 +62,13 @@ TEST(LensDescriptorTest, ShortOrMalformedLinesLeaveDefaults) {
     EXPECT_EQ(garbage.Rating(), 9);
 }
 
-TEST(LensDescriptorTest, ReportsTheEndOfTheFile) {
+TEST_F(LensDescriptorTest, ReportsTheEndOfTheFile) {
     auto file = TextRecordReader::FromBytes("A;B;C;1;2;3;4;5;6;7;8;9");
     CLensDescriptor lens;
-    EXPECT_EQ(lens.ReadTextRecord(file), 1);
+    EXPECT_EQ(lens.ReadTextRecord(file, m_texts), 1);
 }
 
-TEST(LensDescriptorTest, ProductListTexts) {
+TEST_F(LensDescriptorTest, ProductListTexts) {
     const CLensDescriptor zoom = LensFrom("Z;Z;1;705;47.5;40;55;0;30;1;0;80\n");
     EXPECT_EQ(zoom.BarrelText(), "70.5mm");
     EXPECT_EQ(zoom.FocalText(), "40.0 - 55.0mm\n");
@@ -74,10 +77,10 @@ TEST(LensDescriptorTest, ProductListTexts) {
     EXPECT_EQ(fixed.FocalText(), "50.0mm\n");
 }
 
-TEST(LensDescriptorTest, StoreRecordLayoutIsExactAndReadsBack) {
+TEST_F(LensDescriptorTest, StoreRecordLayoutIsExactAndReadsBack) {
     const CLensDescriptor lens = LensFrom("Lens A;LA;48-201234;705;50;45;55;12.5;30;27;40;95\n");
     Archive out = Archive::ForStoring();
-    CLensDescriptor(lens).Serialize(out);
+    CLensDescriptor(lens).Serialize(out, m_texts);
 
     const auto expected = lumivane::test::RecordBytes()
                               .Short(4660)
@@ -98,7 +101,7 @@ TEST(LensDescriptorTest, StoreRecordLayoutIsExactAndReadsBack) {
 
     Archive in = Archive::ForLoading(expected);
     CLensDescriptor loaded;
-    loaded.Serialize(in);
+    loaded.Serialize(in, m_texts);
     EXPECT_TRUE(in.AtEnd());
     EXPECT_EQ(loaded.Id(), 4660);
     EXPECT_EQ(loaded.Name(), "Lens A");
@@ -107,9 +110,9 @@ TEST(LensDescriptorTest, StoreRecordLayoutIsExactAndReadsBack) {
     EXPECT_EQ(loaded.AttachFit(), 40);
 }
 
-TEST(LensDescriptorTest, TruncatedStoreRecordRaisesArchiveError) {
+TEST_F(LensDescriptorTest, TruncatedStoreRecordRaisesArchiveError) {
     const auto bytes = lumivane::test::RecordBytes().Short(1).Text("Lens").bytes();
     Archive in = Archive::ForLoading(bytes);
     CLensDescriptor lens;
-    EXPECT_THROW(lens.Serialize(in), lumivane::ArchiveError);
+    EXPECT_THROW(lens.Serialize(in, m_texts), lumivane::ArchiveError);
 }

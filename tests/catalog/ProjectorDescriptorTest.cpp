@@ -1,6 +1,7 @@
 #include "catalog/ProjectorDescriptor.h"
 
 #include "base/Archive.h"
+#include "base/TextArena.h"
 #include "catalog/FormatDescriptor.h"
 #include "catalog/FormatFlags.h"
 #include "catalog/TextRecordReader.h"
@@ -24,26 +25,28 @@ CFormatDescriptor FormatWithFlags(int flags) {
 
 TEST(ProjectorDescriptorTest, ReadsTheSixColumns) {
     TextRecordReader reader = TextRecordReader::FromBytes("A;B;C;1280;1024;4096\r\n");
+    lumivane::TextArena texts;
     CProjectorDescriptor projector;
-    ASSERT_EQ(projector.ReadTextRecord(reader), 0);
+    ASSERT_EQ(projector.ReadTextRecord(reader, texts), 0);
     EXPECT_EQ(projector.GetModel(), "A");
     EXPECT_EQ(projector.GetSeries(), "B");
     EXPECT_EQ(projector.GetMaker(), "C");
     EXPECT_EQ(projector.GetHres(), 1280);
     EXPECT_EQ(projector.GetVres(), 1024);
     EXPECT_EQ(projector.GetKinds(), Flag::Dmd120);
-    EXPECT_EQ(projector.ReadTextRecord(reader), 1);
+    EXPECT_EQ(projector.ReadTextRecord(reader, texts), 1);
 }
 
 TEST(ProjectorDescriptorTest, ShortLinesLeaveTheMissingNumbersAtZero) {
     TextRecordReader reader = TextRecordReader::FromBytes("M;S;K;800\nM2;S2;K2;1;2;3;extra;9\n");
+    lumivane::TextArena texts;
     CProjectorDescriptor shortLine;
-    ASSERT_EQ(shortLine.ReadTextRecord(reader), 0);
+    ASSERT_EQ(shortLine.ReadTextRecord(reader, texts), 0);
     EXPECT_EQ(shortLine.GetHres(), 800);
     EXPECT_EQ(shortLine.GetVres(), 0);
     EXPECT_EQ(shortLine.GetKinds(), 0);
     CProjectorDescriptor longLine;
-    ASSERT_EQ(longLine.ReadTextRecord(reader), 0);
+    ASSERT_EQ(longLine.ReadTextRecord(reader, texts), 0);
     EXPECT_EQ(longLine.GetKinds(), 3);
 }
 
@@ -70,8 +73,9 @@ TEST(ProjectorDescriptorTest, ShowsAFormatOnlyWithEveryOneOfItsBits) {
 
 TEST(ProjectorDescriptorTest, StoreRecordIsByteExact) {
     CProjectorDescriptor projector("Aurora 4K", "Aurora", "Brightholm", 4096, 2160, 0x6000);
+    lumivane::TextArena texts;
     lumivane::Archive ar = lumivane::Archive::ForStoring();
-    projector.Serialize(ar);
+    projector.Serialize(ar, texts);
     const std::vector<std::uint8_t> expected{
         9,    'A',  'u',  'r',  'o',  'r',  'a',  ' ',  '4',  'K',  6,    'A', 'u', 'r',
         'o',  'r',  'a',  10,   'B',  'r',  'i',  'g',  'h',  't',  'h',  'o', 'l', 'm',
@@ -80,7 +84,7 @@ TEST(ProjectorDescriptorTest, StoreRecordIsByteExact) {
 
     lumivane::Archive in = lumivane::Archive::ForLoading(expected);
     CProjectorDescriptor back;
-    back.Serialize(in);
+    back.Serialize(in, texts);
     EXPECT_TRUE(in.AtEnd());
     EXPECT_EQ(back.GetDisplayName(), "Aurora Aurora 4K");
     EXPECT_EQ(back.GetKinds(), 0x6000);

@@ -23,8 +23,8 @@ TEST(CatalogReloadTest, ChosenItemsOutliveTheCatalogTheyCameFrom) {
     CLensChoice choice;
     const CLensDescriptor& lens = Ctx().lenses->Lens(0);
     const CAttachDescriptor& attachment = Ctx().lenses->Attachment(0);
-    const std::string lensName = lens.ShortName();
-    const std::string attachmentName = attachment.ShortName();
+    const std::string lensName(lens.ShortName());
+    const std::string attachmentName(attachment.ShortName());
     choice.AddItem(&lens);
     choice.AddItem(&attachment);
 

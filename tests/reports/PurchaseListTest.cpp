@@ -64,7 +64,7 @@ TEST_F(PurchaseListTest, ItemsAreCountedOverTheWholeProject) {
     EXPECT_EQ(AddAuditoriumWithLens(), items);
     std::string expected = "MAIN STREET\nPurchase List\n\nRoxy\n\nCatalog\tName\tQty.\n";
     for (const CDescriptor* item : items) {
-        expected += item->Catalog() + "\t" + item->Name() + "\t2\n";
+        expected += item->CatalogAndName() + "\t2\n";
     }
     EXPECT_EQ(PurchaseList(), expected);
 }

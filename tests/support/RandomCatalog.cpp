@@ -16,10 +16,10 @@ namespace {
 
 // Lens and attachment fields have no setters: the catalog builds them only from its files, so
 // random records are made the same way, from a store record of random values.
-template <class Item> std::unique_ptr<Item> LoadItem(const Archive& stored) {
+template <class Item> std::unique_ptr<Item> LoadItem(const Archive& stored, TextArena& texts) {
     Archive in = Archive::ForLoading(stored.Bytes());
     auto item = std::make_unique<Item>();
-    item->Serialize(in);
+    item->Serialize(in, texts);
     return item;
 }
 
@@ -127,17 +127,20 @@ void RandomCatalog::WriteAttachmentRecord(Archive& ar) {
 std::unique_ptr<CLensDescriptor> RandomCatalog::Lens() {
     Archive ar = Archive::ForStoring();
     WriteLensRecord(ar);
-    return LoadItem<CLensDescriptor>(ar);
+    return LoadItem<CLensDescriptor>(ar, m_texts);
 }
 
 std::unique_ptr<CAttachDescriptor> RandomCatalog::Attachment() {
     Archive ar = Archive::ForStoring();
     WriteAttachmentRecord(ar);
-    return LoadItem<CAttachDescriptor>(ar);
+    return LoadItem<CAttachDescriptor>(ar, m_texts);
 }
 
 CProjectorDescriptor RandomCatalog::Projector() {
-    return CProjectorDescriptor(Text(), Text(), Text(), Int(), Int(), Int());
+    const std::string_view model = m_texts.Add(Text());
+    const std::string_view series = m_texts.Add(Text());
+    const std::string_view maker = m_texts.Add(Text());
+    return CProjectorDescriptor(model, series, maker, Int(), Int(), Int());
 }
 
 std::unique_ptr<CFormatDescriptor> RandomCatalog::Format() {

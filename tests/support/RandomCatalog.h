@@ -4,6 +4,7 @@
 // beyond Windows-1252, doubles that are NaN, infinite, negative zero or subnormal), and the
 // same seed always gives the same records.
 
+#include "base/TextArena.h"
 #include "catalog/CatalogStore.h"
 #include "catalog/ProjectorDescriptor.h"
 
@@ -44,6 +45,8 @@ public:
     std::int32_t Int();
     std::int16_t Short();
 
+    // Lenses, attachments and projector models keep their texts in this generator, so they
+    // must not outlive it.
     std::unique_ptr<CLensDescriptor> Lens();
     std::unique_ptr<CAttachDescriptor> Attachment();
     CProjectorDescriptor Projector();
@@ -60,6 +63,7 @@ private:
     void WriteAttachmentRecord(Archive& ar);
 
     std::mt19937 m_random;
+    TextArena m_texts;
 };
 
 } // namespace lumivane::test
