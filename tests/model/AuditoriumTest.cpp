@@ -289,6 +289,33 @@ TEST_F(AuditoriumTest, SummaryNamesTheScreenProjectorsAndSetUps) {
     EXPECT_EQ(text.Paragraphs().front().runs.front().format.pointSize, 12);
 }
 
+// Every run is in the report face: the auditorium's name bold at 12 points, each projector's
+// bold at 11, each format's name bold at 10, and all other lines plain at 10.
+TEST_F(AuditoriumTest, SummaryRunsAreInTheReportFace) {
+    auto auditorium = Room(12.0, 20.0);
+    auditorium->SetComments("Balcony");
+    auditorium->AddFormat(kFlatFormat, 0);
+    RichTextDoc text;
+    auditorium->WriteSummary(text);
+    std::vector<std::pair<std::string, RichTextDoc::CharFormat>> bold;
+    for (const auto& paragraph : text.Paragraphs()) {
+        for (const auto& run : paragraph.runs) {
+            EXPECT_EQ(run.format.faceName, "Ariel") << run.text;
+            EXPECT_FALSE(run.format.underline) << run.text;
+            if (run.format.bold) {
+                bold.emplace_back(run.text, run.format);
+            } else {
+                EXPECT_EQ(run.format.pointSize, 10) << run.text;
+            }
+        }
+    }
+    using Format = RichTextDoc::CharFormat;
+    EXPECT_EQ(bold, (std::vector<std::pair<std::string, Format>>{
+                        {"Auditorium 1", Format{"Ariel", 12, true, false}},
+                        {"Film 35", Format{"Ariel", 11, true, false}},
+                        {"Flat 1.85", Format{"Ariel", 10, true, false}}}));
+}
+
 TEST_F(AuditoriumTest, SummaryPlacesTheAudienceCentreOfARecommendedTilt) {
     lumivane::Ctx().metricUnits = true;
     auto auditorium = Room(12.0, 20.0);
