@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 
 namespace lumivane::cli {
 namespace {
@@ -61,7 +62,10 @@ std::optional<std::string> ComposeReport(const QString& kind, const QStringList&
 
 int Deliver(const RichTextDoc& doc, const QCommandLineParser& parser) {
     if (!parser.isSet(TextOption())) {
-        std::fputs(PlainTextOf(doc).c_str(), stdout);
+        // stdout is a text stream that writes the platform's line end for each "\n" itself;
+        // the exported text's "\r\n" would come out as "\r\r\n" on Windows.
+        const std::string text = doc.GetText();
+        std::fwrite(text.data(), 1, text.size(), stdout);
         return 0;
     }
     if (!ExportText(doc, ToPath(parser.value(TextOption())))) {

@@ -8,13 +8,15 @@ namespace lumivane {
 
 namespace {
 
-constexpr const char* kHeadingFace = "Ariel";
+// The face of all report text, spelled as the reports have always spelled it.
+constexpr const char* kSummaryFace = "Ariel";
 constexpr int kBodyPoints = 10;
 
 } // namespace
 
 void SetBodyStyle(RichTextDoc& text) {
     RichTextDoc::CharFormat body;
+    body.faceName = kSummaryFace;
     body.pointSize = kBodyPoints;
     text.SetCharFormat(body);
 }
@@ -22,7 +24,7 @@ void SetBodyStyle(RichTextDoc& text) {
 void BeginSummary(RichTextDoc& text, const std::string& name, int pointSize) {
     text.SetAlignment(RichTextDoc::Alignment::Left);
     RichTextDoc::CharFormat heading;
-    heading.faceName = kHeadingFace;
+    heading.faceName = kSummaryFace;
     heading.pointSize = pointSize;
     heading.bold = true;
     text.SetCharFormat(heading);

@@ -63,6 +63,21 @@ private Q_SLOTS:
         QCOMPARE(ReadAll(out), ReadAll(kGolden));
     }
 
+    // Printed to stdout or exported, a report has the same bytes, line ends included.
+    void printedAndExportedTextsAreTheSameBytes() {
+        for (const char* kind : {"project", "purchase", "products"}) {
+            QStringList arguments{QStringLiteral("report"), QString::fromLatin1(kind)};
+            if (qstrcmp(kind, "products") != 0) {
+                arguments << kExample;
+            }
+            const QString out = Native(*m_dir / "exported.txt");
+            const CliRun printed = Cli(arguments);
+            QCOMPARE(Cli(arguments << QStringLiteral("--text") << out).exitCode, 0);
+            QCOMPARE(printed.exitCode, 0);
+            QCOMPARE(printed.out, ReadAll(out));
+        }
+    }
+
     void purchaseListCountsOverTheProject() {
         const CliRun run = Cli({QStringLiteral("report"), QStringLiteral("purchase"), kExample});
         QCOMPARE(run.exitCode, 0);

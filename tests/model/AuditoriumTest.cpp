@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "base/Length.h"
+#include "base/NumberText.h"
 #include "base/RichTextDoc.h"
 #include "catalog/LensDatabase.h"
 #include "model/LensType.h"
@@ -287,6 +288,87 @@ TEST_F(AuditoriumTest, SummaryNamesTheScreenProjectorsAndSetUps) {
     }
     EXPECT_TRUE(text.Paragraphs().front().runs.front().format.bold);
     EXPECT_EQ(text.Paragraphs().front().runs.front().format.pointSize, 12);
+}
+
+// Every run is in the report face: the auditorium's name bold at 12 points, each projector's
+// bold at 11, each format's name bold at 10, and all other lines plain at 10.
+TEST_F(AuditoriumTest, SummaryRunsAreInTheReportFace) {
+    auto auditorium = Room(12.0, 20.0);
+    auditorium->SetComments("Balcony");
+    auditorium->AddFormat(kFlatFormat, 0);
+    RichTextDoc text;
+    auditorium->WriteSummary(text);
+    std::vector<std::pair<std::string, RichTextDoc::CharFormat>> bold;
+    for (const auto& paragraph : text.Paragraphs()) {
+        for (const auto& run : paragraph.runs) {
+            EXPECT_EQ(run.format.faceName, "Ariel") << run.text;
+            EXPECT_FALSE(run.format.underline) << run.text;
+            if (run.format.bold) {
+                bold.emplace_back(run.text, run.format);
+            } else {
+                EXPECT_EQ(run.format.pointSize, 10) << run.text;
+            }
+        }
+    }
+    using Format = RichTextDoc::CharFormat;
+    EXPECT_EQ(bold, (std::vector<std::pair<std::string, Format>>{
+                        {"Auditorium 1", Format{"Ariel", 12, true, false}},
+                        {"Film 35", Format{"Ariel", 11, true, false}},
+                        {"Flat 1.85", Format{"Ariel", 10, true, false}}}));
+}
+
+std::string Metres(double value) {
+    std::string text;
+    FormatLength(value, text, Length);
+    return text;
+}
+
+// The whole text of a curved screen with a recommended tilt, a projector off to the side with
+// its porthole, and comments: every label, number format and line in its order.
+TEST_F(AuditoriumTest, SummaryWritesEveryLineInOrder) {
+    using lumivane::FormatFixed;
+    lumivane::Ctx().metricUnits = true;
+    auto auditorium = Room(12.0, 20.0);
+    auditorium->SetName("Hall");
+    auditorium->SetCurveType(CurveThrow);
+    auditorium->SetTiltType(TiltRecommended);
+    auditorium->SetAudienceHeight(-0.25);
+    auditorium->SetAudienceDistance(9.5);
+    auditorium->SetCalcPorthole(true);
+    auditorium->SetPortholeDistance(1.5);
+    auditorium->SetComments("Check the glass.");
+    CProjectorType* projector = auditorium->GetProjector(0);
+    projector->SetLensHeight(5.0);
+    projector->SetLateral(-0.8);
+    CLensType* setUp = auditorium->AddFormat(kFlatFormat, 0);
+    const double tilt = auditorium->GetTiltAngle();
+    const double vertical = projector->GetVerticalAngle();
+    const double horizontal = projector->GetHorizontalAngle();
+    ASSERT_LT(tilt, -0.5);
+    ASSERT_GT(vertical, 0);
+    ASSERT_LT(horizontal, 0);
+    const auto [portholeWidth, portholeHeight] = projector->GetPortholeSize();
+    RichTextDoc setUpText;
+    setUp->WriteSummary(setUpText, *auditorium, *projector, false);
+
+    RichTextDoc text;
+    auditorium->WriteSummary(text);
+
+    const std::string expected =
+        "Hall\n" +
+        ("Screen Size:" + Metres(auditorium->ScreenHeight()) + " x 12.00m and a " +
+         Metres(auditorium->GetChordDepth(nullptr)) + " screen chord depth.\n") +
+        "Screen radius of 20.00m, screen tilt of " +
+        lumivane::FormatInt(static_cast<long long>(-tilt + 0.5)) + " degrees forwards\n" +
+        "The center of the audience is 0.25m below above the bottom and 9.50m away from the "
+        "screen.\n" +
+        "Film 35\n" + "Image size at porthole: " + Metres(portholeHeight) + " x " +
+        Metres(portholeWidth) + " at a distance of 1.50m\n" +
+        "  The porthole must be cut larger than this to allow for projector adjustment.\n" +
+        "Throw Distance: 20.00m\n" + "Projector Angle:\t" + FormatFixed(vertical, 1) +
+        " degrees down " + FormatFixed(-horizontal, 1) + " degrees right\n" + setUpText.GetText() +
+        "\n" + "Comments\n" + "Check the glass.\n" + "\n";
+    EXPECT_EQ(text.GetText(), expected);
 }
 
 TEST_F(AuditoriumTest, SummaryPlacesTheAudienceCentreOfARecommendedTilt) {

@@ -2,7 +2,13 @@
 
 #include "base/AppContext.h"
 #include "base/Archive.h"
+#include "base/Length.h"
+#include "base/NumberText.h"
+#include "base/RichTextDoc.h"
 #include "catalog/LensDatabase.h"
+#include "model/Auditorium.h"
+#include "model/ImageGeometry.h"
+#include "model/ProjectorType.h"
 #include "support/ModelCatalogs.h"
 #include "support/TempDir.h"
 
@@ -13,6 +19,7 @@
 
 namespace {
 
+using lumivane::test::kFilmProjector;
 using lumivane::test::kFlatFormat;
 using lumivane::test::kPanelFormat;
 using lumivane::test::kScopeFormat;
@@ -317,6 +324,79 @@ TEST_F(LensTypeTest, UnknownItemNumbersAreDropped) {
     choice.Serialize(in);
     ASSERT_EQ(choice.Items().size(), 1u);
     EXPECT_EQ(choice.Items().front()->Id(), 0x0050);
+}
+
+std::string Metres(double value) {
+    std::string text;
+    FormatLength(value, text, Length);
+    return text;
+}
+
+std::string Percent(double ratio) {
+    return lumivane::FormatFixed(ratio * 100, 1) + "%";
+}
+
+// Every line of a set-up's summary, its words and its number formats, on a curved and tilted
+// screen with both lens shifts and an adapter ring.
+TEST_F(LensTypeTest, SummaryWritesEveryLineInOrder) {
+    lumivane::Ctx().metricUnits = true;
+    CAuditorium auditorium(1);
+    auditorium.SetFixedScreen(true);
+    auditorium.SetDefaultThrow(20.0, 0);
+    auditorium.SetScreenWidth(14.0);
+    auditorium.SetCurveType(CurveThrow);
+    auditorium.SetTiltType(TiltAdjustable);
+    auditorium.SetTiltAngle(3.0);
+    CProjectorType* projector = auditorium.AddProjector(kFilmProjector);
+    CLensType* setUp = auditorium.AddFormat(kScopeFormat, 0);
+    CLensChoice choice = Combination({0x0050, 0x2000});
+    choice.Evaluate(*setUp);
+    setUp->ChooseCombination(choice);
+    ASSERT_EQ(setUp->Choice().GetAdapterRing(), 2);
+    setUp->SetShift(-0.0015, 0.0005);
+
+    RichTextDoc text;
+    setUp->WriteSummary(text, auditorium, *projector, true);
+
+    ImageGeometry geometry;
+    geometry.SetSubjects(&auditorium, projector, setUp);
+    const ScreenQuad inner = geometry.InnerRect();
+    const std::string expected =
+        "Scope 2.39\n48-000050\tPrime 50mm\n\t48-002000\tAnamorphic 2x\n\t48-203175\tAdapter ring\n"
+        "\n"
+        "Effective focal length: " +
+        lumivane::FormatFixed(setUp->GetFocal(false, false), 2) + "mm\n" + "Throw Ratio:\t" +
+        lumivane::FormatFixed(auditorium.GetSlantThrow(setUp) / setUp->ImageWidth(), 2) + ":1\n" +
+        "Format Dimensions:17.5mm x 21.0mm\n" + "Lens Shift:\t1.5mm Up 0.5mm Right\n" +
+        "Lens shift is a new feature in Lumivane and should be used with care. Practical tests "
+        "should be done before planning an installation based on these results.\n" +
+        "Keystone:\tTop width: " + Metres(geometry.TopWidth()) +
+        "\tBottom width: " + Metres(geometry.BottomWidth()) + "\n" +
+        "Distortion: \tVertical keystone:" + Percent(geometry.VerticalKeystone()) +
+        "\tHorizontal keystone:" + Percent(geometry.HorizontalKeystone()) + "\n" +
+        "\tVertical stretch: " + Percent(geometry.VerticalStretch()) +
+        "\tHorizontal stretch:" + Percent(geometry.HorizontalStretch()) + "\n" +
+        "\tCurved screen:" + Percent(geometry.CurveDistortion()) + "\n" +
+        "Throw Distance: 20.00m\n" + "Masked image size: " + Metres(inner[0].y - inner[1].y) +
+        " x " + Metres(inner[0].x - inner[2].x) + "\n" +
+        "Image Lost To Masking:" + Percent(geometry.MaskingLoss()) + "\n" +
+        "Format chord depth: " + Metres(auditorium.GetChordDepth(setUp)) + "\n";
+    EXPECT_EQ(text.GetText(), expected);
+}
+
+TEST_F(LensTypeTest, SummaryWithoutALensSaysNotSelected) {
+    CAuditorium auditorium(1);
+    auditorium.SetFixedScreen(true);
+    CProjectorType* projector = auditorium.AddProjector(kFilmProjector);
+    CLensType* setUp = auditorium.AddFormat(kFlatFormat, 0);
+    RichTextDoc text;
+    setUp->WriteSummary(text, auditorium, *projector, false);
+    const std::string all = text.GetText();
+    EXPECT_EQ(all.rfind("Flat 1.85\nNot Selected\n\nEffective focal length: ", 0), 0u) << all;
+    EXPECT_EQ(all.find("Lens Shift"), std::string::npos);
+    EXPECT_EQ(all.find("Throw Distance"), std::string::npos);
+    EXPECT_EQ(all.find("Curved screen"), std::string::npos);
+    EXPECT_EQ(all.find("Format chord depth"), std::string::npos);
 }
 
 } // namespace
