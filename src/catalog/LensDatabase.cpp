@@ -107,6 +107,7 @@ void CLensDatabase::BuildFromText(const std::filesystem::path& folder) {
     m_attachments =
         ReadItems<CAttachDescriptor>(folder / "attach.txt", kMaxItems - m_lenses.size(), texts);
     m_texts = std::move(texts);
+    m_barrels.clear();
     DeduplicateIds();
 }
 

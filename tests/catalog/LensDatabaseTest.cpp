@@ -325,6 +325,15 @@ TEST_F(LensDatabaseTest, EmptyBarrelListLeavesTheSetUpAlone) {
     EXPECT_EQ(slide.m_barrel, 425);
 }
 
+TEST_F(LensDatabaseTest, RebuildingEmptiesTheBarrelList) {
+    BuildSample();
+    auto flat = Flat35(50);
+    m_db.FillBarrelList(flat);
+    ASSERT_FALSE(m_db.Barrels().empty());
+    BuildSample();
+    EXPECT_TRUE(m_db.Barrels().empty());
+}
+
 TEST_F(LensDatabaseTest, StoreLayoutIsCountsAndRecords) {
     Build("L;L;48-201234;705;50;45;55;12.5;30;27;40;95\n", "A;A;48-206048;0.9;1.1;2;1;192;8;95\n");
     Archive out = Archive::ForStoring();
