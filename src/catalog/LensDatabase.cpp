@@ -13,10 +13,11 @@ namespace {
 constexpr int kIdStep = 21845;
 
 template <class Item>
-std::vector<Item> ReadItems(const std::filesystem::path& path, lumivane::TextArena& texts) {
+std::vector<Item> ReadItems(const std::filesystem::path& path, std::size_t limit,
+                            lumivane::TextArena& texts) {
     std::vector<Item> items;
     lumivane::TextRecordReader file(path);
-    while (items.size() < CLensDatabase::kMaxItems) {
+    while (items.size() < limit) {
         Item item;
         if (item.ReadTextRecord(file, texts) != 0) {
             break;
@@ -30,7 +31,7 @@ std::vector<Item> ReadItems(const std::filesystem::path& path, lumivane::TextAre
 // over all 65536 numbers, because the step is odd. Counting places along that cycle turns
 // "move on until free" into "the next free place", and each taken place remembers a later
 // place to jump to, so a catalog whose items all share one number is numbered in near-linear
-// time instead of quadratic. The catalog's size limit keeps one place free.
+// time instead of quadratic. The catalog's size limit keeps a place free for every item.
 class IdCycle {
 public:
     IdCycle() : m_next(kPlaces) {
@@ -102,9 +103,11 @@ std::string BarrelLabel(std::int16_t barrel) {
 
 void CLensDatabase::BuildFromText(const std::filesystem::path& folder) {
     lumivane::TextArena texts;
-    m_lenses = ReadItems<CLensDescriptor>(folder / "lenses.txt", texts);
-    m_attachments = ReadItems<CAttachDescriptor>(folder / "attach.txt", texts);
+    m_lenses = ReadItems<CLensDescriptor>(folder / "lenses.txt", kMaxItems, texts);
+    m_attachments =
+        ReadItems<CAttachDescriptor>(folder / "attach.txt", kMaxItems - m_lenses.size(), texts);
     m_texts = std::move(texts);
+    m_barrels.clear();
     DeduplicateIds();
 }
 

@@ -21,9 +21,10 @@ class LensSetupQuery;
 
 class CLensDatabase {
 public:
-    // Text files beyond this many lenses (or attachments) are not read further, so that the
-    // de-duplication of item numbers always finds a free number.
-    static constexpr std::size_t kMaxItems = 32767;
+    // Text files beyond this many lenses and attachments together (one item per 16-bit item
+    // number, lenses first) are not read further, so that the de-duplication of item numbers
+    // always finds a free number.
+    static constexpr std::size_t kMaxItems = 65536;
 
     // Whether a walk over the candidates goes on after the member just visited.
     enum class WalkStep { Continue, Stop };

@@ -139,6 +139,13 @@ TEST_F(LensDatabaseTest, AttachmentSharingALensNumberIsMovedOn) {
     Build("A;A;48-200050;705;50;50;50;0;30;1;0;80\n", "E;E;48-310050;1;1;1;1;0;0;80\n");
     EXPECT_EQ(m_db.Lens(0).Id(), 0x0050);
     EXPECT_EQ(m_db.Attachment(0).Id(), 0x0050 + 21845);
+
+    // F, moved on from E's number, lands on the lens's number and moves on once more.
+    Build("A;A;6789;705;50;50;50;0;30;1;0;80\n",
+          "E;E;1234;1;1;1;1;0;0;80\nF;F;Q-1234;1;1;1;1;0;0;80\n");
+    EXPECT_EQ(m_db.Lens(0).Id(), 0x6789);
+    EXPECT_EQ(m_db.Attachment(0).Id(), 4660);
+    EXPECT_EQ(m_db.Attachment(1).Id(), -17186); // 4660 + 2 x 21845, as a signed 16-bit number
 }
 
 TEST_F(LensDatabaseTest, FindItemLooksAtLensesFirst) {
@@ -233,6 +240,47 @@ TEST_F(LensDatabaseTest, AttachmentScoreUsesTheVerticalFactorAndIntegerRatings) 
     EXPECT_EQ(m_db.ScoreLensWithAttachment(scope, m_db.Lens(1), m_db.Attachment(1)), -15);
 }
 
+// Every score of a lens alone and with each attachment, worked out separately from the rating
+// and penalty formulas: a fixed 60 mm lens and a 70-100 mm zoom with a built-in anamorphic
+// element, each with a 2x adapter whose vertical factor 1.5 is corrected on the 60 mm lens
+// (to 1.530765) but not on the zoom (mean 85 mm is out of range), a 1.25x magnifier and a
+// 1-1.3x zoom attachment.
+TEST_F(LensDatabaseTest, ScoresOfEveryCombinationOnBothSidesOfTheFocalRange) {
+    Build("Prime 60;P60;1;705;60;60;60;0;30;1;8;90\n"
+          "Zoom 70-100;Z70;2;705;85;70;100;0;30;129;8;75\n",
+          "Ana 2x;A2;3;1;1;2;1.5;128;8;95\n"
+          "Mag 1.25;M;4;1.25;1.25;1;1;0;8;88\n"
+          "Var zoom;VZ;5;1;1.3;1;1;0;8;70\n");
+    EXPECT_NEAR(m_db.Attachment(0).VerticalStretch(&m_db.Lens(0)), 1.530765, 1e-12);
+    EXPECT_EQ(m_db.Attachment(0).VerticalStretch(&m_db.Lens(1)), 1.5);
+
+    const auto scores = [this](FakeSetup setUp) {
+        std::vector<int> all;
+        for (std::size_t i = 0; i < m_db.LensCount(); ++i) {
+            all.push_back(m_db.ScoreLens(setUp, m_db.Lens(i)));
+            for (std::size_t j = 0; j < m_db.AttachmentCount(); ++j) {
+                all.push_back(
+                    m_db.ScoreLensWithAttachment(setUp, m_db.Lens(i), m_db.Attachment(j)));
+            }
+        }
+        return all;
+    };
+    // Order: P60, P60+A2, P60+M, P60+VZ, Z70, Z70+A2, Z70+M, Z70+VZ.
+    EXPECT_EQ(scores(Flat35(44)), (std::vector<int>{-127, 0, -291, -89, -219, 0, -368, -152}));
+    EXPECT_EQ(scores(Flat35(57)), (std::vector<int>{58, 0, -86, 41, -38, 0, -168, -26}));
+    EXPECT_EQ(scores(Flat35(66)), (std::vector<int>{0, 0, 7, 63, 45, 0, -76, 31}));
+    EXPECT_EQ(scores(Flat35(80)), (std::vector<int>{-209, 0, 26, 47, 75, 0, 25, 52}));
+    EXPECT_EQ(scores(Flat35(110)), (std::vector<int>{-659, 0, -289, -194, 0, 0, 66, 52}));
+    EXPECT_EQ(scores(Scope35(44)), (std::vector<int>{0, -18, 0, 0, -219, 42, -368, -152}));
+    EXPECT_EQ(scores(Scope35(57)), (std::vector<int>{0, -300, 0, 0, -38, 71, -168, -26}));
+    EXPECT_EQ(scores(Scope35(72)), (std::vector<int>{0, -625, 0, 0, 75, 14, -28, 52}));
+
+    auto scope = Scope35(66);
+    EXPECT_EQ(Candidates(m_db, scope),
+              (std::vector<Member>{{"Z70", "", 45}, {"Z70", "A2", 71}, {"Z70", "VZ", 31}}));
+    EXPECT_EQ(scope.m_barrel, 705);
+}
+
 TEST_F(LensDatabaseTest, EligibilityTestsKindsExclusionCoverageAndRating) {
     BuildSample();
     auto flat = Flat35(50);
@@ -323,6 +371,15 @@ TEST_F(LensDatabaseTest, EmptyBarrelListLeavesTheSetUpAlone) {
     EXPECT_EQ(list.selection, -1);
     EXPECT_TRUE(m_db.Barrels().empty());
     EXPECT_EQ(slide.m_barrel, 425);
+}
+
+TEST_F(LensDatabaseTest, RebuildingEmptiesTheBarrelList) {
+    BuildSample();
+    auto flat = Flat35(50);
+    m_db.FillBarrelList(flat);
+    ASSERT_FALSE(m_db.Barrels().empty());
+    BuildSample();
+    EXPECT_TRUE(m_db.Barrels().empty());
 }
 
 TEST_F(LensDatabaseTest, StoreLayoutIsCountsAndRecords) {
