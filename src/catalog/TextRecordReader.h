@@ -22,7 +22,6 @@ public:
     explicit TextRecord(std::vector<std::string> columns) : m_columns(std::move(columns)) {}
 
     std::size_t ColumnCount() const { return m_columns.size(); }
-    bool HasSeparator() const { return m_columns.size() > 1; }
 
     // Raw bytes of column k; empty when the line has fewer columns.
     const std::string& Raw(std::size_t k) const;
