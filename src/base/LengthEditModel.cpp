@@ -83,7 +83,8 @@ void LengthEditModel::ResetFrom(double marker) {
 }
 
 std::string LengthEditModel::DisplayText() const {
-    if (m_kind == Millimetres)
+    // The shared formatter shows a value that is not finite as "N/A" in every kind.
+    if (m_kind == Millimetres && std::isfinite(m_value))
         return FormatFixed(m_value * 1000, 1) + "mm";
     std::string text;
     FormatLength(m_value, text, m_kind);

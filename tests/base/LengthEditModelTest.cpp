@@ -89,6 +89,14 @@ TEST_F(LengthEditModelTest, TextFollowsKindAndUnitSystem) {
     EXPECT_EQ(shown.back(), "0.01m");
 }
 
+TEST_F(LengthEditModelTest, InfiniteValueShowsNotAvailableInEveryKind) {
+    edit.SetValue(std::numeric_limits<double>::infinity(), false);
+    for (const LengthKind kind : {Millimetres, FineMillimetres, FineInches, Length}) {
+        edit.SetKind(kind);
+        EXPECT_EQ(shown.back(), "N/A");
+    }
+}
+
 TEST_F(LengthEditModelTest, TypedTextChangesTheValueQuietlyAndKeepsItsSign) {
     Hold(-0.5);
     edit.TextChangedByUser("0.7");
