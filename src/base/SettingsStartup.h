@@ -57,7 +57,7 @@ void WriteUpdateSucceeded(SettingsStore& store, int today);
 void ReadFixedFocal(const SettingsStore& store, AppSettings& settings);
 void WriteFixedFocal(SettingsStore& store, bool fixedFocal);
 
-// "Metric" 1 means metric, 2 English; anything else follows the user's locale.
+// "Metric" 0 (or missing) follows the user's locale; otherwise metric exactly when it is 1.
 bool DecideMetricUnits(const SettingsStore& store, bool localeIsMetric);
 void WriteUnitChoice(SettingsStore& store, bool metric);
 
