@@ -181,9 +181,10 @@ bool CQorDoc::DeleteAuditorium(int index, const ConfirmFn& confirm) {
     if (auditorium == nullptr) {
         return false;
     }
+    // Without anyone to ask, an auditorium with projectors is kept.
     if (auditorium->ProjectorCount() > 0 &&
-        !confirm("Are you sure you want to delete " + auditorium->Name() + "?",
-                 "Delete Auditorium")) {
+        (!confirm || !confirm("Are you sure you want to delete " + auditorium->Name() + "?",
+                              "Delete Auditorium"))) {
         return false;
     }
     const auto position = m_contents.auditoriums.begin() + index;

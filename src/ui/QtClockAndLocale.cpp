@@ -21,16 +21,18 @@ std::tm QtClockAndLocale::LocalNow() const {
 
 std::string QtClockAndLocale::ShortDate(const std::tm& time) const {
     const QDate date(time.tm_year + 1900, time.tm_mon + 1, time.tm_mday);
-    return QLocale::system().toString(date, QLocale::ShortFormat).toStdString();
+    return QLocale().toString(date, QLocale::ShortFormat).toStdString();
 }
 
 std::string QtClockAndLocale::ShortTime(const std::tm& time) const {
     const QTime clock(time.tm_hour, time.tm_min);
-    return QLocale::system().toString(clock, QLocale::ShortFormat).toStdString();
+    return QLocale().toString(clock, QLocale::ShortFormat).toStdString();
 }
 
+// The application's locale is the user's unless the program chooses another. Britain is counted
+// as metric, as the platform the program came from reports it: cinema plans there are in metres.
 bool QtClockAndLocale::LocaleIsMetric() const {
-    return QLocale::system().measurementSystem() == QLocale::MetricSystem;
+    return QLocale().measurementSystem() != QLocale::ImperialUSSystem;
 }
 
 } // namespace lumivane

@@ -196,6 +196,8 @@ TEST_F(QorDocTest, DeletingAnAuditoriumWithProjectorsAsksFirst) {
             return yes;
         };
     };
+    EXPECT_FALSE(m_doc.DeleteAuditorium(0, {}));
+    EXPECT_EQ(m_doc.GetAuditoriumCount(), 1);
     EXPECT_FALSE(m_doc.DeleteAuditorium(0, answer(false)));
     EXPECT_EQ(asked, "Are you sure you want to delete Auditorium 1?");
     EXPECT_EQ(caption, "Delete Auditorium");

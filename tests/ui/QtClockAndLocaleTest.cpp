@@ -33,9 +33,23 @@ private Q_SLOTS:
         QCOMPARE(text, clock.ShortDate(now) + " " + clock.ShortTime(now));
     }
 
+    void unitsFollowTheMeasurementSystem_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("metric");
+        QTest::newRow("Germany") << QStringLiteral("de_DE") << true;
+        QTest::newRow("France") << QStringLiteral("fr_FR") << true;
+        QTest::newRow("Britain") << QStringLiteral("en_GB") << true;
+        QTest::newRow("United States") << QStringLiteral("en_US") << false;
+    }
+
     void unitsFollowTheMeasurementSystem() {
-        QCOMPARE(QtClockAndLocale().LocaleIsMetric(),
-                 QLocale::system().measurementSystem() == QLocale::MetricSystem);
+        QFETCH(QString, locale);
+        QFETCH(bool, metric);
+        const QLocale previous;
+        QLocale::setDefault(QLocale(locale));
+        const bool answer = QtClockAndLocale().LocaleIsMetric();
+        QLocale::setDefault(previous);
+        QCOMPARE(answer, metric);
     }
 };
 
