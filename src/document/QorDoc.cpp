@@ -4,9 +4,9 @@
 #include "base/Archive.h"
 #include "base/SettingsStartup.h"
 #include "document/ClockAndLocale.h"
-#include "document/DocumentObserver.h"
+#include "document/ProjectEditor.h"
+#include "document/ProjectEvents.h"
 #include "model/Auditorium.h"
-#include "model/EditCommands.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 
@@ -28,18 +28,36 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 } // namespace
 
 CQorDoc::CQorDoc(std::shared_ptr<const lumivane::ClockAndLocale> clock)
-    : m_clock(std::move(clock)) {
+    : m_clock(std::move(clock)), m_editor(std::make_unique<lumivane::ProjectEditor>(*this)) {
     ResetToNewProject();
 }
 
 CQorDoc::~CQorDoc() = default;
 
+void CQorDoc::AddListener(lumivane::ProjectListener* listener) {
+    if (listener != nullptr &&
+        std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end()) {
+        m_listeners.push_back(listener);
+    }
+}
+
+void CQorDoc::RemoveListener(lumivane::ProjectListener* listener) {
+    std::erase(m_listeners, listener);
+}
+
+void CQorDoc::Notify(const std::function<void(lumivane::ProjectListener&)>& event) {
+    // A listener may remove itself (or another) while it is told.
+    const std::vector<lumivane::ProjectListener*> listeners = m_listeners;
+    for (lumivane::ProjectListener* listener : listeners) {
+        if (std::find(m_listeners.begin(), m_listeners.end(), listener) != m_listeners.end()) {
+            event(*listener);
+        }
+    }
+}
+
 void CQorDoc::NewDocument() {
     UseUnitSystemFromSettings();
-    ResetToNewProject();
-    if (m_observer != nullptr) {
-        m_observer->ProjectReplaced();
-    }
+    ReplaceContents(std::nullopt);
 }
 
 void CQorDoc::ResetToNewProject() {
@@ -50,7 +68,22 @@ void CQorDoc::ResetToNewProject() {
     m_modified = false;
     m_path.clear();
     m_droppedItems = 0;
+    m_editor->ForgetSnapshots();
     SetTitle(kUntitledName);
+}
+
+// Replaces the whole project with contents, or with a new project.
+void CQorDoc::ReplaceContents(std::optional<lumivane::ProjectContents> contents) {
+    Notify([](lumivane::ProjectListener& l) { l.ProjectAboutToBeReplaced(); });
+    const bool wasModified = m_modified;
+    ResetToNewProject();
+    if (contents) {
+        m_contents = std::move(*contents);
+    }
+    Notify([](lumivane::ProjectListener& l) { l.ProjectReplaced(); });
+    if (wasModified) {
+        Notify([](lumivane::ProjectListener& l) { l.ModifiedChanged(false); });
+    }
 }
 
 // The unit choice may have changed in the options since the last project was opened.
@@ -72,19 +105,15 @@ lumivane::ProjectReadResult CQorDoc::OpenDocument(const std::filesystem::path& p
         NewDocument();
         return result;
     }
-    m_contents = std::move(read);
     if (recalculate) {
-        for (const auto& auditorium : m_contents.auditoriums) {
+        for (const auto& auditorium : read.auditoriums) {
             auditorium->Recalculate(nullptr);
         }
     }
-    m_modified = false;
+    ReplaceContents(std::move(read));
     m_path = path;
     m_droppedItems = lumivane::Ctx().droppedCatalogItems;
     SetTitle(path.filename().string());
-    if (m_observer != nullptr) {
-        m_observer->ProjectReplaced();
-    }
     return result;
 }
 
@@ -106,18 +135,24 @@ bool CQorDoc::SaveDocument(const std::filesystem::path& path) {
         m_contents.info.lastChange = previousChange;
         return false;
     }
-    m_modified = false;
+    if (previousChange != m_contents.info.lastChange) {
+        Notify([](lumivane::ProjectListener& l) { l.ProjectInfoChanged(); });
+    }
+    SetModifiedFlag(false);
     m_path = path;
     SetTitle(path.filename().string());
     return true;
 }
 
-void CQorDoc::SetProjectInfo(const lumivane::ProjectInfo& info) {
-    m_contents.info = info;
-    m_contents.info.projectInfoSet = true;
+void CQorDoc::SetModifiedFlag(bool modified) {
+    if (m_modified == modified) {
+        return;
+    }
+    m_modified = modified;
+    Notify([modified](lumivane::ProjectListener& l) { l.ModifiedChanged(modified); });
 }
 
-CAuditorium* CQorDoc::GetAuditorium(int index) const {
+const CAuditorium* CQorDoc::GetAuditorium(int index) const {
     if (index < 0 || index >= GetAuditoriumCount()) {
         return nullptr;
     }
@@ -132,7 +167,7 @@ int CQorDoc::IndexOfAuditorium(const CAuditorium* auditorium) const {
                : static_cast<int>(found - m_contents.auditoriums.begin());
 }
 
-CAuditorium* CQorDoc::FindAuditoriumOfProjector(const CProjectorType* projector) const {
+const CAuditorium* CQorDoc::FindAuditoriumOfProjector(const CProjectorType* projector) const {
     for (const auto& auditorium : m_contents.auditoriums) {
         for (int i = 0; i < auditorium->ProjectorCount(); ++i) {
             if (auditorium->GetProjector(i) == projector) {
@@ -143,61 +178,7 @@ CAuditorium* CQorDoc::FindAuditoriumOfProjector(const CProjectorType* projector)
     return nullptr;
 }
 
-CAuditorium* CQorDoc::AddAuditorium() {
-    return Append(std::make_unique<CAuditorium>(GetAuditoriumCount() + 1));
-}
-
-CAuditorium* CQorDoc::DuplicateAuditorium(int index) {
-    return AddAuditoriumFrom(GetAuditorium(index));
-}
-
-CAuditorium* CQorDoc::AddAuditoriumFrom(const CAuditorium* source) {
-    if (source == nullptr) {
-        return nullptr;
-    }
-    return Append(std::make_unique<CAuditorium>(GetAuditoriumCount() + 1, source));
-}
-
-CAuditorium* CQorDoc::AppendAuditorium(std::unique_ptr<CAuditorium> auditorium) {
-    if (auditorium == nullptr) {
-        return nullptr;
-    }
-    return Append(std::move(auditorium));
-}
-
-// Every way of adding an auditorium marks the project modified, so that closing asks before a
-// new or copied auditorium is lost.
-CAuditorium* CQorDoc::Append(std::unique_ptr<CAuditorium> auditorium) {
-    m_contents.auditoriums.push_back(std::move(auditorium));
-    m_modified = true;
-    if (m_observer != nullptr) {
-        m_observer->AuditoriumInserted(GetAuditoriumCount() - 1);
-    }
-    return m_contents.auditoriums.back().get();
-}
-
-bool CQorDoc::DeleteAuditorium(int index, const ConfirmFn& confirm) {
-    CAuditorium* auditorium = GetAuditorium(index);
-    if (auditorium == nullptr) {
-        return false;
-    }
-    // Without anyone to ask, an auditorium with projectors is kept.
-    if (auditorium->ProjectorCount() > 0 &&
-        (!confirm || !confirm("Are you sure you want to delete " + auditorium->Name() + "?",
-                              "Delete Auditorium"))) {
-        return false;
-    }
-    const auto position = m_contents.auditoriums.begin() + index;
-    const std::unique_ptr<CAuditorium> removed = std::move(*position);
-    m_contents.auditoriums.erase(position);
-    m_modified = true;
-    if (m_observer != nullptr) {
-        m_observer->AuditoriumRemoved(index, *removed);
-    }
-    return true;
-}
-
-CProjectorType* CQorDoc::ProjectorAt(int auditorium, int projector) const {
+const CProjectorType* CQorDoc::GetProjector(int auditorium, int projector) const {
     const CAuditorium* owner = GetAuditorium(auditorium);
     if (owner == nullptr || projector < 0 || projector >= owner->ProjectorCount()) {
         return nullptr;
@@ -205,102 +186,22 @@ CProjectorType* CQorDoc::ProjectorAt(int auditorium, int projector) const {
     return owner->GetProjector(projector);
 }
 
-CProjectorType* CQorDoc::AddProjector(int auditorium, int model) {
-    CAuditorium* owner = GetAuditorium(auditorium);
-    if (owner == nullptr) {
-        return nullptr;
-    }
-    CProjectorType* projector = owner->AddProjector(model);
-    m_modified = true;
-    if (m_observer != nullptr) {
-        m_observer->ProjectorInserted(auditorium, owner->ProjectorCount() - 1);
-    }
-    return projector;
-}
-
-bool CQorDoc::RemoveProjector(int auditorium, int projector) {
-    const CProjectorType* removed = ProjectorAt(auditorium, projector);
-    if (removed == nullptr) {
-        return false;
-    }
-    if (m_observer != nullptr) {
-        m_observer->ProjectorRemoved(auditorium, projector, *removed);
-    }
-    m_contents.auditoriums[static_cast<std::size_t>(auditorium)]->RemoveProjector(projector);
-    m_modified = true;
-    return true;
-}
-
-CLensType* CQorDoc::AddFormat(int auditorium, int projector, int format) {
-    if (ProjectorAt(auditorium, projector) == nullptr) {
-        return nullptr;
-    }
-    CLensType* lensType = GetAuditorium(auditorium)->AddFormat(format, projector);
-    if (lensType == nullptr) {
-        return nullptr;
-    }
-    m_modified = true;
-    if (m_observer != nullptr) {
-        m_observer->FormatInserted(auditorium, projector, format);
-        m_observer->LensUpdated(auditorium, projector, format);
-    }
-    return lensType;
-}
-
-bool CQorDoc::RemoveFormat(int auditorium, int projector, int format) {
-    const CProjectorType* owner = ProjectorAt(auditorium, projector);
-    if (owner == nullptr || !owner->HasFormat(format)) {
-        return false;
-    }
-    GetAuditorium(auditorium)->RemoveFormat(format, projector);
-    m_modified = true;
-    if (m_observer != nullptr) {
-        m_observer->FormatRemoved(auditorium, projector, format);
-    }
-    return true;
-}
-
-CLensType* CQorDoc::LensTypeAt(int auditorium, int projector, int format) const {
-    const CProjectorType* owner = ProjectorAt(auditorium, projector);
+const CLensType* CQorDoc::GetLensType(int auditorium, int projector, int format) const {
+    const CProjectorType* owner = GetProjector(auditorium, projector);
     return owner == nullptr ? nullptr : owner->FindLensType(format);
-}
-
-bool CQorDoc::ChooseLens(int auditorium, int projector, int format, const CLensChoice& choice) {
-    CLensType* setUp = LensTypeAt(auditorium, projector, format);
-    if (setUp == nullptr) {
-        return false;
-    }
-    lumivane::EditChooseLens(*GetAuditorium(auditorium), *setUp, choice);
-    LensChanged(auditorium, projector, format);
-    return true;
-}
-
-bool CQorDoc::ClearLens(int auditorium, int projector, int format) {
-    CLensType* setUp = LensTypeAt(auditorium, projector, format);
-    if (setUp == nullptr) {
-        return false;
-    }
-    lumivane::EditClearLens(*GetAuditorium(auditorium), *setUp);
-    LensChanged(auditorium, projector, format);
-    return true;
-}
-
-void CQorDoc::LensChanged(int auditorium, int projector, int format) {
-    m_modified = true;
-    if (m_observer != nullptr) {
-        m_observer->LensUpdated(auditorium, projector, format);
-    }
 }
 
 void CQorDoc::SetTitle(std::string_view proposed) {
     if (proposed == kUntitledName) {
-        m_title = "Halvard Optics, Inc.";
-        return;
+        proposed = kUntitledTitle;
     }
     const auto dot = proposed.rfind('.');
     if (dot != std::string_view::npos &&
         EqualsIgnoringCase(proposed.substr(dot), kProjectExtension)) {
         proposed = proposed.substr(0, dot);
     }
-    m_title = std::string(proposed);
+    if (m_title != proposed) {
+        m_title = std::string(proposed);
+        Notify([this](lumivane::ProjectListener& l) { l.TitleChanged(m_title); });
+    }
 }

@@ -1,15 +1,18 @@
 #pragma once
 // The one open project: its information texts and its ordered auditoriums, with the modified
 // flag, the title and the reading and writing of the project file around the model's
-// records. The tree and the views follow it through a DocumentObserver.
+// records. Everyone reads the project through it; every change goes through its
+// ProjectEditor, and whoever follows the project listens to its ProjectListener events.
 
 #include "document/ProjectFile.h"
 
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CAuditorium;
 class CLensChoice;
@@ -18,7 +21,8 @@ class CProjectorType;
 
 namespace lumivane {
 class ClockAndLocale;
-class DocumentObserver;
+class ProjectEditor;
+class ProjectListener;
 } // namespace lumivane
 
 class CQorDoc {
@@ -27,6 +31,7 @@ public:
     using ConfirmFn = std::function<bool(const std::string& text, const std::string& caption)>;
 
     static constexpr std::string_view kUntitledName = "Untitled";
+    static constexpr std::string_view kUntitledTitle = "Halvard Optics, Inc.";
     static constexpr std::string_view kSaveFailedMessage = "Failed to save document.";
 
     // Starts as a new project.
@@ -35,8 +40,12 @@ public:
     CQorDoc& operator=(const CQorDoc&) = delete;
     ~CQorDoc();
 
-    // Null to stop telling anyone.
-    void SetObserver(lumivane::DocumentObserver* observer) { m_observer = observer; }
+    // Listeners are told in the order they were added; one may remove itself while told.
+    void AddListener(lumivane::ProjectListener* listener);
+    void RemoveListener(lumivane::ProjectListener* listener);
+
+    // The one way to change the project.
+    lumivane::ProjectEditor& Editor() { return *m_editor; }
 
     // An empty untitled project dated now.
     void NewDocument();
@@ -52,37 +61,22 @@ public:
 
     const lumivane::ProjectInfo& GetProjectInfo() const { return m_contents.info; }
     bool IsProjectInfoSet() const { return m_contents.info.projectInfoSet; }
-    // The project settings were confirmed: takes the texts without marking the project
-    // modified.
-    void SetProjectInfo(const lumivane::ProjectInfo& info);
 
     // Everything the project file holds, for readers such as the command-line dump.
     const lumivane::ProjectContents& GetContents() const { return m_contents; }
 
     int GetAuditoriumCount() const { return static_cast<int>(m_contents.auditoriums.size()); }
     // Null when index is outside the list.
-    CAuditorium* GetAuditorium(int index) const;
+    const CAuditorium* GetAuditorium(int index) const;
     int IndexOfAuditorium(const CAuditorium* auditorium) const;
-    CAuditorium* FindAuditoriumOfProjector(const CProjectorType* projector) const;
-    CAuditorium* AddAuditorium();
-    CAuditorium* DuplicateAuditorium(int index);
-    CAuditorium* AddAuditoriumFrom(const CAuditorium* source);
-    // Takes over a finished auditorium (the auditorium wizard's).
-    CAuditorium* AppendAuditorium(std::unique_ptr<CAuditorium> auditorium);
-    // False when index is outside the list or the user said No.
-    bool DeleteAuditorium(int index, const ConfirmFn& confirm);
-
-    CProjectorType* AddProjector(int auditorium, int model);
-    bool RemoveProjector(int auditorium, int projector);
-    CLensType* AddFormat(int auditorium, int projector, int format);
-    bool RemoveFormat(int auditorium, int projector, int format);
-    // Gives the format's lens set-up that combination (one of its candidates); false when the
-    // projector does not show the format.
-    bool ChooseLens(int auditorium, int projector, int format, const CLensChoice& choice);
-    bool ClearLens(int auditorium, int projector, int format);
+    const CAuditorium* FindAuditoriumOfProjector(const CProjectorType* projector) const;
+    // Null when a position is outside its list.
+    const CProjectorType* GetProjector(int auditorium, int projector) const;
+    const CLensType* GetLensType(int auditorium, int projector, int format) const;
 
     bool IsModified() const { return m_modified; }
-    void SetModifiedFlag(bool modified = true) { m_modified = modified; }
+    // For the undo history, which knows when the project is back where it was saved.
+    void SetModifiedFlag(bool modified = true);
 
     // The title proposed for a file or for an untitled project ("Untitled").
     void SetTitle(std::string_view proposed);
@@ -90,15 +84,16 @@ public:
     const std::filesystem::path& GetPathName() const { return m_path; }
 
 private:
+    friend class lumivane::ProjectEditor;
+
     void ResetToNewProject();
     void UseUnitSystemFromSettings() const;
-    CProjectorType* ProjectorAt(int auditorium, int projector) const;
-    CLensType* LensTypeAt(int auditorium, int projector, int format) const;
-    void LensChanged(int auditorium, int projector, int format);
-    CAuditorium* Append(std::unique_ptr<CAuditorium> auditorium);
+    void ReplaceContents(std::optional<lumivane::ProjectContents> contents);
+    void Notify(const std::function<void(lumivane::ProjectListener&)>& event);
 
     std::shared_ptr<const lumivane::ClockAndLocale> m_clock;
-    lumivane::DocumentObserver* m_observer = nullptr;
+    std::vector<lumivane::ProjectListener*> m_listeners;
+    std::unique_ptr<lumivane::ProjectEditor> m_editor;
     lumivane::ProjectContents m_contents;
     bool m_modified = false;
     std::string m_title;

@@ -83,6 +83,8 @@ public:
     void CountCatalogItems(std::vector<const CDescriptor*>& items, std::vector<int>& counts) const;
     void WriteSummary(RichTextDoc& text) const;
     void Serialize(lumivane::Archive& ar);
+    // The storing half of Serialize, for writers that hold the auditorium read-only.
+    void WriteRecord(lumivane::Archive& ar) const;
 
     const std::string& Name() const { return m_name; }
     void SetName(const std::string& name) { m_name = name; }
@@ -138,7 +140,6 @@ private:
                            std::chrono::steady_clock::time_point deadline);
     void RemoveListed(const CProjectorType& projector);
     void ReadRecord(lumivane::Archive& ar);
-    void WriteRecord(lumivane::Archive& ar) const;
 
     std::string m_name;
     std::string m_comments;

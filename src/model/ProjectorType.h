@@ -50,6 +50,7 @@ public:
     CAuditorium* Auditorium() const { return m_auditorium; }
     void SetAuditorium(CAuditorium* auditorium) { m_auditorium = auditorium; }
     const std::string& Name() const { return m_name; }
+    void SetName(const std::string& name) { m_name = name; }
     std::uint8_t Reserved() const { return m_reserved; }
     std::int32_t UseDefaultThrow() const { return m_useDefaultThrow; }
     void SetUseDefaultThrow(bool on) { m_useDefaultThrow = on ? 1 : 0; }

@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "base/RichTextDoc.h"
+#include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "reports/TextExport.h"
 #include "support/ExampleProject.h"
@@ -49,7 +50,7 @@ TEST_F(ProjectReportTest, ProjectWithoutAuditoriumsHasOnlyItsBlocks) {
 
 TEST_F(ProjectReportTest, UntitledProjectIsUnnamed) {
     m_doc.SetTitle("");
-    m_doc.SetProjectInfo(lumivane::ProjectInfo{});
+    m_doc.Editor().SetProjectInfo(lumivane::ProjectInfo{});
     EXPECT_EQ(Report().GetText(), "Unnamed\nAuditorium List\n\n"
                                   "Roxy Screens\n1 Main Street\n555-0100\n\n\n");
 }

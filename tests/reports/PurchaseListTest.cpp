@@ -5,6 +5,7 @@
 #include "catalog/FormatDatabase.h"
 #include "catalog/LensDatabase.h"
 #include "catalog/ProjectorDatabase.h"
+#include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
 #include "model/LensCandidates.h"
@@ -27,14 +28,15 @@ protected:
     // An auditorium with one projector showing its first format with the best lens; the
     // combination's items.
     std::vector<const CDescriptor*> AddAuditoriumWithLens() {
-        m_doc.AddAuditorium();
-        const int a = m_doc.GetAuditoriumCount() - 1;
-        CProjectorType* projector = m_doc.AddProjector(a, 0);
-        const int format = projector->FirstSupportedFormat(0);
-        CLensType* setUp = m_doc.AddFormat(a, 0, format);
-        const auto candidates = lumivane::ListCandidates(*setUp);
+        lumivane::ProjectEditor& editor = m_doc.Editor();
+        const int a = editor.AddAuditorium();
+        editor.AddProjector(a, 0, {});
+        const int format = m_doc.GetProjector(a, 0)->FirstSupportedFormat(0);
+        editor.AddFormat(a, 0, format);
+        const CLensType* setUp = m_doc.GetLensType(a, 0, format);
+        const auto candidates = lumivane::ListCandidates(const_cast<CLensType&>(*setUp));
         EXPECT_FALSE(candidates.empty());
-        m_doc.ChooseLens(a, 0, format, candidates.front());
+        editor.ChooseLens(a, 0, format, candidates.front());
         return setUp->Choice().Items();
     }
 
@@ -49,7 +51,7 @@ protected:
 };
 
 TEST_F(PurchaseListTest, ProjectWithoutLensesHasNoTable) {
-    m_doc.AddAuditorium();
+    m_doc.Editor().AddAuditorium();
     EXPECT_EQ(PurchaseList(), "MAIN STREET\nPurchase List\n\nRoxy\n\n");
 }
 

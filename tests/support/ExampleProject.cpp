@@ -4,6 +4,7 @@
 #include "catalog/FormatDatabase.h"
 #include "catalog/LensDatabase.h"
 #include "catalog/ProjectorDatabase.h"
+#include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
 #include "model/EditCommands.h"
@@ -43,19 +44,19 @@ int Format(const std::string& name) {
 // A projector of the model showing each format with the best lens the catalog offers.
 void AddProjector(CQorDoc& doc, int auditorium, const std::string& model,
                   std::initializer_list<const char*> formats) {
-    doc.AddProjector(auditorium, ProjectorModel(model));
-    const int projector = doc.GetAuditorium(auditorium)->ProjectorCount() - 1;
+    ProjectEditor& editor = doc.Editor();
+    const int projector = editor.AddProjector(auditorium, ProjectorModel(model), {});
     for (const char* name : formats) {
         const int format = Format(name);
-        CLensType* setUp = doc.AddFormat(auditorium, projector, format);
-        if (setUp == nullptr) {
+        if (!editor.AddFormat(auditorium, projector, format)) {
             throw std::runtime_error(model + " cannot show " + name);
         }
-        const auto candidates = ListCandidates(*setUp);
+        const auto candidates =
+            ListCandidates(const_cast<CLensType&>(*doc.GetLensType(auditorium, projector, format)));
         if (candidates.empty()) {
             throw std::runtime_error(std::string("No lens for ") + name);
         }
-        doc.ChooseLens(auditorium, projector, format, candidates.front());
+        editor.ChooseLens(auditorium, projector, format, candidates.front());
     }
 }
 
@@ -80,31 +81,38 @@ bool RegeneratingExamples() {
 }
 
 void BuildExampleProject(CQorDoc& doc) {
-    doc.SetProjectInfo(
+    ProjectEditor& editor = doc.Editor();
+    editor.SetProjectInfo(
         ProjectInfo{"Ann Lee", "5/6/24 9:15 AM", "5/6/24 9:15 AM", "6/1/24", "9/30/24", true});
 
-    CAuditorium* film = doc.AddAuditorium();
-    film->SetName("Cinema 1 Film");
-    film->SetSeats(220);
-    film->SetHandicappedSeats(4);
-    film->SetCurveType(CurveTwoThirds);
-    AddProjector(doc, 0, "KX-35 Standard", {"35mm Flat 1.85", "35mm Scope 2.39"});
+    const int film = editor.AddAuditorium();
+    editor.EditAuditorium(film, "Example", [](CAuditorium& a) {
+        a.SetName("Cinema 1 Film");
+        a.SetSeats(220);
+        a.SetHandicappedSeats(4);
+        a.SetCurveType(CurveTwoThirds);
+    });
+    AddProjector(doc, film, "KX-35 Standard", {"35mm Flat 1.85", "35mm Scope 2.39"});
 
-    CAuditorium* twoK = doc.AddAuditorium();
-    twoK->SetName("Cinema 2 Digital 2K");
-    twoK->SetSeats(140);
-    twoK->SetTiltType(TiltAdjustable);
-    twoK->SetTiltAngle(5.0);
-    twoK->SetComments("Booth above the balcony; check the porthole glass.");
-    AddProjector(doc, 1, "Aurora 2K-L",
+    const int twoK = editor.AddAuditorium();
+    editor.EditAuditorium(twoK, "Example", [](CAuditorium& a) {
+        a.SetName("Cinema 2 Digital 2K");
+        a.SetSeats(140);
+        a.SetTiltType(TiltAdjustable);
+        a.SetTiltAngle(5.0);
+        a.SetComments("Booth above the balcony; check the porthole glass.");
+    });
+    AddProjector(doc, twoK, "Aurora 2K-L",
                  {"DMD 1.2in DCI Flat 1998x1080", "DMD 1.2in DCI Scope 2048x858"});
 
-    CAuditorium* fourK = doc.AddAuditorium();
-    fourK->SetName("Cinema 3 Digital 4K");
-    fourK->SetSeats(310);
-    AddProjector(doc, 2, "Aurora 4K",
+    const int fourK = editor.AddAuditorium();
+    editor.EditAuditorium(fourK, "Example", [](CAuditorium& a) {
+        a.SetName("Cinema 3 Digital 4K");
+        a.SetSeats(310);
+    });
+    AddProjector(doc, fourK, "Aurora 4K",
                  {"DMD 1.38in DCI Flat 3996x2160", "DMD 1.38in DCI Scope 4096x1716"});
-    EditThrow(*fourK, *fourK->GetProjector(0), nullptr, 24.0);
+    editor.EditThrow(fourK, 0, -1, 24.0);
 }
 
 } // namespace lumivane::test

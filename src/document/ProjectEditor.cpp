@@ -1,0 +1,506 @@
+#include "document/ProjectEditor.h"
+
+#include "base/AppContext.h"
+#include "base/Archive.h"
+#include "document/QorDoc.h"
+#include "model/Auditorium.h"
+#include "model/LensChoice.h"
+#include "model/ProjectorType.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace lumivane {
+
+namespace {
+
+// Each set-up's lens label, projector by projector, to tell which tree labels an edit moved.
+using LensLabels = std::vector<std::vector<std::string>>;
+
+LensLabels LensLabelsOf(const CAuditorium& auditorium) {
+    LensLabels labels(static_cast<std::size_t>(auditorium.ProjectorCount()));
+    for (int p = 0; p < auditorium.ProjectorCount(); ++p) {
+        const CProjectorType& projector = *auditorium.GetProjector(p);
+        for (int s = 0; s < projector.LensTypeCount(); ++s) {
+            labels[static_cast<std::size_t>(p)].push_back(
+                projector.GetLensType(s)->Choice().GetName());
+        }
+    }
+    return labels;
+}
+
+bool SameSnapshot(const ProjectSnapshot& a, const ProjectSnapshot& b) {
+    return SameInfo(a.info, b.info) &&
+           std::equal(a.auditoriums.begin(), a.auditoriums.end(), b.auditoriums.begin(),
+                      b.auditoriums.end(), SameRecord);
+}
+
+} // namespace
+
+ProjectEditor::Transaction::Transaction(ProjectEditor& editor, std::string label)
+    : m_editor(editor), m_outer(editor.m_stepDepth++ == 0), m_label(std::move(label)) {
+    if (m_outer) {
+        m_before = editor.TakeSnapshot();
+    }
+}
+
+ProjectEditor::Transaction::~Transaction() {
+    --m_editor.m_stepDepth;
+    if (!m_outer) {
+        return;
+    }
+    ProjectSnapshot after = m_editor.TakeSnapshot();
+    if (SameSnapshot(m_before, after)) {
+        return;
+    }
+    m_editor.m_doc.SetModifiedFlag(true);
+    if (m_editor.m_recorder != nullptr) {
+        m_editor.m_recorder->Recorded(m_label, std::move(m_before), std::move(after));
+    }
+}
+
+ProjectEditor::ProjectEditor(CQorDoc& doc) : m_doc(doc) {}
+
+ProjectEditor::~ProjectEditor() = default;
+
+CAuditorium* ProjectEditor::AuditoriumAt(int index) const {
+    return const_cast<CAuditorium*>(m_doc.GetAuditorium(index));
+}
+
+CProjectorType* ProjectEditor::ProjectorAt(int auditorium, int projector) const {
+    const CAuditorium* owner = m_doc.GetAuditorium(auditorium);
+    if (owner == nullptr || projector < 0 || projector >= owner->ProjectorCount()) {
+        return nullptr;
+    }
+    return owner->GetProjector(projector);
+}
+
+CLensType* ProjectEditor::SetUpAt(int auditorium, int projector, int format) const {
+    const CProjectorType* owner = ProjectorAt(auditorium, projector);
+    return owner == nullptr ? nullptr : owner->FindLensType(format);
+}
+
+void ProjectEditor::Touch(int auditorium) {
+    if (auditorium >= 0 && static_cast<std::size_t>(auditorium) < m_records.size()) {
+        m_records[static_cast<std::size_t>(auditorium)].reset();
+    }
+}
+
+std::shared_ptr<const RecordBytes> ProjectEditor::CachedRecord(int index) {
+    auto& record = m_records[static_cast<std::size_t>(index)];
+    if (!record) {
+        record = WriteAuditoriumRecord(*m_doc.GetAuditorium(index));
+    }
+    return record;
+}
+
+ProjectSnapshot ProjectEditor::TakeSnapshot() {
+    const int count = m_doc.GetAuditoriumCount();
+    m_records.resize(static_cast<std::size_t>(count));
+    ProjectSnapshot snapshot{m_doc.GetProjectInfo(), {}};
+    snapshot.auditoriums.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        snapshot.auditoriums.push_back(CachedRecord(i));
+    }
+    return snapshot;
+}
+
+void ProjectEditor::ForgetSnapshots() {
+    m_records.clear();
+    SetViewedSetUp(-1, -1, -1);
+}
+
+void ProjectEditor::SetViewedSetUp(int auditorium, int projector, int format) {
+    m_viewedAuditorium = auditorium;
+    m_viewedProjector = projector;
+    m_viewedFormat = format;
+}
+
+bool ProjectEditor::RecalculateViewed(bool all) {
+    CLensType* viewed = SetUpAt(m_viewedAuditorium, m_viewedProjector, m_viewedFormat);
+    if (viewed == nullptr) {
+        return false;
+    }
+    return EditAuditorium(m_viewedAuditorium, "Recalculate",
+                          [&](CAuditorium& owner) { RecalculateForView(owner, *viewed, all); });
+}
+
+void ProjectEditor::InsertAuditorium(int index, std::unique_ptr<CAuditorium> auditorium) {
+    const ItemPath path = ItemPath::Auditorium(index);
+    m_doc.Notify([&](ProjectListener& l) { l.ItemAboutToBeInserted(path); });
+    auto& list = m_doc.m_contents.auditoriums;
+    list.insert(list.begin() + index, std::move(auditorium));
+    m_records.insert(m_records.begin() + index, nullptr);
+    m_doc.Notify([&](ProjectListener& l) { l.ItemInserted(path); });
+}
+
+void ProjectEditor::RemoveAuditorium(int index) {
+    const ItemPath path = ItemPath::Auditorium(index);
+    m_doc.Notify([&](ProjectListener& l) { l.ItemAboutToBeRemoved(path); });
+    auto& list = m_doc.m_contents.auditoriums;
+    const std::unique_ptr<CAuditorium> removed = std::move(list[static_cast<std::size_t>(index)]);
+    list.erase(list.begin() + index);
+    m_records.erase(m_records.begin() + index);
+    if (m_viewedAuditorium == index) {
+        SetViewedSetUp(-1, -1, -1);
+    } else if (m_viewedAuditorium > index) {
+        --m_viewedAuditorium;
+    }
+    m_doc.Notify([&](ProjectListener& l) { l.ItemRemoved(path); });
+}
+
+void ProjectEditor::ReplaceAuditorium(int index, std::unique_ptr<CAuditorium> auditorium) {
+    const bool viewed = m_viewedAuditorium == index;
+    const int projector = m_viewedProjector;
+    const int format = m_viewedFormat;
+    RemoveAuditorium(index);
+    InsertAuditorium(index, std::move(auditorium));
+    if (viewed) {
+        SetViewedSetUp(index, projector, format);
+    }
+}
+
+void ProjectEditor::SetProjectInfo(const ProjectInfo& info) {
+    const Transaction step(*this, "Project Settings");
+    ProjectInfo confirmed = info;
+    confirmed.projectInfoSet = true;
+    m_doc.m_contents.info = confirmed;
+    m_doc.Notify([](ProjectListener& l) { l.ProjectInfoChanged(); });
+}
+
+int ProjectEditor::AddAuditorium() {
+    const Transaction step(*this, "Add Auditorium");
+    const int index = m_doc.GetAuditoriumCount();
+    InsertAuditorium(index, std::make_unique<CAuditorium>(index + 1));
+    return index;
+}
+
+int ProjectEditor::DuplicateAuditorium(int index) {
+    const CAuditorium* source = m_doc.GetAuditorium(index);
+    if (source == nullptr) {
+        return -1;
+    }
+    const Transaction step(*this, "Duplicate Auditorium");
+    const int added = m_doc.GetAuditoriumCount();
+    InsertAuditorium(added, std::make_unique<CAuditorium>(added + 1, source));
+    return added;
+}
+
+int ProjectEditor::AppendAuditorium(std::unique_ptr<CAuditorium> auditorium) {
+    if (auditorium == nullptr) {
+        return -1;
+    }
+    const Transaction step(*this, "Auditorium Wizard");
+    const int index = m_doc.GetAuditoriumCount();
+    InsertAuditorium(index, std::move(auditorium));
+    return index;
+}
+
+bool ProjectEditor::DeleteAuditorium(int index, const ConfirmFn& confirm) {
+    const CAuditorium* auditorium = m_doc.GetAuditorium(index);
+    if (auditorium == nullptr) {
+        return false;
+    }
+    if (auditorium->ProjectorCount() > 0 &&
+        (!confirm || !confirm("Are you sure you want to delete " + auditorium->Name() + "?",
+                              "Delete Auditorium"))) {
+        return false;
+    }
+    const Transaction step(*this, "Delete Auditorium");
+    RemoveAuditorium(index);
+    return true;
+}
+
+bool ProjectEditor::RenameAuditorium(int auditorium, const std::string& name) {
+    CAuditorium* owner = AuditoriumAt(auditorium);
+    if (owner == nullptr) {
+        return false;
+    }
+    const Transaction step(*this, "Rename Auditorium");
+    owner->SetName(name);
+    Touch(auditorium);
+    m_doc.Notify(
+        [&](ProjectListener& l) { l.ItemChanged(ItemPath::Auditorium(auditorium), ChangeName); });
+    return true;
+}
+
+bool ProjectEditor::SetBoothHeights(int auditorium, double floorToScreen, double floorToBooth) {
+    return EditAuditorium(auditorium, "Add Auditorium", [&](CAuditorium& owner) {
+        owner.SetFloorToScreen(floorToScreen);
+        owner.SetFloorToBooth(floorToBooth);
+    });
+}
+
+bool ProjectEditor::EditAuditorium(int auditorium, const std::string& label,
+                                   const std::function<void(CAuditorium&)>& change) {
+    CAuditorium* owner = AuditoriumAt(auditorium);
+    if (owner == nullptr) {
+        return false;
+    }
+    const Transaction step(*this, label);
+    const LensLabels before = LensLabelsOf(*owner);
+    change(*owner);
+    Touch(auditorium);
+    const LensLabels after = LensLabelsOf(*owner);
+    m_doc.Notify([&](ProjectListener& l) {
+        l.ItemChanged(ItemPath::Auditorium(auditorium), ChangeGeometry);
+    });
+    for (std::size_t p = 0; p < before.size() && p < after.size(); ++p) {
+        for (std::size_t s = 0; s < before[p].size() && s < after[p].size(); ++s) {
+            if (before[p][s] != after[p][s]) {
+                const ItemPath path =
+                    ItemPath::SetUp(auditorium, static_cast<int>(p), static_cast<int>(s));
+                m_doc.Notify([&](ProjectListener& l) { l.ItemChanged(path, ChangeLens); });
+            }
+        }
+    }
+    return true;
+}
+
+int ProjectEditor::AddProjector(int auditorium, int model, const ProjectorPlacement& placement) {
+    CAuditorium* owner = AuditoriumAt(auditorium);
+    if (owner == nullptr) {
+        return -1;
+    }
+    const Transaction step(*this, "Add Projector");
+    const int index = owner->ProjectorCount();
+    const ItemPath path = ItemPath::Projector(auditorium, index);
+    m_doc.Notify([&](ProjectListener& l) { l.ItemAboutToBeInserted(path); });
+    CProjectorType* projector = owner->AddProjector(model);
+    if (placement.lensHeight) {
+        projector->SetLensHeight(*placement.lensHeight);
+    }
+    if (placement.lateral) {
+        projector->SetLateral(*placement.lateral);
+    }
+    Touch(auditorium);
+    m_doc.Notify([&](ProjectListener& l) { l.ItemInserted(path); });
+    return index;
+}
+
+int ProjectEditor::CopyProjector(int target, int auditorium, int projector) {
+    const CProjectorType* source = ProjectorAt(auditorium, projector);
+    CAuditorium* owner = AuditoriumAt(target);
+    if (source == nullptr || owner == nullptr) {
+        return -1;
+    }
+    const Transaction step(*this, "Copy Projector");
+    auto copy = std::make_unique<CProjectorType>(*source);
+    copy->SetLateral(-source->Lateral());
+    const int index = owner->ProjectorCount();
+    const ItemPath path = ItemPath::Projector(target, index);
+    m_doc.Notify([&](ProjectListener& l) { l.ItemAboutToBeInserted(path); });
+    owner->AttachProjector(std::move(copy));
+    Touch(target);
+    m_doc.Notify([&](ProjectListener& l) { l.ItemInserted(path); });
+    return index;
+}
+
+bool ProjectEditor::DeleteProjector(int auditorium, int projector) {
+    if (ProjectorAt(auditorium, projector) == nullptr) {
+        return false;
+    }
+    const Transaction step(*this, "Delete Projector");
+    const ItemPath path = ItemPath::Projector(auditorium, projector);
+    m_doc.Notify([&](ProjectListener& l) { l.ItemAboutToBeRemoved(path); });
+    AuditoriumAt(auditorium)->RemoveProjector(projector);
+    if (m_viewedAuditorium == auditorium && m_viewedProjector == projector) {
+        SetViewedSetUp(-1, -1, -1);
+    } else if (m_viewedAuditorium == auditorium && m_viewedProjector > projector) {
+        --m_viewedProjector;
+    }
+    Touch(auditorium);
+    m_doc.Notify([&](ProjectListener& l) { l.ItemRemoved(path); });
+    return true;
+}
+
+bool ProjectEditor::EditProjector(
+    int auditorium, int projector, const std::string& label, unsigned flags,
+    const std::function<void(CAuditorium&, CProjectorType&)>& change) {
+    CProjectorType* target = ProjectorAt(auditorium, projector);
+    if (target == nullptr) {
+        return false;
+    }
+    const Transaction step(*this, label);
+    EditAuditorium(auditorium, label, [&](CAuditorium& owner) { change(owner, *target); });
+    const ItemPath path = ItemPath::Projector(auditorium, projector);
+    m_doc.Notify([&](ProjectListener& l) { l.ItemChanged(path, flags); });
+    return true;
+}
+
+bool ProjectEditor::RenameProjector(int auditorium, int projector, const std::string& name) {
+    return EditProjector(auditorium, projector, "Rename Projector", ChangeName,
+                         [&](CAuditorium&, CProjectorType& target) { target.SetName(name); });
+}
+
+bool ProjectEditor::SetLockThrowDistance(int auditorium, int projector, bool locked) {
+    return EditProjector(auditorium, projector, "Lock Throw Distance", ChangeGeometry,
+                         [locked](CAuditorium& owner, CProjectorType& target) {
+                             target.SetUseDefaultThrow(locked);
+                             if (locked) {
+                                 owner.RefreshProjectorImages(target);
+                                 owner.Recalculate(nullptr);
+                             }
+                         });
+}
+
+bool ProjectEditor::AddFormat(int auditorium, int projector, int format) {
+    const CProjectorType* owner = ProjectorAt(auditorium, projector);
+    if (owner == nullptr || owner->HasFormat(format) || !owner->SupportsFormat(format)) {
+        return false;
+    }
+    const Transaction step(*this, "Add Format");
+    const ItemPath path = ItemPath::SetUp(auditorium, projector, owner->LensTypeCount());
+    m_doc.Notify([&](ProjectListener& l) { l.ItemAboutToBeInserted(path); });
+    CLensType* setUp = AuditoriumAt(auditorium)->AddFormat(format, projector);
+    Touch(auditorium);
+    m_doc.Notify([&](ProjectListener& l) { l.ItemInserted(path); });
+    m_doc.Notify([&](ProjectListener& l) { l.ItemChanged(path, ChangeLens); });
+    return setUp != nullptr;
+}
+
+bool ProjectEditor::RemoveFormat(int auditorium, int projector, int format) {
+    const CProjectorType* owner = ProjectorAt(auditorium, projector);
+    if (owner == nullptr || !owner->HasFormat(format)) {
+        return false;
+    }
+    const Transaction step(*this, "Remove Format");
+    const ItemPath path = ItemPath::SetUp(auditorium, projector, owner->IndexOfFormat(format));
+    m_doc.Notify([&](ProjectListener& l) { l.ItemAboutToBeRemoved(path); });
+    AuditoriumAt(auditorium)->RemoveFormat(format, projector);
+    if (m_viewedAuditorium == auditorium && m_viewedProjector == projector &&
+        m_viewedFormat == format) {
+        m_viewedFormat = -1;
+    }
+    Touch(auditorium);
+    m_doc.Notify([&](ProjectListener& l) { l.ItemRemoved(path); });
+    return true;
+}
+
+bool ProjectEditor::EditSetUp(int auditorium, int projector, int format, const std::string& label,
+                              const std::function<void(CAuditorium&, CLensType&)>& change) {
+    CLensType* setUp = SetUpAt(auditorium, projector, format);
+    if (setUp == nullptr) {
+        return false;
+    }
+    return EditAuditorium(auditorium, label, [&](CAuditorium& owner) { change(owner, *setUp); });
+}
+
+bool ProjectEditor::ChooseLens(int auditorium, int projector, int format,
+                               const CLensChoice& choice) {
+    return EditSetUp(auditorium, projector, format, "Choose Lens",
+                     [&](CAuditorium& owner, CLensType& setUp) {
+                         lumivane::EditChooseLens(owner, setUp, choice);
+                     });
+}
+
+bool ProjectEditor::ClearLens(int auditorium, int projector, int format) {
+    return EditSetUp(
+        auditorium, projector, format, "Clear Lens",
+        [](CAuditorium& owner, CLensType& setUp) { lumivane::EditClearLens(owner, setUp); });
+}
+
+bool ProjectEditor::AdjustFormatCorners(int auditorium, int projector, int format,
+                                        const PanelCorners& corners) {
+    return EditSetUp(auditorium, projector, format, "Adjust Format",
+                     [&](CAuditorium& owner, CLensType& setUp) {
+                         setUp.EnsureCorners();
+                         setUp.SetCorners(corners);
+                         RecalculateForView(owner, setUp, false);
+                     });
+}
+
+bool ProjectEditor::EditFocalLength(int auditorium, int projector, int format, double mm,
+                                    EditView view) {
+    return EditSetUp(auditorium, projector, format, "Edit Focal Length",
+                     [&](CAuditorium& owner, CLensType& setUp) {
+                         lumivane::EditFocalLength(owner, setUp, mm, view);
+                     });
+}
+
+bool ProjectEditor::EditImageSize(int auditorium, int projector, int format, double value,
+                                  bool byWidth) {
+    return EditSetUp(auditorium, projector, format, "Edit Image Size",
+                     [&](CAuditorium& owner, CLensType& setUp) {
+                         lumivane::EditImageSize(owner, setUp, value, byWidth);
+                     });
+}
+
+bool ProjectEditor::EditThrow(int auditorium, int projector, int format, double throwDistance) {
+    return EditProjector(auditorium, projector, "Edit Throw", ChangeGeometry,
+                         [&](CAuditorium& owner, CProjectorType& target) {
+                             lumivane::EditThrow(owner, target, target.FindLensType(format),
+                                                 throwDistance);
+                         });
+}
+
+bool ProjectEditor::EditLensShift(int auditorium, int projector, int format, double vertical,
+                                  double horizontal) {
+    return EditSetUp(auditorium, projector, format, "Edit Lens Shift",
+                     [&](CAuditorium& owner, CLensType& setUp) {
+                         lumivane::EditLensShift(owner, setUp, vertical, horizontal);
+                     });
+}
+
+bool ProjectEditor::EditProjectorPosition(int auditorium, int projector, int format, double lateral,
+                                          double lensHeight, EditView view) {
+    return EditProjector(auditorium, projector, "Edit Lens Position", ChangeGeometry,
+                         [&](CAuditorium& owner, CProjectorType& target) {
+                             lumivane::EditProjectorPosition(owner, target,
+                                                             target.FindLensType(format), lateral,
+                                                             lensHeight, view);
+                         });
+}
+
+void ProjectEditor::Restore(const ProjectSnapshot& target, const ProjectSnapshot& from) {
+    const ProjectSnapshot present = TakeSnapshot();
+    const auto& now = present.auditoriums;
+    const auto& wanted = target.auditoriums;
+    // Only the auditoriums between the longest equal head and tail are touched, so undoing
+    // the deletion of one auditorium inserts just that one.
+    std::size_t head = 0;
+    while (head < now.size() && head < wanted.size() && SameRecord(now[head], wanted[head])) {
+        ++head;
+    }
+    std::size_t tail = 0;
+    while (tail < now.size() - head && tail < wanted.size() - head &&
+           SameRecord(now[now.size() - 1 - tail], wanted[wanted.size() - 1 - tail])) {
+        ++tail;
+    }
+    const std::size_t nowEnd = now.size() - tail;
+    const std::size_t wantedEnd = wanted.size() - tail;
+    // Everything is read before anything changes, so a bad record leaves the project whole.
+    std::vector<std::unique_ptr<CAuditorium>> restored;
+    for (std::size_t i = head; i < wantedEnd; ++i) {
+        restored.push_back(ReadAuditoriumRecord(*wanted[i], static_cast<int>(i) + 1));
+    }
+    std::size_t i = head;
+    for (; i < nowEnd && i < wantedEnd; ++i) {
+        ReplaceAuditorium(static_cast<int>(i), std::move(restored[i - head]));
+        m_records[i] = wanted[i];
+    }
+    for (std::size_t gone = i; gone < nowEnd; ++gone) {
+        RemoveAuditorium(static_cast<int>(i));
+    }
+    for (; i < wantedEnd; ++i) {
+        InsertAuditorium(static_cast<int>(i), std::move(restored[i - head]));
+        m_records[i] = wanted[i];
+    }
+    if (!SameInfo(target.info, from.info)) {
+        m_doc.m_contents.info = target.info;
+        m_doc.Notify([](ProjectListener& l) { l.ProjectInfoChanged(); });
+    }
+    m_doc.SetModifiedFlag(true);
+}
+
+void ProjectEditor::SetMetricUnits(bool metric) {
+    Ctx().metricUnits = metric;
+    m_doc.Notify([](ProjectListener& l) { l.UnitsChanged(); });
+}
+
+void ProjectEditor::CatalogsReplaced() {
+    m_records.clear();
+    m_doc.Notify([](ProjectListener& l) { l.CatalogsReplaced(); });
+}
+
+} // namespace lumivane

@@ -1,0 +1,169 @@
+#pragma once
+// The one edit path of a project. Tree commands, view fields, bars, dialogs and the wizard
+// change the project only through these operations: each applies the model operation, marks
+// the project modified, tells the document's listeners what changed and hands a snapshot from
+// before and after to the recorder (the undo history). An operation that leaves the project's
+// bytes as they were records nothing and marks nothing.
+//
+// Items are named by position: auditorium index, projector index in its auditorium, and for
+// lens set-ups the format's catalog index (the set-up's identity within its projector).
+
+#include "document/ProjectEvents.h"
+#include "document/ProjectFile.h"
+#include "document/ProjectSnapshot.h"
+#include "model/EditCommands.h"
+#include "model/LensType.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CAuditorium;
+class CLensChoice;
+class CProjectorType;
+class CQorDoc;
+
+namespace lumivane {
+
+// Receives every recorded edit, for the undo history.
+class EditRecorder {
+public:
+    virtual ~EditRecorder() = default;
+    virtual void Recorded(const std::string& label, ProjectSnapshot before,
+                          ProjectSnapshot after) = 0;
+};
+
+// Where a new projector goes; unset values keep what the auditorium gives it.
+struct ProjectorPlacement {
+    std::optional<double> lensHeight;
+    std::optional<double> lateral;
+};
+
+class ProjectEditor {
+public:
+    using ConfirmFn = std::function<bool(const std::string& text, const std::string& caption)>;
+
+    explicit ProjectEditor(CQorDoc& doc);
+    ProjectEditor(const ProjectEditor&) = delete;
+    ProjectEditor& operator=(const ProjectEditor&) = delete;
+    ~ProjectEditor();
+
+    // Null to record nothing.
+    void SetRecorder(EditRecorder* recorder) { m_recorder = recorder; }
+
+    // The project settings; marks the project modified only when a text changed.
+    void SetProjectInfo(const ProjectInfo& info);
+
+    // Each returns the new auditorium's index, or -1 when nothing was added.
+    int AddAuditorium();
+    int DuplicateAuditorium(int index);
+    // Takes over a finished auditorium (the auditorium wizard's).
+    int AppendAuditorium(std::unique_ptr<CAuditorium> auditorium);
+    // Asks through confirm before deleting an auditorium with projectors; without anyone to
+    // ask such an auditorium is kept. False when nothing was deleted.
+    bool DeleteAuditorium(int index, const ConfirmFn& confirm);
+    bool RenameAuditorium(int auditorium, const std::string& name);
+    // The booth heights a new auditorium takes over from the one selected before it.
+    bool SetBoothHeights(int auditorium, double floorToScreen, double floorToBooth);
+    // Any change of the auditorium's own settings (screen, curve, tilt, audience, seats,
+    // porthole, comments, lens shift): change runs on the auditorium and must leave it
+    // recalculated as the view wants it.
+    bool EditAuditorium(int auditorium, const std::string& label,
+                        const std::function<void(CAuditorium&)>& change);
+
+    // Returns the new projector's index, or -1. The projector is placed before the
+    // auditorium recalculates, so the numbers belong to its place.
+    int AddProjector(int auditorium, int model, const ProjectorPlacement& placement);
+    // A copy of the projector with its lateral position negated, added to target.
+    int CopyProjector(int target, int auditorium, int projector);
+    bool DeleteProjector(int auditorium, int projector);
+    bool RenameProjector(int auditorium, int projector, const std::string& name);
+    // Locking makes the projector follow the auditorium's default throw at once.
+    bool SetLockThrowDistance(int auditorium, int projector, bool locked);
+
+    bool AddFormat(int auditorium, int projector, int format);
+    bool RemoveFormat(int auditorium, int projector, int format);
+    bool ChooseLens(int auditorium, int projector, int format, const CLensChoice& choice);
+    bool ClearLens(int auditorium, int projector, int format);
+    // The used area of a digital panel (top-left, top-right, bottom-right, bottom-left).
+    bool AdjustFormatCorners(int auditorium, int projector, int format,
+                             const PanelCorners& corners);
+
+    // The edits of the projector, format and lens views; format -1 is "no set-up shown".
+    bool EditFocalLength(int auditorium, int projector, int format, double mm, EditView view);
+    bool EditImageSize(int auditorium, int projector, int format, double value, bool byWidth);
+    bool EditThrow(int auditorium, int projector, int format, double throwDistance);
+    bool EditLensShift(int auditorium, int projector, int format, double vertical,
+                       double horizontal);
+    bool EditProjectorPosition(int auditorium, int projector, int format, double lateral,
+                               double lensHeight, EditView view);
+
+    // The whole project as bytes; cheap when little changed since the last one.
+    ProjectSnapshot TakeSnapshot();
+    // Brings the project back to target, which was taken when the project was as from was:
+    // auditoriums that differ from the present ones are replaced (removed and inserted
+    // again), the project texts only when from and target differ in them. Marks the project
+    // modified; records nothing.
+    void Restore(const ProjectSnapshot& target, const ProjectSnapshot& from);
+
+    // Groups the operations made during its life into one recorded step under label.
+    class Transaction;
+
+    // The set-up the current view shows (format -1 or a negative auditorium: none).
+    void SetViewedSetUp(int auditorium, int projector, int format);
+    // What the view showing a set-up does after a command changed the project: re-fit and
+    // re-measure around its set-up (all: every linked set-up too). False without a set-up.
+    bool RecalculateViewed(bool all);
+
+    // Not changes of the project, but its listeners redisplay.
+    void SetMetricUnits(bool metric);
+    void CatalogsReplaced();
+
+    // The document's New and Open start the snapshot cache afresh.
+    void ForgetSnapshots();
+
+private:
+    CAuditorium* AuditoriumAt(int index) const;
+    CProjectorType* ProjectorAt(int auditorium, int projector) const;
+    CLensType* SetUpAt(int auditorium, int projector, int format) const;
+    // Runs change on one set-up of one projector; false when there is no such set-up.
+    bool EditSetUp(int auditorium, int projector, int format, const std::string& label,
+                   const std::function<void(CAuditorium&, CLensType&)>& change);
+    bool EditProjector(int auditorium, int projector, const std::string& label, unsigned flags,
+                       const std::function<void(CAuditorium&, CProjectorType&)>& change);
+    void InsertAuditorium(int index, std::unique_ptr<CAuditorium> auditorium);
+    void RemoveAuditorium(int index);
+    void ReplaceAuditorium(int index, std::unique_ptr<CAuditorium> auditorium);
+    std::shared_ptr<const RecordBytes> CachedRecord(int index);
+    void Touch(int auditorium);
+
+    CQorDoc& m_doc;
+    EditRecorder* m_recorder = nullptr;
+    // One record per auditorium, null where the auditorium changed since it was written.
+    std::vector<std::shared_ptr<const RecordBytes>> m_records;
+    int m_stepDepth = 0;
+    int m_viewedAuditorium = -1;
+    int m_viewedProjector = -1;
+    int m_viewedFormat = -1;
+};
+
+// The operations made during a transaction's life are one recorded step under its label;
+// operations nest, and only the outermost records. Nothing is recorded, and the project is
+// not marked modified, when its bytes end as they began.
+class ProjectEditor::Transaction {
+public:
+    Transaction(ProjectEditor& editor, std::string label);
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    ~Transaction();
+
+private:
+    ProjectEditor& m_editor;
+    bool m_outer;
+    std::string m_label;
+    ProjectSnapshot m_before;
+};
+
+} // namespace lumivane
