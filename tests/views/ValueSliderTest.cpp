@@ -1,9 +1,9 @@
 #include "views/ValueSlider.h"
 
 #include "base/AppContext.h"
+#include "views/LengthEdit.h"
 
 #include <QAccessible>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStyleOptionSlider>
@@ -33,14 +33,14 @@ class ValueSliderTest : public QObject {
 
     lumivane::ScopedAppContext m_context;
     std::unique_ptr<QWidget> m_window;
-    QLineEdit* m_field = nullptr;
+    LengthEdit* m_field = nullptr;
     HandledSlider* m_slider = nullptr;
     std::unique_ptr<QSignalSpy> m_reported, m_started, m_finished;
 
     void Build(Qt::Orientation orientation, int first, int last) {
         m_window = std::make_unique<QWidget>();
         auto* layout = new QVBoxLayout(m_window.get());
-        layout->addWidget(m_field = new QLineEdit);
+        layout->addWidget(m_field = new LengthEdit);
         layout->addWidget(m_slider = new HandledSlider(orientation));
         m_slider->setMinimumSize(200, 200);
         m_slider->SetRange(first, last);
@@ -73,12 +73,18 @@ private Q_SLOTS:
         QCOMPARE(m_reported->size() + m_started->size(), 0);
     }
 
-    void aKeyStepIsOneSessionWithOneReport() {
+    void aKeyStepIsOneReportThatALinkedFieldTakesOver() {
         Build(Qt::Horizontal, 0, 100);
-        m_slider->SetValue(40);
+        m_field->SetKind(Millimetres);
+        m_field->SetLinkedSlider(m_slider);
+        QSignalSpy committed(m_field, &LengthEdit::valueCommitted);
+        m_field->SetValue(0.0405);
+        QCOMPARE(m_slider->value(), 40);
         QTest::keyClick(m_slider, Qt::Key_Right);
         QCOMPARE(m_reported->size(), 1);
         ExpectOneSessionEndingAt(41);
+        QCOMPARE(m_field->text(), QStringLiteral("41.0mm"));
+        QCOMPARE(committed.at(0).at(0).toDouble(), 0.041);
     }
 
     void aDragIsOneSession() {
