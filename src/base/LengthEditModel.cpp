@@ -22,18 +22,33 @@ double SnapToStep(double steps, int delta) {
     return steps;
 }
 
+// The '-' or '+' the text starts with, or 0.
+char LeadingSign(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos || (text[first] != '-' && text[first] != '+'))
+        return 0;
+    return text[first];
+}
+
 } // namespace
 
 void LengthEditModel::SetValue(double metres, bool notify) {
-    if (std::isnan(metres) || std::isnan(m_value) || metres == m_value)
+    if (metres == m_value || (std::isnan(metres) && std::isnan(m_value)))
         return;
     m_value = metres;
     Redisplay();
-    if (notify && m_linked)
-        m_linked(m_kind == Millimetres ? m_value * 1000 : m_value);
+    if (notify)
+        TellSlider();
+}
+
+void LengthEditModel::ForceValue(double metres) {
+    m_value = metres;
+    Redisplay();
+    TellSlider();
 }
 
 void LengthEditModel::Redisplay() {
+    m_signTyped = false;
     m_updating = true;
     if (m_display)
         m_display(DisplayText());
@@ -65,10 +80,16 @@ void LengthEditModel::Step(int delta) {
 void LengthEditModel::TextChangedByUser(std::string_view text) {
     if (m_updating)
         return;
-    // The sign is never typed; it survives editing. The marker of a field that was never set
-    // is not a value, so its sign is not kept.
     const double typed = ParseLength(text, m_kind);
-    m_value = m_value < 0 && m_value != InitialMarker ? -typed : typed;
+    const bool signTypedBefore = m_signTyped;
+    const char lead = LeadingSign(text);
+    m_signTyped = m_noLowerLimit && lead != 0;
+    if (m_signTyped)
+        m_value = lead == '-' ? -typed : typed;
+    else if (signTypedBefore)
+        m_value = typed; // the user took back the sign they had typed
+    else
+        m_value = KeepsSign() ? -typed : typed;
 }
 
 void LengthEditModel::EnterReleased(bool enabled) {
@@ -80,6 +101,18 @@ void LengthEditModel::ResetFrom(double marker) {
     const double previous = m_value;
     m_value = marker;
     SetValue(previous, true);
+}
+
+void LengthEditModel::TellSlider() const {
+    // A slider position is a whole number; nothing non-finite may become one.
+    if (m_linked && std::isfinite(m_value))
+        m_linked(m_kind == Millimetres ? m_value * 1000 : m_value);
+}
+
+bool LengthEditModel::KeepsSign() const {
+    // The displayed text carries no sign, so the held sign survives editing. The marker of a
+    // field that was never set is not a value, so its sign is not kept.
+    return m_value < 0 && m_value != InitialMarker;
 }
 
 std::string LengthEditModel::DisplayText() const {

@@ -32,7 +32,12 @@ public:
     bool IsUpdating() const { return m_updating; }
     LengthKind Kind() const { return m_kind; }
 
+    // A value that is not a number is held and shown as "N/A"; the slider is told only finite
+    // values.
     void SetValue(double metres, bool notify);
+    // Like SetValue, but rewrites the text and tells the slider even when the value is the one
+    // already held.
+    void ForceValue(double metres);
     void Redisplay();
     void SetKind(LengthKind kind);
     // Rewrites the text in its canonical form and tells the linked slider.
@@ -41,12 +46,16 @@ public:
     void Step(int delta);
     double Value() const { return m_value; }
 
+    // The sign of the held value survives typing. With no lower limit a leading '-' or '+'
+    // sets the sign instead, and taking that sign back out makes the value positive.
     void TextChangedByUser(std::string_view text);
     void FocusLost() { Refresh(); }
     void EnterReleased(bool enabled);
 
 private:
     void ResetFrom(double marker);
+    void TellSlider() const;
+    bool KeepsSign() const;
     std::string DisplayText() const;
     double ValueInSteps() const;
     double MetresFromSteps(double steps) const;
@@ -55,6 +64,7 @@ private:
     bool m_fineSteps = false;
     bool m_zeroAllowed = false;
     bool m_updating = false;
+    bool m_signTyped = false;
     LengthKind m_kind = Length;
     double m_value = InitialMarker;
     DisplaySink m_display;

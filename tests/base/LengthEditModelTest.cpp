@@ -53,13 +53,31 @@ TEST_F(LengthEditModelTest, NewFieldHoldsTheMarkerSoTheFirstValueIsShown) {
     EXPECT_EQ(slider, std::vector<double>{0.0});
 }
 
-TEST_F(LengthEditModelTest, SettingTheSameValueOrNanDoesNothing) {
+TEST_F(LengthEditModelTest, SettingTheSameValueDoesNothing) {
     Hold(2.0);
     edit.SetValue(2.0, true);
-    edit.SetValue(std::numeric_limits<double>::quiet_NaN(), true);
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(slider.empty());
     EXPECT_EQ(edit.Value(), 2.0);
+}
+
+TEST_F(LengthEditModelTest, NanIsShownAsNotAvailableAndNeverReachesTheSlider) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    Hold(2.0);
+    edit.SetValue(nan, true);
+    edit.SetValue(nan, true);
+    EXPECT_EQ(shown, std::vector<std::string>{"N/A"});
+    EXPECT_TRUE(slider.empty());
+    edit.SetValue(3.0, true);
+    EXPECT_EQ(shown.back(), "3.00m");
+    EXPECT_EQ(slider, std::vector<double>{3.0});
+}
+
+TEST_F(LengthEditModelTest, ForcedValueIsRewrittenEvenWhenUnchanged) {
+    Hold(-1.0);
+    edit.ForceValue(-1.0);
+    EXPECT_EQ(shown, std::vector<std::string>{"1.00m"});
+    EXPECT_EQ(slider, std::vector<double>{-1.0});
 }
 
 TEST_F(LengthEditModelTest, SliderIsToldOnlyWhenAskedAndInMillimetresForThatKind) {
@@ -108,6 +126,21 @@ TEST_F(LengthEditModelTest, TypedTextChangesTheValueQuietlyAndKeepsItsSign) {
     EXPECT_EQ(edit.Value(), 2.0);
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(slider.empty());
+}
+
+TEST_F(LengthEditModelTest, WithoutLowerLimitATypedSignDecides) {
+    edit.SetNoLowerLimit(true);
+    Hold(0.5);
+    edit.TextChangedByUser("-");
+    edit.TextChangedByUser(" -1.5");
+    EXPECT_EQ(edit.Value(), -1.5);
+    edit.TextChangedByUser("1.5");
+    EXPECT_EQ(edit.Value(), 1.5);
+    Hold(-0.5);
+    edit.TextChangedByUser("2");
+    EXPECT_EQ(edit.Value(), -2.0);
+    edit.TextChangedByUser("+2");
+    EXPECT_EQ(edit.Value(), 2.0);
 }
 
 TEST_F(LengthEditModelTest, TypingIntoANeverSetFieldGivesAPositiveValueInTheKindsBareUnit) {

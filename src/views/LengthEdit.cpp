@@ -1,0 +1,149 @@
+#include "views/LengthEdit.h"
+
+#include "views/UndoKeys.h"
+#include "views/ValueSlider.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+
+#include <cmath>
+
+namespace {
+
+constexpr double MetresPerMillimetre = 0.001;
+
+bool SameValue(double a, double b) {
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+bool IsEnterKey(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+LengthEdit::LengthEdit(QWidget* parent) : QAbstractSpinBox(parent) {
+    m_model.SetDisplaySink(
+        [this](const std::string& text) { lineEdit()->setText(QString::fromStdString(text)); });
+    // Not textEdited: a screen reader replaces the text without it.
+    connect(lineEdit(), &QLineEdit::textChanged, this, &LengthEdit::TakeTypedText);
+}
+
+void LengthEdit::SetValue(double metres, bool force) {
+    if (force)
+        m_model.ForceValue(metres);
+    else
+        m_model.SetValue(metres, true);
+}
+
+void LengthEdit::SetLinkedSlider(ValueSlider* slider) {
+    if (m_slider)
+        disconnect(m_slider, nullptr, this, nullptr);
+    m_slider = slider;
+    if (!slider) {
+        m_model.SetLinkedSlider({});
+        return;
+    }
+    m_model.SetLinkedSlider([this](double value) {
+        if (m_slider)
+            m_slider->SetValue(value);
+    });
+    // A slider session is a burst of its own, so it ends any typing first.
+    connect(slider, &ValueSlider::editStarted, this, &LengthEdit::FinishBurst);
+    connect(slider, &ValueSlider::valueReported, this, &LengthEdit::TakeSliderValue);
+    connect(slider, &ValueSlider::editFinished, this, &LengthEdit::FinishBurst);
+}
+
+void LengthEdit::stepBy(int steps) {
+    const double before = Value();
+    // The model counts like the platform's spin control, whose up arrow is -1.
+    m_model.Step(-steps);
+    selectAll();
+    if (SameValue(before, Value()))
+        return;
+    NoteUserEdit();
+    Q_EMIT valueCommitted(Value());
+}
+
+QSize LengthEdit::sizeHint() const {
+    ensurePolished();
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    // Room for the widest text a real length shows, whatever the kind and unit system.
+    const QSize text(fontMetrics().horizontalAdvance(QStringLiteral("88888.88mm")) + 2,
+                     lineEdit()->sizeHint().height());
+    const QSize wanted = style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
+    return QAbstractSpinBox::sizeHint().expandedTo(wanted);
+}
+
+void LengthEdit::CommitEdit() {
+    m_model.FocusLost();
+    FinishBurst();
+}
+
+QAbstractSpinBox::StepEnabled LengthEdit::stepEnabled() const {
+    if (isReadOnly() || !isEnabled())
+        return StepNone;
+    return StepUpEnabled | StepDownEnabled;
+}
+
+bool LengthEdit::event(QEvent* event) {
+    // Left unaccepted, the shortcut goes on to the window's Undo and Redo.
+    if (event->type() == QEvent::ShortcutOverride &&
+        lumivane::IsWindowUndoKey(*static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QAbstractSpinBox::event(event);
+}
+
+void LengthEdit::keyPressEvent(QKeyEvent* event) {
+    if (lumivane::IsWindowUndoKey(*event)) {
+        event->ignore();
+        return;
+    }
+    // Handled on the press, before a dialog's default button takes the same key.
+    if (IsEnterKey(*event)) {
+        m_model.EnterReleased(isEnabled());
+        FinishBurst();
+    }
+    QAbstractSpinBox::keyPressEvent(event);
+}
+
+void LengthEdit::focusOutEvent(QFocusEvent* event) {
+    QAbstractSpinBox::focusOutEvent(event);
+    // The field's own context menu takes the focus only for a moment; rewriting the text then
+    // would pull it from under the user.
+    if (event->reason() != Qt::PopupFocusReason)
+        CommitEdit();
+}
+
+void LengthEdit::TakeTypedText(const QString& text) {
+    if (m_model.IsUpdating())
+        return; // the field's own write
+    m_model.TextChangedByUser(text.toStdString());
+    NoteUserEdit();
+}
+
+void LengthEdit::TakeSliderValue(double sliderValue) {
+    const bool millimetres = Kind() == Millimetres;
+    m_model.SetValue(millimetres ? sliderValue * MetresPerMillimetre : sliderValue, false);
+    NoteUserEdit();
+}
+
+void LengthEdit::NoteUserEdit() {
+    if (!m_inBurst) {
+        m_inBurst = true;
+        Q_EMIT editStarted();
+    }
+    Q_EMIT valueEdited(Value());
+}
+
+void LengthEdit::FinishBurst() {
+    if (!m_inBurst)
+        return;
+    m_inBurst = false;
+    Q_EMIT valueCommitted(Value());
+}

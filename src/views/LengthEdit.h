@@ -1,0 +1,82 @@
+#pragma once
+// The field for every length: the user types a length in any unit ("3' 10\"", "35mm") and
+// sees it rewritten in the unit system's form when they press Enter or leave the field. Its
+// arrows, the mouse wheel and the Up and Down keys step the value by the unit's step.
+//
+// Signals and edit sessions:
+// - valueEdited(metres): every change the user makes (each keystroke, each step, each move of
+//   a linked slider), with the value as it now stands. Most fields store on this.
+// - valueCommitted(metres): the user settled on a value: Enter, leaving the field, a step, or
+//   the end of a linked slider's session. Fields that must not store half-typed values (a
+//   throw distance with a floor) store on this instead.
+// - editStarted(): the start of a new burst of edits, right before its first valueEdited().
+//   A burst runs from the first change after focus-in (or after the last Enter) until Enter or
+//   the field loses focus; a linked slider's session is a burst of its own. The undo layer
+//   merges the edits of one burst into one step.
+// Setting a value from the program never emits anything.
+//
+// Undo and redo keys are left to the window: the project's undo, not the field's, answers
+// them.
+
+#include "base/Length.h"
+#include "base/LengthEditModel.h"
+
+#include <QAbstractSpinBox>
+#include <QPointer>
+
+class ValueSlider;
+
+class LengthEdit : public QAbstractSpinBox {
+    Q_OBJECT
+
+public:
+    explicit LengthEdit(QWidget* parent = nullptr);
+
+    // Shows metres in the field and moves a linked slider. Unless forced, an unchanged value
+    // leaves the text alone (so a refresh does not disturb the user's typing); forced, the
+    // text is rewritten in any case, as after a change of unit system. A value that is not a
+    // number shows "N/A".
+    void SetValue(double metres, bool force = false);
+    double Value() const { return m_model.Value(); }
+
+    void SetKind(LengthKind kind) { m_model.SetKind(kind); }
+    LengthKind Kind() const { return m_model.Kind(); }
+    // Steps may go below the smallest step, and a leading '-' or '+' typed sets the sign.
+    void SetNoLowerLimit(bool on) { m_model.SetNoLowerLimit(on); }
+    // Length kind steps by 0.1 m or one inch instead of 0.5 m or one foot.
+    void SetFineSteps(bool on) { m_model.SetFineSteps(on); }
+    // Steps may reach 0 instead of stopping at one step.
+    void SetZeroAllowed(bool on) { m_model.SetZeroAllowed(on); }
+
+    // The slider follows every value set here, and its moves become this field's edits.
+    void SetLinkedSlider(ValueSlider* slider);
+
+    void stepBy(int steps) override;
+    QSize sizeHint() const override;
+
+public Q_SLOTS:
+    // What leaving the field does: the text is rewritten and an open burst is committed. The
+    // window calls this before it undoes anything.
+    void CommitEdit();
+
+Q_SIGNALS:
+    void editStarted();
+    void valueEdited(double metres);
+    void valueCommitted(double metres);
+
+protected:
+    StepEnabled stepEnabled() const override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void TakeTypedText(const QString& text);
+    void TakeSliderValue(double sliderValue);
+    void NoteUserEdit();
+    void FinishBurst();
+
+    lumivane::LengthEditModel m_model;
+    QPointer<ValueSlider> m_slider;
+    bool m_inBurst = false;
+};
