@@ -28,6 +28,8 @@ const QString HelpWindow::kDefaultPage = QStringLiteral("about.htm");
 namespace {
 
 constexpr int kPageRole = Qt::UserRole;
+const QString kNoPages = QStringLiteral("The help pages were not found. They belong in the folder "
+                                        "share/lumivane/help beside the program's bin folder.");
 
 QString ShippedHelpFolder() {
     const auto folder = FindDataFolder("help");
@@ -70,14 +72,7 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& folder)
     m_browser->setObjectName(QStringLiteral("page"));
     m_browser->setAccessibleName(QStringLiteral("Page"));
     m_browser->setOpenLinks(false);
-    connect(m_browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
-        if (IsExternal(url)) {
-            QDesktopServices::openUrl(url);
-            return;
-        }
-        const QUrl target = m_browser->source().resolved(url);
-        ShowPage(target.fileName() + (target.hasFragment() ? u'#' + target.fragment() : QString()));
-    });
+    connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::FollowSource);
 
     auto* splitter = new QSplitter;
@@ -91,13 +86,13 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& folder)
     QWidget::setTabOrder(m_contents, m_indexFilter);
     QWidget::setTabOrder(m_indexFilter, m_index);
     QWidget::setTabOrder(m_index, m_searchField);
-    QWidget::setTabOrder(m_searchField, m_results);
+    QWidget::setTabOrder(m_searchField, m_searchButton);
+    QWidget::setTabOrder(m_searchButton, m_results);
     QWidget::setTabOrder(m_results, m_browser);
     resize(900, 640);
 
     if (m_book.IsEmpty()) {
-        ShowMissing(QStringLiteral("The help pages were not found. They belong in the folder "
-                                   "share/lumivane/help beside the program's bin folder."));
+        ShowMissing(kNoPages);
     }
 }
 
@@ -169,13 +164,13 @@ QWidget* HelpWindow::MakeSearchTab() {
     m_results = new QListWidget;
     m_results->setObjectName(QStringLiteral("searchResults"));
     AddLabelled(layout, QStringLiteral("Search &for"), m_searchField);
-    auto* go = new QPushButton(QStringLiteral("&Go"));
-    go->setObjectName(QStringLiteral("searchButton"));
-    layout->addWidget(go);
+    m_searchButton = new QPushButton(QStringLiteral("&Go"));
+    m_searchButton->setObjectName(QStringLiteral("searchButton"));
+    layout->addWidget(m_searchButton);
     AddLabelled(layout, QStringLiteral("&Pages found"), m_results);
 
     connect(m_searchField, &QLineEdit::returnPressed, this, &HelpWindow::RunSearch);
-    connect(go, &QPushButton::clicked, this, &HelpWindow::RunSearch);
+    connect(m_searchButton, &QPushButton::clicked, this, &HelpWindow::RunSearch);
     const auto open = [this] {
         OpenListedPage(m_results, m_searchField->text());
     };
@@ -210,8 +205,7 @@ void HelpWindow::MakeToolBar() {
 void HelpWindow::ShowPage(const QString& page) {
     const QString file = page.section(u'#', 0, 0);
     if (m_book.IsEmpty()) {
-        ShowMissing(QStringLiteral("The help pages were not found. They belong in the folder "
-                                   "share/lumivane/help beside the program's bin folder."));
+        ShowMissing(kNoPages);
     } else if (!m_book.HasPage(file)) {
         ShowMissing(QStringLiteral("The help page \"%1\" could not be found.").arg(file));
     } else {
@@ -277,6 +271,16 @@ void HelpWindow::OpenListedPage(const QListWidget* list, const QString& findText
     if (!firstWord.isEmpty()) {
         m_browser->find(firstWord);
     }
+}
+
+void HelpWindow::FollowLink(const QUrl& url) {
+    if (IsExternal(url)) {
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    // Through ShowPage, so a link to a page that is missing says so instead of going blank.
+    const QUrl target = m_browser->source().resolved(url);
+    ShowPage(target.fileName() + (target.hasFragment() ? u'#' + target.fragment() : QString()));
 }
 
 void HelpWindow::FollowSource(const QUrl& url) {

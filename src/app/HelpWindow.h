@@ -10,6 +10,7 @@
 class QAction;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QTabWidget;
 class QTextBrowser;
 class QTreeWidget;
@@ -45,6 +46,7 @@ private:
     void FilterIndex(const QString& text);
     void RunSearch();
     void OpenListedPage(const QListWidget* list, const QString& findText);
+    void FollowLink(const QUrl& url);
     void FollowSource(const QUrl& url);
     void ShowMissing(const QString& message);
 
@@ -54,6 +56,7 @@ private:
     QLineEdit* m_indexFilter = nullptr;
     QListWidget* m_index = nullptr;
     QLineEdit* m_searchField = nullptr;
+    QPushButton* m_searchButton = nullptr;
     QListWidget* m_results = nullptr;
     QTextBrowser* m_browser = nullptr;
     QAction* m_back = nullptr;
