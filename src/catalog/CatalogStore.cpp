@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "base/Archive.h"
+#include "base/DataFolders.h"
 #include "catalog/FormatDatabase.h"
 #include "catalog/LensDatabase.h"
 #include "catalog/ProjectorDatabase.h"
@@ -88,13 +89,8 @@ std::vector<std::filesystem::path> CatalogTextFolders(const std::filesystem::pat
     if (!ec) {
         folders.push_back(current);
     }
-    if (!programDir.empty()) {
-        folders.push_back(programDir.parent_path() / "share" / "lumivane" / "catalog");
-    }
-    const std::filesystem::path sourceData = LUMIVANE_SOURCE_DATA_DIR;
-    if (!sourceData.empty()) {
-        folders.push_back(sourceData / "catalog");
-    }
+    const auto shipped = DataFolderCandidates(programDir, "catalog");
+    folders.insert(folders.end(), shipped.begin(), shipped.end());
     return folders;
 }
 
