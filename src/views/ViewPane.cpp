@@ -1,0 +1,187 @@
+#include "views/ViewPane.h"
+
+#include "document/ProjectEditor.h"
+#include "document/QorDoc.h"
+#include "model/ProjectorType.h"
+#include "ui/ProjectRelay.h"
+#include "views/ProjectView.h"
+#include "views/QorView.h"
+#include "views/SummaryView.h"
+
+using lumivane::ItemPath;
+using lumivane::ViewKind;
+
+namespace {
+
+int& RowAt(ItemPath& path, int level) {
+    return level == 1 ? path.auditorium : level == 2 ? path.projector : path.setUp;
+}
+
+// Whether an item at path lies at or below the event's level under the event's parent.
+bool SharesParent(const ItemPath& place, const ItemPath& event) {
+    const int level = event.Level();
+    if (place.Level() < level) {
+        return false;
+    }
+    return (level < 2 || place.auditorium == event.auditorium) &&
+           (level < 3 || place.projector == event.projector);
+}
+
+} // namespace
+
+ViewPane::ViewPane(CQorDoc& doc, lumivane::ProjectRelay& relay, QWidget* parent)
+    : QStackedWidget(parent), m_doc(doc) {
+    setAccessibleName(tr("View"));
+    connect(&relay, &lumivane::ProjectRelay::itemInserted, this, &ViewPane::ItemInserted);
+    connect(&relay, &lumivane::ProjectRelay::itemAboutToBeRemoved, this,
+            &ViewPane::ItemAboutToBeRemoved);
+    connect(&relay, &lumivane::ProjectRelay::itemRemoved, this, &ViewPane::ItemRemoved);
+    connect(&relay, &lumivane::ProjectRelay::itemChanged, this, &ViewPane::ItemChanged);
+    connect(&relay, &lumivane::ProjectRelay::projectReplaced, this, &ViewPane::ShowProjectView);
+    connect(&relay, &lumivane::ProjectRelay::unitsChanged, this, [this] {
+        if (CQorView* view = CurrentView()) {
+            view->ResetFields();
+        }
+    });
+    m_factories[ViewKind::Project] = [](CQorDoc& d, QWidget* p) {
+        return new CProjectView(d, p);
+    };
+    ShowProjectView();
+}
+
+void ViewPane::RegisterView(ViewKind kind, Factory factory) {
+    m_factories[kind] = std::move(factory);
+    if (const auto made = m_views.find(kind); made != m_views.end()) {
+        removeWidget(made->second);
+        made->second->deleteLater();
+        m_views.erase(made);
+    }
+    if (m_place.kind == kind) {
+        Show(m_place);
+    }
+}
+
+CQorView* ViewPane::ViewFor(ViewKind kind) {
+    if (const auto made = m_views.find(kind); made != m_views.end()) {
+        return made->second;
+    }
+    const auto factory = m_factories.find(kind);
+    CQorView* view = factory != m_factories.end() ? factory->second(m_doc, this)
+                                                  : new SummaryView(m_doc, kind, this);
+    addWidget(view);
+    m_views[kind] = view;
+    return view;
+}
+
+CQorView* ViewPane::CurrentView() const {
+    const auto made = m_views.find(m_place.kind);
+    return made != m_views.end() ? made->second : nullptr;
+}
+
+void ViewPane::ShowProjectView() {
+    Show({ViewKind::Project, {}, -1});
+}
+
+void ViewPane::ShowAuditorium(int auditorium) {
+    Show({ViewKind::Auditorium, ItemPath::Auditorium(auditorium), -1});
+}
+
+void ViewPane::ShowProjector(int auditorium, int projector) {
+    Show({ViewKind::Projector, ItemPath::Projector(auditorium, projector), -1});
+}
+
+void ViewPane::ShowFormat(int auditorium, int projector, int format) {
+    const CProjectorType* owner = m_doc.GetProjector(auditorium, projector);
+    const int row = owner != nullptr ? owner->IndexOfFormat(format) : -1;
+    Show({ViewKind::Format, ItemPath::SetUp(auditorium, projector, row), format});
+}
+
+void ViewPane::ShowLens(int auditorium, int projector, int format) {
+    const CProjectorType* owner = m_doc.GetProjector(auditorium, projector);
+    const int row = owner != nullptr ? owner->IndexOfFormat(format) : -1;
+    Show({ViewKind::Lens, ItemPath::SetUp(auditorium, projector, row), format});
+}
+
+bool ViewPane::Exists(const Place& place) const {
+    switch (place.kind) {
+    case ViewKind::Project:
+        return true;
+    case ViewKind::Auditorium:
+        return m_doc.GetAuditorium(place.path.auditorium) != nullptr;
+    case ViewKind::Projector:
+        return m_doc.GetProjector(place.path.auditorium, place.path.projector) != nullptr;
+    case ViewKind::Format:
+    case ViewKind::Lens:
+        break;
+    }
+    return place.path.setUp >= 0 &&
+           m_doc.GetLensType(place.path.auditorium, place.path.projector, place.format) != nullptr;
+}
+
+void ViewPane::Show(const Place& wanted) {
+    const Place place = Exists(wanted) ? wanted : Place{};
+    if (CQorView* leaving = CurrentView(); leaving != nullptr && !(place == m_place)) {
+        leaving->CommitEdits();
+    }
+    m_place = place;
+    m_lost = false;
+    CQorView* view = ViewFor(place.kind);
+    view->SetItem(place.path, place.format);
+    setCurrentWidget(view);
+    TellEditor();
+    Q_EMIT placeChanged(m_place);
+}
+
+// The projector view names its set-up itself, as its list selection moves.
+void ViewPane::TellEditor() {
+    const bool setUpShown = m_place.kind == ViewKind::Format || m_place.kind == ViewKind::Lens;
+    m_doc.Editor().SetViewedSetUp(m_place.path.auditorium, m_place.path.projector,
+                                  setUpShown ? m_place.format : -1);
+}
+
+void ViewPane::ItemInserted(const ItemPath& path) {
+    ItemPath inserted = path;
+    const int level = path.Level();
+    if (SharesParent(m_place.path, path) && RowAt(m_place.path, level) >= RowAt(inserted, level)) {
+        ++RowAt(m_place.path, level);
+        CurrentView()->MoveItem(m_place.path);
+        TellEditor();
+    }
+}
+
+void ViewPane::ItemAboutToBeRemoved(const ItemPath& path) {
+    ItemPath removed = path;
+    if (SharesParent(m_place.path, path) &&
+        RowAt(m_place.path, path.Level()) == RowAt(removed, path.Level())) {
+        m_lost = true;
+    }
+}
+
+void ViewPane::ItemRemoved(const ItemPath& path) {
+    ItemPath removed = path;
+    const int level = path.Level();
+    if (m_lost) {
+        // Fall back to what holds the removed item: the project, its auditorium or projector.
+        Place parent;
+        if (level >= 2) {
+            parent = {ViewKind::Auditorium, ItemPath::Auditorium(path.auditorium), -1};
+        }
+        if (level == 3) {
+            parent = {ViewKind::Projector, ItemPath::Projector(path.auditorium, path.projector),
+                      -1};
+        }
+        Show(parent);
+        return;
+    }
+    if (SharesParent(m_place.path, path) && RowAt(m_place.path, level) > RowAt(removed, level)) {
+        --RowAt(m_place.path, level);
+        CurrentView()->MoveItem(m_place.path);
+        TellEditor();
+    }
+}
+
+void ViewPane::ItemChanged(const ItemPath& path, unsigned /*flags*/) {
+    if (m_place.kind != ViewKind::Project && path.auditorium == m_place.path.auditorium) {
+        CurrentView()->Refresh(false);
+    }
+}
