@@ -33,7 +33,6 @@ public:
 
     std::optional<lumivane::LensFormatNeeds> FormatNeeds() const override { return m_needs; }
     std::int16_t Barrel() const override { return m_barrel; }
-    void SetBarrel(std::int16_t barrel) override { m_barrel = barrel; }
     double RequiredFocalMm() const override { return m_focal; }
 
 private:

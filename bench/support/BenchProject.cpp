@@ -1,6 +1,7 @@
 #include "support/BenchProject.h"
 
 #include "base/AppContext.h"
+#include "base/Archive.h"
 #include "catalog/FormatDatabase.h"
 #include "catalog/ProjectorDatabase.h"
 #include "model/Auditorium.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The one home of process-wide state. Everything that the original program kept in globals
-// (unit system, lock mode, the version of the file being read, settings, catalogs and the two
-// re-entrancy guards) is reached through Ctx(), so tests can swap in a fresh context.
+// (unit system, lock mode, settings, catalogs and the two re-entrancy guards) is reached through
+// Ctx(), so tests can swap in a fresh context.
 
 #include "base/AppSettings.h"
 
@@ -17,12 +17,9 @@ namespace lumivane {
 
 class SettingsStore;
 
-inline constexpr int CurrentFileVersion = 12;
-
 struct AppContext {
     bool metricUnits = true;
     LockMode lockMode = LockThrow;
-    int fileVersion = CurrentFileVersion;
     AppSettings settings;
     std::shared_ptr<SettingsStore> settingsStore;
     std::shared_ptr<CLensDatabase> lenses;

@@ -19,6 +19,9 @@ namespace lumivane {
 
 class TextArena;
 
+// The project file layout this program writes; older layouts are still read.
+inline constexpr int CurrentFileVersion = 12;
+
 // Raised by a loading archive that runs past the end of its data or meets an impossible
 // length; callers show "Unexpected file format.".
 class ArchiveError : public std::runtime_error {
@@ -38,6 +41,12 @@ public:
 
     bool IsStoring() const { return m_storing; }
     bool IsLoading() const { return !m_storing; }
+
+    // The layout version of the project file being read, which the record readers consult.
+    // It belongs to this archive alone, so reading an old file never changes how any other
+    // archive is read; every archive starts at the current version.
+    int FileVersion() const { return m_fileVersion; }
+    void SetFileVersion(int version) { m_fileVersion = version; }
 
     void WriteByte(std::uint8_t v);
     void WriteWord(std::uint16_t v);
@@ -93,6 +102,7 @@ private:
     std::optional<std::string_view> TakeNarrowText();
 
     bool m_storing;
+    int m_fileVersion = CurrentFileVersion;
     std::vector<std::uint8_t> m_data;
     std::size_t m_pos = 0;
 };

@@ -99,6 +99,22 @@ std::string BarrelLabel(std::int16_t barrel) {
     return lumivane::FormatInt(barrel / 10) + "." + lumivane::FormatInt(barrel % 10) + "mm";
 }
 
+// The tests of a lens that do not depend on the barrel: kinds, excluded kinds and coverage. A
+// diagonal or coverage that is not a number refuses no lens.
+bool ServesFormat(const lumivane::LensFormatNeeds& format, const CLensDescriptor& lens) {
+    return (lens.Kinds() & format.flags) != 0 && (lens.Kinds() & format.excluded) == 0 &&
+           !(format.filmDiagonal > lens.Coverage());
+}
+
+// The barrel test of a search: a barrel of 0 is first bound to the lens's, even when the lens
+// is then refused on its rating.
+bool FitsBarrel(std::int16_t& barrel, const CLensDescriptor& lens) {
+    if (barrel == 0) {
+        barrel = static_cast<std::int16_t>(lens.Barrel());
+    }
+    return barrel == lens.Barrel();
+}
+
 } // namespace
 
 void CLensDatabase::BuildFromText(const std::filesystem::path& folder) {
@@ -153,22 +169,14 @@ const CDescriptor* CLensDatabase::FindItem(std::int16_t id) const {
     return nullptr;
 }
 
-bool CLensDatabase::IsEligible(lumivane::LensSetupQuery& setUp, const CLensDescriptor& lens,
+bool CLensDatabase::IsEligible(const lumivane::LensSetupQuery& setUp, const CLensDescriptor& lens,
                                bool barrelLock) const {
     const auto format = setUp.FormatNeeds();
-    if (!format || (lens.Kinds() & format->flags) == 0 || (lens.Kinds() & format->excluded) != 0 ||
-        format->filmDiagonal > lens.Coverage()) {
+    if (!format || !ServesFormat(*format, lens)) {
         return false;
     }
-    if (barrelLock) {
-        if (setUp.Barrel() == 0) {
-            setUp.SetBarrel(static_cast<std::int16_t>(lens.Barrel()));
-        }
-        if (setUp.Barrel() != lens.Barrel()) {
-            return false;
-        }
-    }
-    return lens.Rating() != 0;
+    std::int16_t barrel = setUp.Barrel();
+    return (!barrelLock || FitsBarrel(barrel, lens)) && lens.Rating() != 0;
 }
 
 int CLensDatabase::ScoreLens(const lumivane::LensSetupQuery& setUp,
@@ -224,10 +232,16 @@ int CLensDatabase::FocalPenalty(double required, double available, int score) {
     return score;
 }
 
-void CLensDatabase::WalkCandidates(lumivane::LensSetupQuery& setUp,
+void CLensDatabase::WalkCandidates(const lumivane::LensSetupQuery& setUp,
                                    const CandidateVisitor& visit) const {
+    const auto format = setUp.FormatNeeds();
+    if (!format) {
+        return;
+    }
+    // The barrel the search has bound the set-up to so far; the set-up itself stays as it is.
+    std::int16_t barrel = setUp.Barrel();
     for (const CLensDescriptor& lens : m_lenses) {
-        if (!IsEligible(setUp, lens, true)) {
+        if (!ServesFormat(*format, lens) || !FitsBarrel(barrel, lens) || lens.Rating() == 0) {
             continue;
         }
         const int alone = ScoreLens(setUp, lens);
@@ -243,7 +257,7 @@ void CLensDatabase::WalkCandidates(lumivane::LensSetupQuery& setUp,
     }
 }
 
-bool CLensDatabase::AnyCandidate(lumivane::LensSetupQuery& setUp) const {
+bool CLensDatabase::AnyCandidate(const lumivane::LensSetupQuery& setUp) const {
     bool found = false;
     WalkCandidates(setUp, [&found](const CLensDescriptor&, const CAttachDescriptor*, int) {
         found = true;
@@ -252,7 +266,21 @@ bool CLensDatabase::AnyCandidate(lumivane::LensSetupQuery& setUp) const {
     return found;
 }
 
-CLensDatabase::BarrelList CLensDatabase::FillBarrelList(lumivane::LensSetupQuery& setUp) {
+std::int16_t CLensDatabase::BoundBarrel(const lumivane::LensSetupQuery& setUp) const {
+    std::int16_t barrel = setUp.Barrel();
+    const auto format = setUp.FormatNeeds();
+    if (!format) {
+        return barrel;
+    }
+    for (auto lens = m_lenses.begin(); barrel == 0 && lens != m_lenses.end(); ++lens) {
+        if (ServesFormat(*format, *lens)) {
+            FitsBarrel(barrel, *lens);
+        }
+    }
+    return barrel;
+}
+
+CLensDatabase::BarrelList CLensDatabase::FillBarrelList(const lumivane::LensSetupQuery& setUp) {
     BarrelList list;
     m_barrels.clear();
     for (const CLensDescriptor& lens : m_lenses) {
@@ -267,11 +295,6 @@ CLensDatabase::BarrelList CLensDatabase::FillBarrelList(lumivane::LensSetupQuery
         return list;
     }
     const auto it = std::find(m_barrels.begin(), m_barrels.end(), setUp.Barrel());
-    if (it == m_barrels.end()) {
-        setUp.SetBarrel(m_barrels.front());
-        list.selection = 0;
-    } else {
-        list.selection = static_cast<int>(it - m_barrels.begin());
-    }
+    list.selection = it == m_barrels.end() ? 0 : static_cast<int>(it - m_barrels.begin());
     return list;
 }

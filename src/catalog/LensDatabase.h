@@ -59,10 +59,9 @@ public:
     // The first lens with this item number, else the first attachment, else null.
     const CDescriptor* FindItem(std::int16_t id) const;
 
-    // Whether the lens may serve the set-up. With barrelLock a set-up without a barrel is bound
-    // to this lens's barrel (even when the lens then fails on its rating) and lenses of other
-    // barrels are refused.
-    bool IsEligible(lumivane::LensSetupQuery& setUp, const CLensDescriptor& lens,
+    // Whether the lens may serve the set-up. With barrelLock lenses of another barrel than the
+    // set-up's are refused; a set-up without a barrel counts as bound to this lens's.
+    bool IsEligible(const lumivane::LensSetupQuery& setUp, const CLensDescriptor& lens,
                     bool barrelLock) const;
     int ScoreLens(const lumivane::LensSetupQuery& setUp, const CLensDescriptor& lens) const;
     int ScoreLensWithAttachment(const lumivane::LensSetupQuery& setUp, const CLensDescriptor& lens,
@@ -74,13 +73,19 @@ public:
 
     // Walks the candidates of the set-up in catalog order (each usable lens alone, then with
     // each attachment), calling visit for every member with a score above 0 until it says
-    // Stop. The walk binds a set-up without a barrel as IsEligible does.
-    void WalkCandidates(lumivane::LensSetupQuery& setUp, const CandidateVisitor& visit) const;
-    bool AnyCandidate(lumivane::LensSetupQuery& setUp) const;
+    // Stop. A set-up without a barrel is searched as if bound to the barrel of the first lens
+    // that serves its format (see BoundBarrel), from that lens on.
+    void WalkCandidates(const lumivane::LensSetupQuery& setUp, const CandidateVisitor& visit) const;
+    bool AnyCandidate(const lumivane::LensSetupQuery& setUp) const;
+    // The barrel a set-up is bound to when a lens is chosen for it by the search: its own, or
+    // when it has none, the barrel of the first lens that passes the format and coverage tests,
+    // even when that lens is rated 0; still 0 when no lens does.
+    std::int16_t BoundBarrel(const lumivane::LensSetupQuery& setUp) const;
 
-    // Refills the barrel diameters on offer for the set-up and selects the set-up's own; a
-    // set-up whose barrel is not on offer is moved to the first one.
-    BarrelList FillBarrelList(lumivane::LensSetupQuery& setUp);
+    // Refills the barrel diameters on offer for the set-up and selects the set-up's own, or the
+    // first one when the set-up's is not on offer. The set-up keeps its barrel until the user
+    // picks one.
+    BarrelList FillBarrelList(const lumivane::LensSetupQuery& setUp);
     // The diameters of the last FillBarrelList, in drop-down order.
     const std::vector<std::int16_t>& Barrels() const { return m_barrels; }
 

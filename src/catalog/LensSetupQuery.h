@@ -1,7 +1,7 @@
 #pragma once
 // What the lens catalog needs to know about a lens set-up (one projector showing one format)
 // to find lenses for it. The model's lens set-up implements this, so the catalog never
-// depends on the model.
+// depends on the model. The catalog only reads it: finding lenses never changes a set-up.
 
 #include <cstdint>
 #include <optional>
@@ -24,8 +24,6 @@ public:
     virtual std::optional<LensFormatNeeds> FormatNeeds() const = 0;
     // Barrel diameter in tenths of a millimetre; 0 while none is chosen.
     virtual std::int16_t Barrel() const = 0;
-    // Lens choice binds a set-up without a barrel to the first lens it considers.
-    virtual void SetBarrel(std::int16_t barrel) = 0;
     // The focal length the set-up needs, in millimetres.
     virtual double RequiredFocalMm() const = 0;
 };

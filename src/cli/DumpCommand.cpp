@@ -144,13 +144,10 @@ void WriteGeometry(JsonWriter& json, const CAuditorium& auditorium, const CProje
     json.EndObject();
 }
 
-// The search binds a set-up without a barrel, so it runs on a copy: the dump never changes
-// the model it reports.
 void WriteCandidates(JsonWriter& json, const CLensType& setUp) {
-    CLensType probe(setUp);
     json.Key("candidates");
     json.BeginArray();
-    const std::vector<CLensChoice> ranked = ListCandidates(probe);
+    const std::vector<CLensChoice> ranked = ListCandidates(setUp);
     for (std::size_t i = 0; i < ranked.size() && i < kMaxMenuCandidates; ++i) {
         json.BeginObject();
         json.Key("items");

@@ -1,6 +1,5 @@
 #include "document/ProjectFile.h"
 
-#include "base/AppContext.h"
 #include "base/Archive.h"
 #include "model/Auditorium.h"
 
@@ -16,12 +15,11 @@ constexpr std::size_t kMinAuditoriumBytes = 1;
 } // namespace
 
 ProjectReadResult ReadProject(Archive& ar, ProjectContents& out) {
-    Ctx().fileVersion = CurrentFileVersion;
     try {
         ProjectContents read;
         read.fileVersion = ar.ReadDword();
-        Ctx().fileVersion =
-            static_cast<int>(std::min<std::uint32_t>(read.fileVersion, CurrentFileVersion + 1));
+        ar.SetFileVersion(
+            static_cast<int>(std::min<std::uint32_t>(read.fileVersion, CurrentFileVersion + 1)));
         if (read.fileVersion > static_cast<std::uint32_t>(CurrentFileVersion)) {
             return ProjectReadResult::TooNew;
         }
@@ -55,7 +53,6 @@ ProjectReadResult ReadProjectFile(const std::filesystem::path& path, ProjectCont
 }
 
 void WriteProject(Archive& ar, const ProjectContents& contents) {
-    Ctx().fileVersion = CurrentFileVersion;
     ar.WriteDword(static_cast<std::uint32_t>(CurrentFileVersion));
     ar.WriteText(contents.info.manager);
     ar.WriteText(contents.info.projectDate);

@@ -41,8 +41,8 @@ struct ProjectContents {
 
 enum class ProjectReadResult { Ok, CannotOpen, TooNew, Corrupt };
 
-// Reads a whole project; out is replaced only when the result is Ok. Sets the process-wide
-// file version and, through the auditorium records, the unit system.
+// Reads a whole project; out is replaced only when the result is Ok. The version word becomes
+// the archive's file version; the auditorium records set the unit system.
 ProjectReadResult ReadProject(Archive& ar, ProjectContents& out);
 ProjectReadResult ReadProjectFile(const std::filesystem::path& path, ProjectContents& out);
 // Writes the current layout; the caller updates lastChange beforehand.

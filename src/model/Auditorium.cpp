@@ -752,7 +752,7 @@ void CAuditorium::WriteRecord(lumivane::Archive& ar) const {
 void CAuditorium::ReadRecord(lumivane::Archive& ar) {
     m_lensTypes.clear();
     m_projectors.clear();
-    const int v = lumivane::Ctx().fileVersion;
+    const int v = ar.FileVersion();
     m_name = ar.ReadText();
     if (v > 5) {
         m_comments = ar.ReadText();

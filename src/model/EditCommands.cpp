@@ -1,11 +1,13 @@
 #include "model/EditCommands.h"
 
 #include "base/AppContext.h"
+#include "catalog/LensDescriptor.h"
 #include "model/Auditorium.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace lumivane {
 
@@ -133,6 +135,11 @@ void EditThrow(CAuditorium& auditorium, CProjectorType& projector, CLensType* cu
 }
 
 void EditChooseLens(CAuditorium& auditorium, CLensType& setUp, const CLensChoice& choice) {
+    // The candidates were those of one barrel; listing them left the set-up unbound, so the
+    // pick binds it.
+    if (const CLensDescriptor* lens = choice.FirstLens()) {
+        setUp.SetBarrel(static_cast<std::int16_t>(lens->Barrel()));
+    }
     setUp.ChooseCombination(choice);
     setUp.ApplyThrow(auditorium.GetSlantThrow(&setUp));
     RecalculateForView(auditorium, setUp, true);

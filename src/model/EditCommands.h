@@ -24,7 +24,8 @@ void EditImageSize(CAuditorium& auditorium, CLensType& setUp, double value, bool
 // A throw typed for the projector; current is the set-up the view shows, if any.
 void EditThrow(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
                double throwDistance);
-// A lens combination picked from the candidate list.
+// A lens combination picked from the candidate list or menu; the set-up takes the barrel of
+// its prime lens.
 void EditChooseLens(CAuditorium& auditorium, CLensType& setUp, const CLensChoice& choice);
 void EditClearLens(CAuditorium& auditorium, CLensType& setUp);
 // A lens shift set by the user (metres at the film plane); ignored unless shift is allowed.

@@ -38,6 +38,7 @@ bool ChooseBest(CLensType& setUp) {
             }
             return CLensDatabase::WalkStep::Continue;
         });
+    setUp.SetBarrel(catalog->BoundBarrel(setUp));
     if (!chosen) {
         return false;
     }
@@ -45,7 +46,7 @@ bool ChooseBest(CLensType& setUp) {
     return true;
 }
 
-std::vector<CLensChoice> ListCandidates(CLensType& setUp) {
+std::vector<CLensChoice> ListCandidates(const CLensType& setUp) {
     std::vector<CLensChoice> candidates;
     const auto& catalog = Ctx().lenses;
     if (!catalog) {
@@ -62,7 +63,7 @@ std::vector<CLensChoice> ListCandidates(CLensType& setUp) {
     return candidates;
 }
 
-std::vector<CandidateMenuItem> CandidateMenu(CLensType& setUp) {
+std::vector<CandidateMenuItem> CandidateMenu(const CLensType& setUp) {
     const std::vector<CLensChoice> candidates = ListCandidates(setUp);
     std::vector<CandidateMenuItem> menu;
     for (std::size_t i = 0; i < candidates.size() && i < kMaxMenuCandidates; ++i) {
@@ -75,7 +76,7 @@ std::vector<CandidateMenuItem> CandidateMenu(CLensType& setUp) {
     return menu;
 }
 
-std::optional<CLensChoice> NthCandidate(CLensType& setUp, std::size_t n) {
+std::optional<CLensChoice> NthCandidate(const CLensType& setUp, std::size_t n) {
     std::vector<CLensChoice> candidates = ListCandidates(setUp);
     if (n >= candidates.size()) {
         return std::nullopt;

@@ -2,7 +2,7 @@
 // Lens choice for one lens set-up: the best combination, the ranked candidate list, the
 // project tree's candidate menu and the candidate behind one of its commands. All of them walk
 // the lens catalog's candidate sequence and rank by the score each combination earns for the
-// set-up.
+// set-up. Only ChooseBest changes the set-up; listing leaves it, and so the project, as it is.
 
 #include "model/LensChoice.h"
 
@@ -22,14 +22,15 @@ struct CandidateMenuItem {
     std::string label;
 };
 
-// Hands the set-up the highest-scoring candidate (the first of equals); false when there is
-// none, and the set-up keeps what it had.
+// Binds a set-up without a barrel to the one the search settles on (CLensDatabase::
+// BoundBarrel), then hands it the highest-scoring candidate (the first of equals); false when
+// there is none, and the set-up keeps the lens it had.
 bool ChooseBest(CLensType& setUp);
 // Every candidate, best first, equal scores in catalog order.
-std::vector<CLensChoice> ListCandidates(CLensType& setUp);
+std::vector<CLensChoice> ListCandidates(const CLensType& setUp);
 // The first 200 candidates, best first, labelled "lens" or "lens + attachment".
-std::vector<CandidateMenuItem> CandidateMenu(CLensType& setUp);
+std::vector<CandidateMenuItem> CandidateMenu(const CLensType& setUp);
 // The candidate at position n of the menu order.
-std::optional<CLensChoice> NthCandidate(CLensType& setUp, std::size_t n);
+std::optional<CLensChoice> NthCandidate(const CLensType& setUp, std::size_t n);
 
 } // namespace lumivane

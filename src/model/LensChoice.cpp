@@ -193,7 +193,7 @@ void CLensChoice::Serialize(lumivane::Archive& ar) {
         return;
     }
     std::vector<std::int16_t> ids;
-    if (lumivane::Ctx().fileVersion == 0) {
+    if (ar.FileVersion() == 0) {
         ids.push_back(ar.ReadShort());
     } else {
         const std::uint32_t n = ar.ReadCount(2);

@@ -386,7 +386,7 @@ void CLensType::Serialize(lumivane::Archive& ar) {
         m_choice.Serialize(ar);
         return;
     }
-    const int v = lumivane::Ctx().fileVersion;
+    const int v = ar.FileVersion();
     m_format = ar.ReadShort();
     m_linked = ar.ReadShort();
     m_lensChosen = ar.ReadShort();

@@ -96,7 +96,8 @@ public:
     void SetExtents(double height, double width);
     double Focal() const { return m_focal; }
     std::int16_t Barrel() const override { return m_barrel; }
-    void SetBarrel(std::int16_t barrel) override { m_barrel = barrel; }
+    // Binds the set-up to a barrel diameter: the user's pick, or the lens chosen for it.
+    void SetBarrel(std::int16_t barrel) { m_barrel = barrel; }
     std::optional<lumivane::LensFormatNeeds> FormatNeeds() const override;
     // The focal length lens choice aims at: the chosen combination's when there is one.
     double RequiredFocalMm() const override;

@@ -251,7 +251,7 @@ void CProjectorType::Serialize(lumivane::Archive& ar) {
         }
         return;
     }
-    const int v = lumivane::Ctx().fileVersion;
+    const int v = ar.FileVersion();
     m_model = ar.ReadShort();
     m_name = ar.ReadText();
     m_reserved = ar.ReadByte();

@@ -26,7 +26,6 @@ public:
 
     std::optional<LensFormatNeeds> FormatNeeds() const override { return m_format; }
     std::int16_t Barrel() const override { return m_barrel; }
-    void SetBarrel(std::int16_t barrel) override { m_barrel = barrel; }
     double RequiredFocalMm() const override { return m_focal; }
 
     std::optional<LensFormatNeeds> m_format;
@@ -278,7 +277,7 @@ TEST_F(LensDatabaseTest, ScoresOfEveryCombinationOnBothSidesOfTheFocalRange) {
     auto scope = Scope35(66);
     EXPECT_EQ(Candidates(m_db, scope),
               (std::vector<Member>{{"Z70", "", 45}, {"Z70", "A2", 71}, {"Z70", "VZ", 31}}));
-    EXPECT_EQ(scope.m_barrel, 705);
+    EXPECT_EQ(m_db.BoundBarrel(scope), 705);
 }
 
 TEST_F(LensDatabaseTest, EligibilityTestsKindsExclusionCoverageAndRating) {
@@ -295,21 +294,22 @@ TEST_F(LensDatabaseTest, EligibilityTestsKindsExclusionCoverageAndRating) {
     EXPECT_EQ(flat.m_barrel, 0);
 }
 
-TEST_F(LensDatabaseTest, BarrelLockBindsASetUpEvenToALensRatedZero) {
+TEST_F(LensDatabaseTest, BarrelLockRefusesOtherBarrelsAndTakesAnyWhenThereIsNone) {
     BuildSample();
     auto flat = Flat35(50);
-    EXPECT_FALSE(m_db.IsEligible(flat, m_db.Lens(2), true));
-    EXPECT_EQ(flat.m_barrel, 525);
+    EXPECT_TRUE(m_db.IsEligible(flat, m_db.Lens(1), true));
+    EXPECT_FALSE(m_db.IsEligible(flat, m_db.Lens(2), true)); // rated 0
+    flat.m_barrel = 525;
     EXPECT_FALSE(m_db.IsEligible(flat, m_db.Lens(0), true));
     EXPECT_TRUE(m_db.IsEligible(flat, m_db.Lens(0), false));
-    EXPECT_EQ(flat.m_barrel, 525);
 }
 
 TEST_F(LensDatabaseTest, CandidatesWalkLensesThenTheirAttachmentsInCatalogOrder) {
     BuildSample();
     auto scope = Scope35(50);
     EXPECT_EQ(Candidates(m_db, scope), (std::vector<Member>{{"F50", "AL", 72}}));
-    EXPECT_EQ(scope.m_barrel, 705);
+    EXPECT_EQ(scope.m_barrel, 0);
+    EXPECT_EQ(m_db.BoundBarrel(scope), 705);
 
     scope.m_focal = 75;
     EXPECT_EQ(Candidates(m_db, scope), (std::vector<Member>{{"SC75", "", 70}}));
@@ -336,12 +336,18 @@ TEST_F(LensDatabaseTest, WalkStopsWhenTheVisitorSaysSo) {
 }
 
 TEST_F(LensDatabaseTest, NoCandidateWhenTheFirstLensPassingFormatAndCoverageIsRatedZero) {
-    Build("Old;O60;1;525;60;60;60;0;30;1;0;0\nNew;N60;2;705;60;60;60;0;30;1;0;80\n", "");
+    Build("Small;S16;3;425;60;60;60;0;30;4;0;80\n"
+          "Old;O60;1;525;60;60;60;0;30;1;0;0\nNew;N60;2;705;60;60;60;0;30;1;0;80\n",
+          "");
     auto flat = Flat35(60);
     EXPECT_FALSE(m_db.AnyCandidate(flat));
-    EXPECT_EQ(flat.m_barrel, 525);
+    EXPECT_EQ(flat.m_barrel, 0);
+    EXPECT_EQ(m_db.BoundBarrel(flat), 525);
     flat.m_barrel = 705;
     EXPECT_TRUE(m_db.AnyCandidate(flat));
+    EXPECT_EQ(m_db.BoundBarrel(flat), 705);
+    FakeSetup slide(0x100, 0, 41.0, 100);
+    EXPECT_EQ(m_db.BoundBarrel(slide), 0);
 }
 
 TEST_F(LensDatabaseTest, BarrelListOffersEachDiameterOnceAndSelectsTheSetUps) {
@@ -359,7 +365,7 @@ TEST_F(LensDatabaseTest, BarrelListOffersEachDiameterOnceAndSelectsTheSetUps) {
     list = m_db.FillBarrelList(scope);
     EXPECT_EQ(list.labels, (std::vector<std::string>{"70.5mm", "62.5mm"}));
     EXPECT_EQ(list.selection, 0);
-    EXPECT_EQ(scope.m_barrel, 705);
+    EXPECT_EQ(scope.m_barrel, 525);
 }
 
 TEST_F(LensDatabaseTest, EmptyBarrelListLeavesTheSetUpAlone) {

@@ -29,7 +29,6 @@ public:
 
     std::optional<LensFormatNeeds> FormatNeeds() const override { return m_needs; }
     std::int16_t Barrel() const override { return m_barrel; }
-    void SetBarrel(std::int16_t barrel) override { m_barrel = barrel; }
     double RequiredFocalMm() const override { return m_focal; }
     void SetFocal(double focal) { m_focal = focal; }
 

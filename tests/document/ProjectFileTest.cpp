@@ -146,8 +146,7 @@ TEST_F(ProjectFileTest, VersionThreeAuditorium) {
 
 // Before version 10 the set-ups were stored without projectors: each goes to the first
 // projector able to show it, and one that no model shows is kept on an unknown projector.
-TEST_F(ProjectFileTest, VersionNineSetUpsArePlacedOnProjectors) {
-    lumivane::Ctx().metricUnits = true;
+std::vector<std::uint8_t> VersionNineFile() {
     Archive out = Archive::ForStoring();
     out.WriteDword(9);
     out.WriteDword(1);
@@ -185,8 +184,13 @@ TEST_F(ProjectFileTest, VersionNineSetUpsArePlacedOnProjectors) {
         out.WriteDouble(0.0);
         out.WriteLong(0);
     }
+    return out.Bytes();
+}
+
+TEST_F(ProjectFileTest, VersionNineSetUpsArePlacedOnProjectors) {
+    lumivane::Ctx().metricUnits = true;
     ProjectContents read;
-    ASSERT_EQ(Read(out.Bytes(), read), ProjectReadResult::Ok);
+    ASSERT_EQ(Read(VersionNineFile(), read), ProjectReadResult::Ok);
     EXPECT_FALSE(lumivane::Ctx().metricUnits);
     const CAuditorium& a = *read.auditoriums[0];
     EXPECT_EQ(a.AutoLensShift(), 1);
@@ -200,6 +204,35 @@ TEST_F(ProjectFileTest, VersionNineSetUpsArePlacedOnProjectors) {
     EXPECT_DOUBLE_EQ(a.GetLensType(1)->GetAspect(), 2.39);
     EXPECT_EQ(a.GetProjector(2)->Name(), "Unknown projector");
     EXPECT_EQ(a.GetLensType(2)->GetFormat(), 44);
+}
+
+std::vector<std::uint8_t> AuditoriumBytes(CAuditorium& auditorium) {
+    Archive out = Archive::ForStoring();
+    auditorium.Serialize(out);
+    return out.Bytes();
+}
+
+std::unique_ptr<CAuditorium> RestoredAuditorium(const std::vector<std::uint8_t>& bytes) {
+    Archive in = Archive::ForLoading(bytes);
+    auto auditorium = std::make_unique<CAuditorium>(1);
+    auditorium->Serialize(in);
+    EXPECT_TRUE(in.AtEnd());
+    return auditorium;
+}
+
+// Undo keeps auditoriums as bytes in memory; an old file read before must not change how they
+// are read back. The first restore gives the projectors the auditorium's lens-shift settings,
+// which old files do not store for them, so the bytes settle from the second snapshot on.
+TEST_F(ProjectFileTest, ReadingAnOldFileLeavesLaterReadsAtTheCurrentLayout) {
+    Archive file = Archive::ForLoading(VersionNineFile());
+    ProjectContents read;
+    ASSERT_EQ(lumivane::ReadProject(file, read), ProjectReadResult::Ok);
+    EXPECT_EQ(file.FileVersion(), 9);
+    EXPECT_EQ(Archive::ForLoading({}).FileVersion(), lumivane::CurrentFileVersion);
+    const auto restored = RestoredAuditorium(AuditoriumBytes(*read.auditoriums[0]));
+    EXPECT_EQ(restored->LensTypeCount(), 3);
+    const std::vector<std::uint8_t> snapshot = AuditoriumBytes(*restored);
+    EXPECT_EQ(AuditoriumBytes(*RestoredAuditorium(snapshot)), snapshot);
 }
 
 // Every field of the current layout, in order and at its width: a file read and written again

@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "catalog/Descriptor.h"
+#include "catalog/LensDatabase.h"
 #include "model/Auditorium.h"
 #include "model/LensCandidates.h"
 #include "model/LensType.h"
@@ -115,6 +116,8 @@ TEST_F(EditCommandsTest, LinkedSetUpsFollowTheEditedOne) {
 
 TEST_F(EditCommandsTest, ChoosingTheBestLensBindsTheSetUp) {
     m_setUp->SetFocalLength(52.0);
+    ASSERT_FALSE(lumivane::ListCandidates(*m_setUp).empty());
+    EXPECT_EQ(m_setUp->Barrel(), 0);
     ASSERT_TRUE(lumivane::ChooseBest(*m_setUp));
     EXPECT_EQ(m_setUp->Choice().Items().front()->Id(), 0x0050);
     EXPECT_EQ(m_setUp->Barrel(), 705);
@@ -129,6 +132,23 @@ TEST_F(EditCommandsTest, ChoosingTheBestLensBindsTheSetUp) {
     ASSERT_TRUE(second);
     EXPECT_EQ(second->GetName(), list[1].GetName());
     EXPECT_FALSE(lumivane::NthCandidate(*m_setUp, 500));
+}
+
+TEST_F(EditCommandsTest, ChoosingTheBestLensBindsTheBarrelEvenWhenNoLensFits) {
+    m_setUp->SetFocalLength(500.0);
+    EXPECT_FALSE(lumivane::ChooseBest(*m_setUp));
+    EXPECT_FALSE(m_setUp->HasCombination());
+    EXPECT_EQ(m_setUp->Barrel(), 705);
+}
+
+TEST_F(EditCommandsTest, PickingALensBindsTheSetUpToItsBarrel) {
+    m_setUp->SetBarrel(525); // no lens for this format has it
+    CLensChoice pick;
+    pick.AddItem(lumivane::Ctx().lenses->FindItem(0x0075));
+    pick.Evaluate(*m_setUp);
+    lumivane::EditChooseLens(m_auditorium, *m_setUp, pick);
+    EXPECT_EQ(m_setUp->Barrel(), 705);
+    EXPECT_EQ(m_setUp->Choice().GetName(), pick.GetName());
 }
 
 // Moving the lens keeps the focal length: under Lock Throw the image follows the new slant

@@ -255,7 +255,6 @@ TEST_F(LensTypeTest, RoundTripKeepsEveryField) {
 }
 
 TEST_F(LensTypeTest, OldSetUpsTakeTheAspectOfTheirOwnFormat) {
-    lumivane::Ctx().fileVersion = 3;
     lumivane::Archive out = lumivane::Archive::ForStoring();
     out.WriteShort(kScopeFormat);
     out.WriteShort(1);
@@ -268,6 +267,7 @@ TEST_F(LensTypeTest, OldSetUpsTakeTheAspectOfTheirOwnFormat) {
     out.WriteFloat(14.0f);
     out.WriteLong(0);
     lumivane::Archive in = lumivane::Archive::ForLoading(out.Bytes());
+    in.SetFileVersion(3);
     CLensType read(kFlatFormat);
     read.Serialize(in);
     EXPECT_TRUE(in.AtEnd());
