@@ -5,6 +5,7 @@
 #include "base/RichTextDoc.h"
 #include "catalog/FormatDatabase.h"
 #include "catalog/LensDatabase.h"
+#include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
 #include "model/ImageGeometry.h"
@@ -118,15 +119,17 @@ TEST_F(ExampleProjectTest, VisitingEveryItemChangesNoByte) {
 // Set-ups without a lens have no barrel yet, or one no lens offers any more; showing them must
 // not bind them to one.
 TEST_F(ExampleProjectTest, VisitingSetUpsWithoutABarrelLeavesThemUnbound) {
-    m_doc.AddAuditorium();
-    CProjectorType& projector = *m_doc.AddProjector(0, 0);
+    lumivane::ProjectEditor& editor = m_doc.Editor();
+    editor.AddAuditorium();
+    editor.AddProjector(0, 0, {});
+    const CProjectorType& projector = *m_doc.GetProjector(0, 0);
     for (int format = 0; format < lumivane::Ctx().formats->GetCount(); ++format) {
-        if (projector.SupportsFormat(format)) {
-            m_doc.AddFormat(0, 0, format);
-        }
+        editor.AddFormat(0, 0, format);
     }
     ASSERT_GT(projector.LensTypeCount(), 1);
-    projector.GetLensType(0)->SetBarrel(1);
+    const int first = projector.GetLensType(0)->GetFormat();
+    editor.EditAuditorium(
+        0, "Barrel", [&](CAuditorium& a) { a.GetProjector(0)->FindLensType(first)->SetBarrel(1); });
     const std::vector<std::uint8_t> unvisited = ProjectBytes(m_doc);
     VisitEveryItem(m_doc);
     EXPECT_EQ(ProjectBytes(m_doc), unvisited);

@@ -97,8 +97,7 @@ protected:
         const int p = m_editor.AddProjector(a, 0, {});
         m_format = m_doc.GetProjector(a, p)->FirstSupportedFormat(0);
         m_editor.AddFormat(a, p, m_format);
-        const auto candidates =
-            lumivane::ListCandidates(const_cast<CLensType&>(*m_doc.GetLensType(a, p, m_format)));
+        const auto candidates = lumivane::ListCandidates(*m_doc.GetLensType(a, p, m_format));
         if (!candidates.empty()) {
             m_editor.ChooseLens(a, p, m_format, candidates.front());
         }

@@ -111,7 +111,7 @@ TEST_F(QorDocTest, ItemsTheCatalogNoLongerHasAreDroppedAndCounted) {
     const int format = m_doc.GetProjector(0, 0)->FirstSupportedFormat(0);
     editor.AddFormat(0, 0, format);
     const CLensType* setUp = m_doc.GetLensType(0, 0, format);
-    const auto candidates = lumivane::ListCandidates(const_cast<CLensType&>(*setUp));
+    const auto candidates = lumivane::ListCandidates(*setUp);
     ASSERT_FALSE(candidates.empty());
     editor.ChooseLens(0, 0, format, candidates.front());
     const auto items = static_cast<int>(setUp->Choice().Items().size());

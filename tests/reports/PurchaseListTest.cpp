@@ -34,7 +34,7 @@ protected:
         const int format = m_doc.GetProjector(a, 0)->FirstSupportedFormat(0);
         editor.AddFormat(a, 0, format);
         const CLensType* setUp = m_doc.GetLensType(a, 0, format);
-        const auto candidates = lumivane::ListCandidates(const_cast<CLensType&>(*setUp));
+        const auto candidates = lumivane::ListCandidates(*setUp);
         EXPECT_FALSE(candidates.empty());
         editor.ChooseLens(a, 0, format, candidates.front());
         return setUp->Choice().Items();

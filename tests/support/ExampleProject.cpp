@@ -51,8 +51,7 @@ void AddProjector(CQorDoc& doc, int auditorium, const std::string& model,
         if (!editor.AddFormat(auditorium, projector, format)) {
             throw std::runtime_error(model + " cannot show " + name);
         }
-        const auto candidates =
-            ListCandidates(const_cast<CLensType&>(*doc.GetLensType(auditorium, projector, format)));
+        const auto candidates = ListCandidates(*doc.GetLensType(auditorium, projector, format));
         if (candidates.empty()) {
             throw std::runtime_error(std::string("No lens for ") + name);
         }
