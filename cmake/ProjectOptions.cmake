@@ -24,7 +24,6 @@ if(LUMIVANE_SANITIZE)
         -fsanitize=address,undefined,float-cast-overflow)
 endif()
 target_compile_definitions(lumivane_options INTERFACE
-    LUMIVANE_VERSION="${PROJECT_VERSION}"
     LUMIVANE_SOURCE_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
 
 # Qt's implicit conversions from and to 8-bit strings would pick an encoding silently.

@@ -3,6 +3,7 @@
 #include "app/UpdatePromptDlg.h"
 #include "base/AppContext.h"
 #include "base/SettingsStartup.h"
+#include "base/Version.h"
 #include "catalog/CatalogStore.h"
 #include "catalog/CatalogUpdate.h"
 #include "document/ClockAndLocale.h"
@@ -22,7 +23,6 @@ namespace {
 
 const std::string kErrorCaption = "Error";
 const std::string kMakerCaption = "Halvard Optics, Inc.";
-const std::string kProgramCaption = "Lumivane 3.2";
 
 // Clocks need not fill in the day of the year; normalising the date works it out.
 int DayOfYear(std::tm now) {
@@ -174,7 +174,7 @@ void CQorApp::LoadCatalogs() {
         InstallStartupCatalogs(m_locations.catalogStore, m_locations.catalogText);
     const std::string message = CatalogOpenMessage(opened, StoreWriting::Write);
     if (!message.empty()) {
-        m_ui.showMessage(MessageKind::Information, kProgramCaption, message);
+        m_ui.showMessage(MessageKind::Information, kProgramTitle, message);
     }
 }
 

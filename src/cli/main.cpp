@@ -1,6 +1,7 @@
 // lumivane-cli: the scriptable face of Lumivane. It links the same core and Qt adapters as the
 // GUI, so every figure it prints is the figure the program shows.
 
+#include "base/Version.h"
 #include "cli/CatalogCommands.h"
 #include "cli/DumpCommand.h"
 #include "cli/ReportCommand.h"
@@ -33,7 +34,7 @@ constexpr auto kDescription = "Lumivane command-line tool: cinema projection des
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumivane-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(LUMIVANE_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(lumivane::kVersion));
 
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.value(1) == QLatin1String("catalog")) {
