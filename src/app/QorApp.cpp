@@ -10,6 +10,7 @@
 #include "document/ProjectFile.h"
 #include "document/QorDoc.h"
 #include "ui/CatalogLocations.h"
+#include "ui/ProcessSetup.h"
 #include "ui/QtCatalogFetcher.h"
 #include "ui/QtSettingsStore.h"
 
@@ -86,10 +87,8 @@ CQorApp::UserInterface CQorApp::RealDialogs(QWidget* parent) {
 }
 
 CQorApp::Locations CQorApp::ProgramLocations() {
-    return {
-        lumivane::CatalogStoreLocation(),
-        lumivane::FindCatalogTextFolder(lumivane::CatalogTextFolders(lumivane::ProgramDirectory())),
-        QCoreApplication::applicationFilePath().toStdString()};
+    return {lumivane::CatalogStoreLocation(), lumivane::CatalogTextLocation(),
+            QCoreApplication::applicationFilePath().toStdString()};
 }
 
 CQorApp::CQorApp(std::shared_ptr<const lumivane::ClockAndLocale> clock, UserInterface ui,
@@ -104,17 +103,13 @@ bool CQorApp::InitInstance(const std::filesystem::path& projectFile) {
     const int today = DayOfYear(m_clock->LocalNow());
     AppContext& context = Ctx();
 
-    m_store = std::make_shared<QtSettingsStore>();
-    context.settingsStore = m_store;
+    m_store = InstallSettings(QString(), *m_clock);
     m_recentFiles = ReadRecentFiles(*m_store);
     m_previewPages = ReadPreviewPages(*m_store);
 
-    ReadWindowSettings(*m_store, context.settings);
     context.settings.m_catalogStorePath = m_locations.catalogStore.string();
     OfferLiveUpdate(*m_store, today);
     LoadCatalogs();
-    ReadFixedFocal(*m_store, context.settings);
-    context.metricUnits = DecideMetricUnits(*m_store, m_clock->LocaleIsMetric());
 
     m_document = std::make_unique<CQorDoc>(m_clock);
     if (!projectFile.empty() && !OpenCommandLineFile(projectFile)) {
