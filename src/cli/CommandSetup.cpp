@@ -63,4 +63,13 @@ int Fail(const std::string& message) {
     return 1;
 }
 
+int CheckedExit(int exitCode) {
+    // A failed write sets the stream's error flag, whenever it happened; errno is long gone.
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) {
+        return exitCode;
+    }
+    Fail("The output could not be written.");
+    return exitCode != 0 ? exitCode : 1;
+}
+
 } // namespace lumivane::cli

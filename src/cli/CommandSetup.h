@@ -38,4 +38,8 @@ std::optional<std::string> SetUpProcess(const QCommandLineParser& parser);
 // Writes message and a line end to stderr; returns the failure exit code 1.
 int Fail(const std::string& message);
 
+// Everything printed must reach standard output: when it could not all be written (a full disk,
+// a closed file), says so on stderr and turns the exit code into a failure.
+int CheckedExit(int exitCode);
+
 } // namespace lumivane::cli
