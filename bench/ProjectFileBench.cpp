@@ -12,6 +12,7 @@
 #include "support/BenchCatalogs.h"
 #include "support/BenchProject.h"
 #include "support/TargetSummary.h"
+#include "support/TempDir.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,7 +25,7 @@ namespace {
 
 struct ProjectFixture {
     ProjectContents project;
-    TempFolder folder;
+    test::TempDir folder;
     std::filesystem::path file;
 };
 

@@ -3,7 +3,9 @@
 add_library(lumivane_options INTERFACE)
 target_compile_features(lumivane_options INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)
-target_compile_options(lumivane_options INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_options(lumivane_options INTERFACE
+    -Wall -Wextra -Wpedantic
+    -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual -Wshadow)
 # GCC 12 reports impossible overlaps in std::string concatenation at -O2 (its bug 105329);
 # the warning says nothing about our code there, so it is silenced for that compiler only.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
@@ -13,15 +15,19 @@ if(LUMIVANE_WARNINGS_AS_ERRORS)
     target_compile_options(lumivane_options INTERFACE -Werror)
 endif()
 if(LUMIVANE_SANITIZE)
+    # GCC's "undefined" leaves out float-cast-overflow, so a NaN cast to an integer would
+    # pass unnoticed without naming it.
     target_compile_options(lumivane_options INTERFACE
-        -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
-    target_link_options(lumivane_options INTERFACE -fsanitize=address,undefined)
+        -fsanitize=address,undefined,float-cast-overflow
+        -fno-sanitize-recover=undefined,float-cast-overflow -fno-omit-frame-pointer)
+    target_link_options(lumivane_options INTERFACE
+        -fsanitize=address,undefined,float-cast-overflow)
 endif()
 target_compile_definitions(lumivane_options INTERFACE
-    LUMIVANE_VERSION="${PROJECT_VERSION}"
     LUMIVANE_SOURCE_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
 
+# Qt's implicit conversions from and to 8-bit strings would pick an encoding silently.
 add_library(lumivane_qt_options INTERFACE)
 target_link_libraries(lumivane_qt_options INTERFACE lumivane_options)
 target_compile_definitions(lumivane_qt_options INTERFACE
-    QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
+    QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS)

@@ -1,35 +1,11 @@
 #include "FuzzSupport.h"
 
+#include "support/TempDir.h"
+
 #include <cstdlib>
 #include <fstream>
-#include <system_error>
-#include <unistd.h>
 
 namespace lumivane::fuzz {
-
-namespace {
-
-class ProcessFolder {
-public:
-    ProcessFolder()
-        : m_path(std::filesystem::temp_directory_path() /
-                 ("lumivane-fuzz-" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(m_path);
-    }
-    ~ProcessFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    ProcessFolder(const ProcessFolder&) = delete;
-    ProcessFolder& operator=(const ProcessFolder&) = delete;
-
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
-
-} // namespace
 
 void Require(bool condition) {
     if (!condition) {
@@ -38,7 +14,7 @@ void Require(bool condition) {
 }
 
 const std::filesystem::path& ScratchFolder() {
-    static const ProcessFolder folder;
+    static const test::TempDir folder;
     return folder.path();
 }
 

@@ -1,4 +1,5 @@
 #include "app/QorApp.h"
+#include "base/Version.h"
 #include "ui/QtClockAndLocale.h"
 
 #include <QApplication>
@@ -11,7 +12,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumivane"));
-    QApplication::setApplicationVersion(QStringLiteral("3.2"));
+    QApplication::setApplicationVersion(QString::fromLatin1(lumivane::kVersion));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Design tool for cinema projection."));
@@ -35,7 +36,7 @@ int main(int argc, char* argv[]) {
 
     // A plain window stands in until the main frame with its project tree and views exists.
     QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Lumivane 3.2"));
+    window.setWindowTitle(QString::fromLatin1(lumivane::kProgramTitle));
     window.resize(1024, 700);
     window.show();
     const int loopResult = QApplication::exec();

@@ -4,7 +4,7 @@
 // number and (for lenses) focal lengths, so lens choice meets as many near misses as hits.
 
 #include "catalog/CatalogStore.h"
-#include "support/TempFolder.h"
+#include "support/TempDir.h"
 
 #include <filesystem>
 #include <string>
@@ -36,7 +36,7 @@ public:
     std::vector<const BenchCatalog*> All() const { return {&m_shipped, &m_synthetic}; }
 
 private:
-    TempFolder m_folder;
+    test::TempDir m_folder;
     BenchCatalog m_shipped;
     BenchCatalog m_synthetic;
 };

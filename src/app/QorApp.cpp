@@ -3,12 +3,14 @@
 #include "app/UpdatePromptDlg.h"
 #include "base/AppContext.h"
 #include "base/SettingsStartup.h"
+#include "base/Version.h"
 #include "catalog/CatalogStore.h"
 #include "catalog/CatalogUpdate.h"
 #include "document/ClockAndLocale.h"
 #include "document/ProjectFile.h"
 #include "document/QorDoc.h"
 #include "ui/CatalogLocations.h"
+#include "ui/ProcessSetup.h"
 #include "ui/QtCatalogFetcher.h"
 #include "ui/QtSettingsStore.h"
 
@@ -22,7 +24,6 @@ namespace {
 
 const std::string kErrorCaption = "Error";
 const std::string kMakerCaption = "Halvard Optics, Inc.";
-const std::string kProgramCaption = "Lumivane 3.2";
 
 // Clocks need not fill in the day of the year; normalising the date works it out.
 int DayOfYear(std::tm now) {
@@ -86,10 +87,8 @@ CQorApp::UserInterface CQorApp::RealDialogs(QWidget* parent) {
 }
 
 CQorApp::Locations CQorApp::ProgramLocations() {
-    return {
-        lumivane::CatalogStoreLocation(),
-        lumivane::FindCatalogTextFolder(lumivane::CatalogTextFolders(lumivane::ProgramDirectory())),
-        QCoreApplication::applicationFilePath().toStdString()};
+    return {lumivane::CatalogStoreLocation(), lumivane::CatalogTextLocation(),
+            QCoreApplication::applicationFilePath().toStdString()};
 }
 
 CQorApp::CQorApp(std::shared_ptr<const lumivane::ClockAndLocale> clock, UserInterface ui,
@@ -104,17 +103,13 @@ bool CQorApp::InitInstance(const std::filesystem::path& projectFile) {
     const int today = DayOfYear(m_clock->LocalNow());
     AppContext& context = Ctx();
 
-    m_store = std::make_shared<QtSettingsStore>();
-    context.settingsStore = m_store;
+    m_store = InstallSettings(QString(), *m_clock);
     m_recentFiles = ReadRecentFiles(*m_store);
     m_previewPages = ReadPreviewPages(*m_store);
 
-    ReadWindowSettings(*m_store, context.settings);
     context.settings.m_catalogStorePath = m_locations.catalogStore.string();
     OfferLiveUpdate(*m_store, today);
     LoadCatalogs();
-    ReadFixedFocal(*m_store, context.settings);
-    context.metricUnits = DecideMetricUnits(*m_store, m_clock->LocaleIsMetric());
 
     m_document = std::make_unique<CQorDoc>(m_clock);
     if (!projectFile.empty() && !OpenCommandLineFile(projectFile)) {
@@ -174,7 +169,7 @@ void CQorApp::LoadCatalogs() {
         InstallStartupCatalogs(m_locations.catalogStore, m_locations.catalogText);
     const std::string message = CatalogOpenMessage(opened, StoreWriting::Write);
     if (!message.empty()) {
-        m_ui.showMessage(MessageKind::Information, kProgramCaption, message);
+        m_ui.showMessage(MessageKind::Information, kProgramTitle, message);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "app/UpdatePromptDlg.h"
 
+#include "base/Version.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -16,12 +18,14 @@ QLabel* WrappedLabel(const QString& text, QWidget* parent) {
 } // namespace
 
 CUpdatePromptDlg::CUpdatePromptDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Lumivane 3.2"));
+    const QString program = QString::fromLatin1(lumivane::kProgramTitle);
+    setWindowTitle(program);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(WrappedLabel(
-        QStringLiteral("Halvard Lumivane 3.2 will check the internet to see if a new version of "
-                       "the Halvard Optics lens information is available.  This is done to "
-                       "ensure you will have the most up to date information."),
+        QStringLiteral("Halvard ") + program +
+            QStringLiteral(" will check the internet to see if a new version of the Halvard "
+                           "Optics lens information is available.  This is done to ensure you "
+                           "will have the most up to date information."),
         this));
     layout->addWidget(WrappedLabel(QStringLiteral("Press Cancel to prevent this download, or "
                                                   "select Never to prevent all future downloads."),

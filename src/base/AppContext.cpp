@@ -10,13 +10,17 @@ AppContext& processContext() {
 AppContext* g_current = nullptr;
 } // namespace
 
-AppContext& Ctx() { return g_current ? *g_current : processContext(); }
+AppContext& Ctx() {
+    return g_current ? *g_current : processContext();
+}
 
 ScopedAppContext::ScopedAppContext()
     : m_context(std::make_unique<AppContext>()), m_previous(g_current) {
     g_current = m_context.get();
 }
 
-ScopedAppContext::~ScopedAppContext() { g_current = m_previous; }
+ScopedAppContext::~ScopedAppContext() {
+    g_current = m_previous;
+}
 
 } // namespace lumivane

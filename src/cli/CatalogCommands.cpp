@@ -4,15 +4,13 @@
 #include "catalog/CatalogJson.h"
 #include "catalog/CatalogStore.h"
 #include "catalog/CatalogUpdate.h"
+#include "cli/CommandSetup.h"
 #include "ui/CatalogLocations.h"
 #include "ui/QtCatalogFetcher.h"
-#include "ui/QtSettingsStore.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 
 #include <cstdio>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -28,33 +26,16 @@ constexpr auto kUsage = "Usage: lumivane-cli catalog build --catalog-dir DIR --o
 // The archive's own words for a store that does not load.
 constexpr auto kBadStore = "Unexpected file format.";
 
-int Fail(const std::string& message) {
-    std::fputs((message + '\n').c_str(), stderr);
-    return 1;
-}
-
-std::filesystem::path ToPath(const QString& text) {
-    return std::filesystem::path(text.toStdU16String());
-}
-
 std::string PathText(const std::filesystem::path& path) {
     return QString::fromStdU16String(path.u16string()).toStdString();
 }
 
-QCommandLineOption CatalogDirOption() {
-    return {QStringLiteral("catalog-dir"), QStringLiteral("Folder of the catalog text files."),
-            QStringLiteral("DIR")};
-}
 QCommandLineOption OutOption() {
     return {QStringLiteral("out"), QStringLiteral("Catalog store to write."),
             QStringLiteral("FILE")};
 }
 QCommandLineOption StoreOption() {
     return {QStringLiteral("store"), QStringLiteral("Catalog store file."), QStringLiteral("FILE")};
-}
-QCommandLineOption SettingsOption() {
-    return {QStringLiteral("settings"), QStringLiteral("Settings INI file instead of the user's."),
-            QStringLiteral("FILE")};
 }
 QCommandLineOption UrlOption() {
     return {QStringLiteral("url"), QStringLiteral("The catalog server's download folder."),
@@ -74,20 +55,6 @@ std::optional<std::string> Parse(QCommandLineParser& parser, const QStringList& 
     return std::nullopt;
 }
 
-// The user-defined formats come from this store, as they do in the program.
-void UseSettings(const QCommandLineParser& parser) {
-    Ctx().settingsStore = parser.isSet(SettingsOption())
-                              ? std::make_shared<QtSettingsStore>(parser.value(SettingsOption()))
-                              : std::make_shared<QtSettingsStore>();
-}
-
-std::optional<std::string> MissingFolder(const QString& folder) {
-    if (QFileInfo(folder).isDir()) {
-        return std::nullopt;
-    }
-    return "Catalog folder not found: " + folder.toStdString();
-}
-
 int Build(const QStringList& arguments) {
     QCommandLineParser parser;
     if (auto error =
@@ -97,12 +64,14 @@ int Build(const QStringList& arguments) {
     if (!parser.isSet(CatalogDirOption()) || !parser.isSet(OutOption())) {
         return Fail("catalog build needs --catalog-dir and --out.");
     }
-    if (auto error = MissingFolder(parser.value(CatalogDirOption()))) {
-        return Fail(*error);
-    }
+    // The user-defined formats come from the settings, as they do in the program.
     UseSettings(parser);
-    CatalogSet catalogs = BuildCatalogsFromText(ToPath(parser.value(CatalogDirOption())));
-    if (!WriteCatalogStore(ToPath(parser.value(OutOption())), catalogs)) {
+    std::string error;
+    auto catalogs = ChosenCatalogs(parser, error);
+    if (!catalogs) {
+        return Fail(error);
+    }
+    if (!WriteCatalogStore(ToPath(parser.value(OutOption())), *catalogs)) {
         return Fail("The catalog store could not be written: " +
                     parser.value(OutOption()).toStdString());
     }
@@ -110,25 +79,14 @@ int Build(const QStringList& arguments) {
 }
 
 std::optional<CatalogSet> DumpedCatalogs(const QCommandLineParser& parser, std::string& error) {
-    if (parser.isSet(CatalogDirOption())) {
-        if (auto missing = MissingFolder(parser.value(CatalogDirOption()))) {
-            error = *missing;
-            return std::nullopt;
-        }
-        return BuildCatalogsFromText(ToPath(parser.value(CatalogDirOption())));
+    if (!parser.isSet(StoreOption())) {
+        return ChosenCatalogs(parser, error);
     }
-    if (parser.isSet(StoreOption())) {
-        auto loaded = ReadCatalogStore(ToPath(parser.value(StoreOption())));
-        if (!loaded) {
-            error = kBadStore;
-        }
-        return loaded;
+    auto loaded = ReadCatalogStore(ToPath(parser.value(StoreOption())));
+    if (!loaded) {
+        error = kBadStore;
     }
-    // As start-up would find them, without writing a store.
-    return OpenCatalogs(CatalogStoreLocation(),
-                        FindCatalogTextFolder(CatalogTextFolders(ProgramDirectory())),
-                        StoreWriting::ReadOnly)
-        .catalogs;
+    return loaded;
 }
 
 int Dump(const QStringList& arguments) {

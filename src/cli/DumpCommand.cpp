@@ -2,9 +2,8 @@
 
 #include "base/AppContext.h"
 #include "base/JsonWriter.h"
-#include "base/SettingsStartup.h"
-#include "catalog/CatalogStore.h"
 #include "catalog/Descriptor.h"
+#include "cli/CommandSetup.h"
 #include "document/ProjectFile.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
@@ -12,13 +11,9 @@
 #include "model/LensCandidates.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
-#include "ui/CatalogLocations.h"
 #include "ui/QtClockAndLocale.h"
-#include "ui/QtSettingsStore.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
-#include <QLocale>
 
 #include <cmath>
 #include <cstdio>
@@ -33,41 +28,9 @@ namespace {
 constexpr auto kUsage = "Usage: lumivane-cli dump PROJECT.hoprj [--catalog-dir DIR] "
                         "[--settings FILE] [--as-stored] [--candidates]\n";
 
-int Fail(const std::string& message) {
-    std::fputs((message + '\n').c_str(), stderr);
-    return 1;
-}
-
-std::filesystem::path ToPath(const QString& text) {
-    return std::filesystem::path(text.toStdU16String());
-}
-
 struct DumpOptions {
     bool candidates = false;
 };
-
-// Settings as start-up reads them: the options the model consults and the unit system.
-void UseSettings(const QCommandLineParser& parser, const QCommandLineOption& settingsOption) {
-    auto store = parser.isSet(settingsOption)
-                     ? std::make_shared<QtSettingsStore>(parser.value(settingsOption))
-                     : std::make_shared<QtSettingsStore>();
-    Ctx().settingsStore = store;
-    ReadOptions(*store, Ctx().settings);
-    ReadFixedFocal(*store, Ctx().settings);
-    Ctx().metricUnits =
-        DecideMetricUnits(*store, QLocale::system().measurementSystem() == QLocale::MetricSystem);
-}
-
-void UseCatalogs(const QCommandLineParser& parser, const QCommandLineOption& catalogDirOption) {
-    CatalogSet catalogs =
-        parser.isSet(catalogDirOption)
-            ? BuildCatalogsFromText(ToPath(parser.value(catalogDirOption)))
-            : OpenCatalogs(CatalogStoreLocation(),
-                           FindCatalogTextFolder(CatalogTextFolders(ProgramDirectory())),
-                           StoreWriting::ReadOnly)
-                  .catalogs;
-    InstallCatalogs(std::move(catalogs));
-}
 
 // The writer turns every non-number into null.
 void WriteNull(JsonWriter& json) {
@@ -327,18 +290,12 @@ std::string ProjectJson(const ProjectContents& project, const DumpOptions& optio
 } // namespace
 
 int RunDumpCommand(const QStringList& arguments) {
-    const QCommandLineOption catalogDir(QStringLiteral("catalog-dir"),
-                                        QStringLiteral("Folder of the catalog text files."),
-                                        QStringLiteral("DIR"));
-    const QCommandLineOption settings(QStringLiteral("settings"),
-                                      QStringLiteral("Settings INI file instead of the user's."),
-                                      QStringLiteral("FILE"));
     const QCommandLineOption asStored(QStringLiteral("as-stored"),
                                       QStringLiteral("Do not recalculate after reading."));
     const QCommandLineOption candidates(QStringLiteral("candidates"),
                                         QStringLiteral("List the lens candidates of each set-up."));
     QCommandLineParser parser;
-    parser.addOptions({catalogDir, settings, asStored, candidates});
+    parser.addOptions({CatalogDirOption(), SettingsOption(), asStored, candidates});
     QStringList rest = arguments;
     rest.removeAt(1);
     if (!parser.parse(rest)) {
@@ -347,11 +304,9 @@ int RunDumpCommand(const QStringList& arguments) {
     if (parser.positionalArguments().size() != 1) {
         return Fail(kUsage);
     }
-    if (parser.isSet(catalogDir) && !QFileInfo(parser.value(catalogDir)).isDir()) {
-        return Fail("Catalog folder not found: " + parser.value(catalogDir).toStdString());
+    if (auto error = SetUpProcess(parser)) {
+        return Fail(*error);
     }
-    UseSettings(parser, settings);
-    UseCatalogs(parser, catalogDir);
 
     CQorDoc document(std::make_shared<QtClockAndLocale>());
     const ProjectReadResult result = document.OpenDocument(

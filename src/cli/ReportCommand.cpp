@@ -2,7 +2,7 @@
 
 #include "base/AppContext.h"
 #include "base/RichTextDoc.h"
-#include "cli/ProjectCommandSetup.h"
+#include "cli/CommandSetup.h"
 #include "document/QorDoc.h"
 #include "reports/ProductList.h"
 #include "reports/ProjectReport.h"
@@ -95,8 +95,7 @@ int RunReportCommand(const QStringList& arguments) {
     if (positional.size() > 1) {
         return Fail("Unexpected argument: " + positional.at(1).toStdString());
     }
-    if (auto error =
-            SetUpProcess(parser.value(CatalogDirOption()), parser.value(SettingsOption()))) {
+    if (auto error = SetUpProcess(parser)) {
         return Fail(*error);
     }
     RichTextDoc doc;

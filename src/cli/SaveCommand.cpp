@@ -1,7 +1,7 @@
 #include "cli/SaveCommand.h"
 
 #include "base/NumberText.h"
-#include "cli/ProjectCommandSetup.h"
+#include "cli/CommandSetup.h"
 #include "document/QorDoc.h"
 #include "ui/QtClockAndLocale.h"
 
@@ -39,8 +39,7 @@ int RunSaveCommand(const QStringList& arguments) {
         return Fail("Usage: lumivane-cli save IN.hoprj OUT.hoprj [--recalculate] "
                     "[--catalog-dir DIR] [--settings FILE]");
     }
-    if (auto error =
-            SetUpProcess(parser.value(CatalogDirOption()), parser.value(SettingsOption()))) {
+    if (auto error = SetUpProcess(parser)) {
         return Fail(*error);
     }
     CQorDoc project(std::make_shared<QtClockAndLocale>());

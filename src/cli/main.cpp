@@ -1,7 +1,9 @@
 // lumivane-cli: the scriptable face of Lumivane. It links the same core and Qt adapters as the
 // GUI, so every figure it prints is the figure the program shows.
 
+#include "base/Version.h"
 #include "cli/CatalogCommands.h"
+#include "cli/CommandSetup.h"
 #include "cli/DumpCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/SaveCommand.h"
@@ -10,6 +12,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -28,34 +31,45 @@ constexpr auto kDescription = "Lumivane command-line tool: cinema projection des
                               "  save IN.hoprj OUT.hoprj [--recalculate] [--catalog-dir DIR] "
                               "[--settings FILE]";
 
+// The command named by the first argument; the help or version text when none is named.
+int RunCommand(const QStringList& arguments) {
+    using namespace lumivane::cli;
+    const QString command = arguments.value(1);
+    if (command == QLatin1String("catalog")) {
+        return RunCatalogCommand(arguments);
+    }
+    if (command == QLatin1String("dump")) {
+        return RunDumpCommand(arguments);
+    }
+    if (command == QLatin1String("report")) {
+        return RunReportCommand(arguments);
+    }
+    if (command == QLatin1String("save")) {
+        return RunSaveCommand(arguments);
+    }
+
+    // Parsed rather than processed: processing would print and exit on its own, past the check
+    // that the text was written.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(kDescription));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do."));
+    const bool parsed = parser.parse(arguments);
+    if (parsed && parser.isSet(version)) {
+        std::fputs((std::string("lumivane-cli ") + lumivane::kVersion + '\n').c_str(), stdout);
+        return 0;
+    }
+    std::fputs(parser.helpText().toStdString().c_str(), stdout);
+    const bool askedForHelp = arguments.size() == 1 || (parsed && parser.isSet(help));
+    return askedForHelp ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumivane-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(LUMIVANE_VERSION));
-
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.value(1) == QLatin1String("catalog")) {
-        return lumivane::cli::RunCatalogCommand(arguments);
-    }
-    if (arguments.value(1) == QLatin1String("dump")) {
-        return lumivane::cli::RunDumpCommand(arguments);
-    }
-    if (arguments.value(1) == QLatin1String("report")) {
-        return lumivane::cli::RunReportCommand(arguments);
-    }
-    if (arguments.value(1) == QLatin1String("save")) {
-        return lumivane::cli::RunSaveCommand(arguments);
-    }
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(kDescription));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do."));
-    parser.process(app);
-
-    std::fputs(qPrintable(parser.helpText()), stdout);
-    return arguments.size() > 1 ? 1 : 0;
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(lumivane::kVersion));
+    return lumivane::cli::CheckedExit(RunCommand(QCoreApplication::arguments()));
 }

@@ -2,6 +2,7 @@
 
 #include "base/SettingsStartup.h"
 #include "base/SettingsStore.h"
+#include "catalog/CatalogStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +39,10 @@ std::filesystem::path CatalogStoreLocation() {
     const QString folder = PerUserDataFolder();
     QDir().mkpath(folder);
     return ToPath(QDir(folder).filePath(kStoreFileName));
+}
+
+std::filesystem::path CatalogTextLocation() {
+    return FindCatalogTextFolder(CatalogTextFolders(ProgramDirectory()));
 }
 
 std::string CatalogServerBase(const SettingsStore* store) {

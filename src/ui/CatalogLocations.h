@@ -13,6 +13,10 @@ class SettingsStore;
 // data folder (created when missing).
 std::filesystem::path CatalogStoreLocation();
 
+// The folder of catalog text files that start-up builds the catalogs from when the store does
+// not load.
+std::filesystem::path CatalogTextLocation();
+
 // The catalog server's download folder: the environment variable LUMIVANE_CATALOG_URL when set,
 // else "Settings"/"CatalogServer"; empty when neither names a server.
 std::string CatalogServerBase(const SettingsStore* store);

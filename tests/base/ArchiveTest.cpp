@@ -1,22 +1,19 @@
 #include "base/Archive.h"
 
 #include "base/TextArena.h"
+#include "support/BoundedChild.h"
 #include "support/FileBytes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <csignal>
 #include <fstream>
 #include <functional>
 #include <initializer_list>
 #include <iterator>
 #include <limits>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 using lumivane::Archive;
@@ -343,18 +340,9 @@ TEST(ArchiveFileTest, SaveCutShortKeepsTheOldFile) {
         ar.WriteText(std::string(1000, 'z'));
     }
 
-    const pid_t child = fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{64 * 1024, 64 * 1024};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        _exit(ar.SaveToFile(path) ? 1 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save claimed success";
+    const auto refused =
+        lumivane::test::RunWithFileSizeLimit([&] { return !ar.SaveToFile(path); }, 64 * 1024);
+    EXPECT_TRUE(refused.passed) << "the save claimed success: " << refused.failure;
     EXPECT_EQ(lumivane::test::ReadFileBytes(path), old);
     EXPECT_EQ(FolderEntries(dir.path()), std::vector<std::filesystem::path>{path});
 }

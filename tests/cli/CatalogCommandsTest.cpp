@@ -2,7 +2,6 @@
 #include "support/TempDir.h"
 #include "ui/QtSettingsStore.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -77,13 +76,8 @@ private Q_SLOTS:
     }
 
     void dumpWithoutSourceReadsWhatStartupWouldAndWritesNothing() {
-        const auto programStore =
-            std::filesystem::path(
-                QFileInfo(QStringLiteral(LUMIVANE_CLI)).absolutePath().toStdU16String()) /
-            "database.dta";
-        if (std::filesystem::exists(programStore)) {
-            QSKIP("a catalog store beside the program would be read first");
-        }
+        const auto programStore = test::CliFolder() / "database.dta";
+        QVERIFY2(!std::filesystem::exists(programStore), "a store beside the tool is read first");
         test::WriteSmallCatalog(m_dir->path());
         const CliRun dump = Cli({QStringLiteral("dump")});
         QCOMPARE(dump.exitCode, 0);

@@ -104,6 +104,24 @@ private Q_SLOTS:
         QVERIFY(unknown.err.startsWith("Usage:"));
     }
 
+    // A full disk takes the whole text, so a script must not take the exit code for success.
+    void outputThatCannotBeWrittenIsAFailure() {
+        const QStringList commands[] = {
+            {QStringLiteral("report"), QStringLiteral("project"), kExample},
+            {QStringLiteral("report"), QStringLiteral("products")},
+            {QStringLiteral("dump"), kExample},
+            {QStringLiteral("catalog"), QStringLiteral("dump")}};
+        const QString full = QStringLiteral("/dev/full");
+        for (const QStringList& arguments : commands) {
+            const CliRun run = Cli(arguments, full);
+            QVERIFY2(run.exitCode == 1, qPrintable(arguments.join(QLatin1Char(' '))));
+            QCOMPARE(run.err, QByteArray("The output could not be written.\n"));
+        }
+        const CliRun version = test::RunCli({QStringLiteral("--version")}, m_dir->path(),
+                                            test::CliEnvironment(m_dir->path()), full);
+        QCOMPARE(version.exitCode, 1);
+    }
+
     void saveWritesTheCurrentVersionAndMayReplaceItsInput() {
         const auto copy = *m_dir / "copy.hoprj";
         std::filesystem::copy_file(kExample.toStdString(), copy);
@@ -149,12 +167,13 @@ private Q_SLOTS:
 private:
     QString Settings() const { return Native(*m_dir / "settings.ini"); }
 
-    CliRun Cli(QStringList arguments) const {
+    CliRun Cli(QStringList arguments, const QString& outputFile = {}) const {
         if (!arguments.contains(QStringLiteral("--catalog-dir"))) {
             arguments << QStringLiteral("--catalog-dir") << kShipped;
         }
         arguments << QStringLiteral("--settings") << Settings();
-        return test::RunCli(arguments, m_dir->path(), test::CliEnvironment(m_dir->path()));
+        return test::RunCli(arguments, m_dir->path(), test::CliEnvironment(m_dir->path()),
+                            outputFile);
     }
 
     std::unique_ptr<test::TempDir> m_dir;

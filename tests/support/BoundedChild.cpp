@@ -24,17 +24,32 @@ struct ChildReport {
     std::int64_t peakKib;
 };
 
+struct ChildLimits {
+    // Zero leaves the resource as it is.
+    std::size_t addressSpace = 0;
+    std::size_t fileSize = 0;
+    unsigned cpuSeconds = 60;
+};
+
 void SetLimit(int resource, rlim_t value) {
     const rlimit limit{value, value};
     setrlimit(resource, &limit);
 }
 
-[[noreturn]] void RunChild(const std::function<bool()>& check, std::size_t addressLimit,
-                           unsigned guardSeconds, int out) {
-    if (AddressSpaceCapApplies()) {
-        SetLimit(RLIMIT_AS, addressLimit);
+void ApplyLimits(const ChildLimits& limits) {
+    if (limits.addressSpace != 0) {
+        SetLimit(RLIMIT_AS, limits.addressSpace);
     }
-    SetLimit(RLIMIT_CPU, guardSeconds);
+    if (limits.fileSize != 0) {
+        // Without this the first write past the limit would end the child.
+        std::signal(SIGXFSZ, SIG_IGN);
+        SetLimit(RLIMIT_FSIZE, limits.fileSize);
+    }
+    SetLimit(RLIMIT_CPU, limits.cpuSeconds);
+}
+
+[[noreturn]] void RunChild(const std::function<bool()>& check, const ChildLimits& limits, int out) {
+    ApplyLimits(limits);
     bool passed = false;
     try {
         passed = check();
@@ -48,18 +63,7 @@ void SetLimit(int resource, rlim_t value) {
     _exit(written ? 0 : 2);
 }
 
-} // namespace
-
-bool AddressSpaceCapApplies() {
-#ifdef LUMIVANE_TEST_ASAN
-    return false;
-#else
-    return true;
-#endif
-}
-
-BoundedOutcome RunBounded(const std::function<bool()>& check, std::size_t addressLimit,
-                          unsigned guardSeconds) {
+BoundedOutcome RunInChild(const std::function<bool()>& check, const ChildLimits& limits) {
     BoundedOutcome outcome;
     int fds[2];
     if (pipe(fds) != 0) {
@@ -69,7 +73,7 @@ BoundedOutcome RunBounded(const std::function<bool()>& check, std::size_t addres
     const pid_t child = fork();
     if (child == 0) {
         close(fds[0]);
-        RunChild(check, addressLimit, guardSeconds, fds[1]);
+        RunChild(check, limits, fds[1]);
     }
     close(fds[1]);
     ChildReport report{};
@@ -91,6 +95,32 @@ BoundedOutcome RunBounded(const std::function<bool()>& check, std::size_t addres
     outcome.passed = outcome.failure.empty();
     outcome.peakKib = static_cast<long>(report.peakKib);
     return outcome;
+}
+
+} // namespace
+
+bool AddressSpaceCapApplies() {
+#ifdef LUMIVANE_TEST_ASAN
+    return false;
+#else
+    return true;
+#endif
+}
+
+BoundedOutcome RunBounded(const std::function<bool()>& check, std::size_t addressLimit,
+                          unsigned guardSeconds) {
+    ChildLimits limits;
+    limits.addressSpace = AddressSpaceCapApplies() ? addressLimit : 0;
+    limits.cpuSeconds = guardSeconds;
+    return RunInChild(check, limits);
+}
+
+BoundedOutcome RunWithFileSizeLimit(const std::function<bool()>& check, std::size_t fileSizeLimit,
+                                    unsigned guardSeconds) {
+    ChildLimits limits;
+    limits.fileSize = fileSizeLimit;
+    limits.cpuSeconds = guardSeconds;
+    return RunInChild(check, limits);
 }
 
 } // namespace lumivane::test

@@ -1,7 +1,7 @@
 #pragma once
-// Runs a check in a forked child whose address space is capped, so a reader that tries a
-// huge allocation fails the check instead of exhausting the machine, and reports the child's
-// peak resident memory. POSIX only.
+// Runs a check in a forked child whose resources are capped: its address space, so a reader
+// that tries a huge allocation fails the check instead of exhausting the machine, or the size of
+// the files it writes. Reports the child's peak resident memory. POSIX only.
 
 #include <cstddef>
 #include <functional>
@@ -26,5 +26,10 @@ bool AddressSpaceCapApplies();
 // stopped; both are guards against runaway readers, not measurements.
 BoundedOutcome RunBounded(const std::function<bool()>& check, std::size_t addressLimit,
                           unsigned guardSeconds = 60);
+
+// The child may write files of at most fileSizeLimit bytes, as on a disk that fills up: a write
+// beyond it fails instead of stopping the child.
+BoundedOutcome RunWithFileSizeLimit(const std::function<bool()>& check, std::size_t fileSizeLimit,
+                                    unsigned guardSeconds = 60);
 
 } // namespace lumivane::test

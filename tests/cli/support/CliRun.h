@@ -1,6 +1,8 @@
 #pragma once
 // Runs lumivane-cli as a separate process, the way scripts use it, in a folder of the test's
-// own with its own per-user data folder, so a test never touches the user's files.
+// own with its own per-user settings and data folders, so a test never touches the user's files.
+// The tool runs as a copy in a folder of its own: it keeps its catalog store beside itself, and
+// a run of the programs from the build tree leaves one beside the built tool.
 
 #include <QByteArray>
 #include <QProcessEnvironment>
@@ -19,10 +21,14 @@ struct CliRun {
 
 QString Native(const std::filesystem::path& path);
 
-// The tool's environment: the caller's, with XDG_DATA_HOME inside folder.
+// The folder the tool runs from, the same for every run of a test program.
+const std::filesystem::path& CliFolder();
+
+// The tool's environment: the caller's, with XDG_CONFIG_HOME and XDG_DATA_HOME inside folder.
 QProcessEnvironment CliEnvironment(const std::filesystem::path& folder);
 
+// Standard output goes to outputFile instead when one is named, and out stays empty.
 CliRun RunCli(const QStringList& arguments, const std::filesystem::path& folder,
-              const QProcessEnvironment& environment);
+              const QProcessEnvironment& environment, const QString& outputFile = {});
 
 } // namespace lumivane::test
