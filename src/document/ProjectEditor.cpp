@@ -68,15 +68,12 @@ CAuditorium* ProjectEditor::AuditoriumAt(int index) const {
 }
 
 CProjectorType* ProjectEditor::ProjectorAt(int auditorium, int projector) const {
-    const CAuditorium* owner = m_doc.GetAuditorium(auditorium);
-    if (owner == nullptr || projector < 0 || projector >= owner->ProjectorCount()) {
-        return nullptr;
-    }
-    return owner->GetProjector(projector);
+    CAuditorium* owner = AuditoriumAt(auditorium);
+    return owner == nullptr ? nullptr : owner->GetProjector(projector);
 }
 
 CLensType* ProjectEditor::SetUpAt(int auditorium, int projector, int format) const {
-    const CProjectorType* owner = ProjectorAt(auditorium, projector);
+    CProjectorType* owner = ProjectorAt(auditorium, projector);
     return owner == nullptr ? nullptr : owner->FindLensType(format);
 }
 
