@@ -1,10 +1,10 @@
+#include "app/MainFrame.h"
 #include "app/QorApp.h"
 #include "base/Version.h"
 #include "ui/QtClockAndLocale.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMainWindow>
 
 #include <filesystem>
 #include <memory>
@@ -34,11 +34,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // A plain window stands in until the main frame with its project tree and views exists.
-    QMainWindow window;
-    window.setWindowTitle(QString::fromLatin1(lumivane::kProgramTitle));
-    window.resize(1024, 700);
-    window.show();
+    CMainFrame frame(*app.Document());
+    frame.show();
     const int loopResult = QApplication::exec();
     const int exitResult = app.ExitInstance();
     return loopResult != 0 ? loopResult : exitResult;

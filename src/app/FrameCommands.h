@@ -1,0 +1,61 @@
+#pragma once
+// The main window's commands: each one's menu text with its mnemonic, its keys, its status-bar
+// prompt and tooltip and its toolbar icon. Commands whose work comes with later parts of the
+// program (printing, mail, the wizard, the formats and options dialogs, the screen bars) are
+// made here too, greyed; those parts find them by FrameCommand, connect and enable them.
+
+#include <QString>
+
+class QAction;
+class QObject;
+
+enum class FrameCommand {
+    New,
+    Open,
+    Save,
+    SaveAs,
+    Print,
+    PrintPreview,
+    PrintPurchaseList,
+    PrintProjectDetails,
+    PrintItemDetails,
+    PrintProductList,
+    PrintToTextFile,
+    EmailProject,
+    EmailProjectData,
+    EmailProjectPdf,
+    Exit,
+    Cut,
+    Copy,
+    Paste,
+    AuditoriumWizard,
+    EnglishUnits,
+    MetricUnits,
+    LockThrow,
+    LockImageSize,
+    LockFocalLength,
+    FixedFocalLengths,
+    ProjectSettings,
+    FilmFormats,
+    Options,
+    ToggleToolbar,
+    ToggleStatusBar,
+    ToggleProjectTree,
+    HelpIndex,
+    AboutMaker,
+    About,
+    ScreenCurve,
+    ScreenTilt,
+};
+inline constexpr int kFrameCommandCount = static_cast<int>(FrameCommand::ScreenTilt) + 1;
+
+// The command's action, parented to parent, with its object name ("actionNew" and so on).
+// Commands that nothing carries out yet start greyed; Cut, Copy and Paste stay greyed, since
+// their keys reach the focused text field, which does the work itself.
+QAction* MakeFrameAction(FrameCommand command, QObject* parent);
+
+// What a screen reader announces for the command's toolbar button.
+QString ToolButtonName(FrameCommand command);
+
+// A menu text as plain words: no mnemonic marker, no trailing "...".
+QString PlainCommandText(const QString& text);
