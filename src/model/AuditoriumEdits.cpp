@@ -1,0 +1,86 @@
+#include "model/AuditoriumEdits.h"
+
+#include "model/Auditorium.h"
+#include "model/EditCommands.h"
+#include "model/LensType.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lumivane {
+namespace {
+
+// The images have been refreshed for the new shape; the rest of the room follows.
+void FinishShapeChange(CAuditorium& auditorium) {
+    auditorium.Recalculate(nullptr);
+    if (auditorium.AutoLensShift()) {
+        // The solved shifts move the images, so they are measured once more.
+        for (int i = 0; i < auditorium.LensTypeCount(); ++i) {
+            auditorium.UpdateExtents(*auditorium.GetLensType(i));
+        }
+        auditorium.Recalculate(nullptr);
+    }
+    if (auditorium.FixedScreen()) {
+        for (int i = 0; i < auditorium.LensTypeCount(); ++i) {
+            auditorium.UpdateFit(*auditorium.GetLensType(i));
+        }
+    }
+}
+
+} // namespace
+
+void RecalculateScreenShape(CAuditorium& auditorium) {
+    auditorium.RefreshAllImages();
+    FinishShapeChange(auditorium);
+}
+
+void EditCurveType(CAuditorium& auditorium, int type) {
+    auditorium.SetCurveType(type);
+    FinishShapeChange(auditorium);
+}
+
+void EditCurveValue(CAuditorium& auditorium, double percent) {
+    if (!std::isfinite(percent)) {
+        return;
+    }
+    auditorium.SetCurveValue(percent);
+    FinishShapeChange(auditorium);
+}
+
+void EditTiltType(CAuditorium& auditorium, int type) {
+    auditorium.SetTiltType(type);
+    FinishShapeChange(auditorium);
+}
+
+void EditTiltAngle(CAuditorium& auditorium, double degrees) {
+    if (!std::isfinite(degrees)) {
+        return;
+    }
+    auditorium.SetTiltAngle(degrees);
+    FinishShapeChange(auditorium);
+}
+
+void EditAudienceHeight(CAuditorium& auditorium, double height) {
+    if (!std::isfinite(height)) {
+        return;
+    }
+    auditorium.SetAudienceHeight(height);
+    RecalculateScreenShape(auditorium);
+}
+
+void EditAudienceDistance(CAuditorium& auditorium, double distance) {
+    if (!std::isfinite(distance)) {
+        return;
+    }
+    auditorium.SetAudienceDistance(distance);
+    RecalculateScreenShape(auditorium);
+}
+
+void EditDefaultThrow(CAuditorium& auditorium, double throwDistance) {
+    if (!std::isfinite(throwDistance)) {
+        return;
+    }
+    auditorium.SetDefaultThrow(std::max(throwDistance, kMinimumTypedThrow), 1);
+}
+
+} // namespace lumivane

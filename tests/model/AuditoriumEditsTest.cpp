@@ -1,0 +1,79 @@
+#include "model/AuditoriumEdits.h"
+
+#include "base/AppContext.h"
+#include "model/Auditorium.h"
+#include "model/LensType.h"
+#include "support/ModelCatalogs.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <memory>
+
+namespace {
+
+using lumivane::test::kFilmProjector;
+using lumivane::test::kFlatFormat;
+
+class AuditoriumEditsTest : public ::testing::Test {
+protected:
+    void SetUp() override { lumivane::test::InstallModelCatalogs(m_dir.path()); }
+
+    static std::unique_ptr<CAuditorium> Room() {
+        auto auditorium = std::make_unique<CAuditorium>(1);
+        auditorium->AddProjector(kFilmProjector);
+        auditorium->AddFormat(kFlatFormat, 0);
+        auditorium->Recalculate(nullptr);
+        return auditorium;
+    }
+
+    lumivane::ScopedAppContext m_context;
+    lumivane::test::TempDir m_dir;
+};
+
+TEST_F(AuditoriumEditsTest, ACurveResizesTheCalculatedScreen) {
+    const auto edited = Room();
+    const auto plain = Room();
+    lumivane::EditCurveType(*edited, CurveTwoThirds);
+    plain->SetCurveType(CurveTwoThirds);
+    const double stale = plain->ScreenHeight();
+    plain->Recalculate(nullptr);
+    EXPECT_NE(stale, plain->ScreenHeight());
+    EXPECT_DOUBLE_EQ(edited->ScreenHeight(), plain->ScreenHeight());
+    EXPECT_DOUBLE_EQ(edited->ScreenWidth(), plain->ScreenWidth());
+}
+
+TEST_F(AuditoriumEditsTest, TheAudienceSetsARecommendedTilt) {
+    const auto auditorium = Room();
+    lumivane::EditTiltType(*auditorium, TiltRecommended);
+    lumivane::EditAudienceDistance(*auditorium, 15.0);
+    lumivane::EditAudienceHeight(*auditorium, -2.0);
+    const double low = auditorium->GetTiltAngle();
+    lumivane::EditAudienceHeight(*auditorium, 2.0);
+    EXPECT_GT(auditorium->GetTiltAngle(), low);
+    EXPECT_DOUBLE_EQ(auditorium->AudienceHeight(), 2.0);
+    lumivane::EditAudienceHeight(*auditorium, std::numeric_limits<double>::quiet_NaN());
+    EXPECT_DOUBLE_EQ(auditorium->AudienceHeight(), 2.0);
+}
+
+TEST_F(AuditoriumEditsTest, AFixedScreenRefitsItsImages) {
+    const auto auditorium = Room();
+    auditorium->SetFixedScreen(true);
+    auditorium->SetScreenHeight(auditorium->ScreenHeight() - 0.5);
+    auditorium->GetLensType(0)->SetMasked(false);
+    lumivane::EditTiltAngle(*auditorium, 0);
+    EXPECT_TRUE(auditorium->GetLensType(0)->Masked());
+}
+
+TEST_F(AuditoriumEditsTest, ATypedDefaultThrowHasAFloor) {
+    const auto auditorium = Room();
+    lumivane::EditDefaultThrow(*auditorium, 2.0);
+    EXPECT_EQ(auditorium->DefaultThrow(), 3.0);
+    lumivane::EditDefaultThrow(*auditorium, 25.0);
+    EXPECT_EQ(auditorium->DefaultThrow(), 25.0);
+    lumivane::EditDefaultThrow(*auditorium, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(auditorium->DefaultThrow(), 25.0);
+}
+
+} // namespace
