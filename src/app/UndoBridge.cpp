@@ -96,6 +96,7 @@ void UndoBridge::CreateActions() {
 void UndoBridge::BeginFieldEdit(const QObject* field) {
     EndFieldEdit();
     m_session = ++m_lastSession;
+    m_field = field;
     if (field != nullptr) {
         m_fieldGone = connect(field, &QObject::destroyed, this, &UndoBridge::EndFieldEdit);
     }
@@ -104,6 +105,19 @@ void UndoBridge::BeginFieldEdit(const QObject* field) {
 void UndoBridge::EndFieldEdit() {
     disconnect(m_fieldGone);
     m_session = -1;
+    m_field = nullptr;
+}
+
+void UndoBridge::FieldEdited(const QObject* field) {
+    if (!InFieldEdit(field)) {
+        BeginFieldEdit(field);
+    }
+}
+
+void UndoBridge::FieldFinished(const QObject* field) {
+    if (InFieldEdit(field)) {
+        EndFieldEdit();
+    }
 }
 
 void UndoBridge::CommitFieldEdits() {

@@ -36,6 +36,13 @@ public:
     // A burst of edits of field begins: a new session, whatever session was open ends.
     void BeginFieldEdit(const QObject* field);
     void EndFieldEdit();
+    // Whether field's session is the open one.
+    bool InFieldEdit(const QObject* field) const { return m_session >= 0 && m_field == field; }
+    // For views that report each edit of a field: the field's session opens with its first
+    // edit (or its first after a step of another field, or after an undo) and ends when the
+    // field is finished.
+    void FieldEdited(const QObject* field);
+    void FieldFinished(const QObject* field);
     // Stores what the current view's focused field holds (a step of its own, or the last of
     // its field's session).
     void CommitFieldEdits();
@@ -66,6 +73,7 @@ private:
     ViewPane::Place m_placeAtStart;
     // The open field session (-1: none) and the end of its field, which ends it too.
     int m_session = -1;
+    const QObject* m_field = nullptr;
     QMetaObject::Connection m_fieldGone;
     int m_lastSession = 0;
     bool m_returning = false;

@@ -1,0 +1,67 @@
+#include "views/ScreenControls.h"
+
+#include "views/LengthEdit.h"
+#include "views/ValueSlider.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace lumivane {
+namespace {
+
+ValueSlider* MakeTrackSlider(int first, int last, int ticks, double scale, const QString& name) {
+    auto* slider = new ValueSlider(Qt::Horizontal);
+    slider->SetScale(scale);
+    slider->SetRange(first, last);
+    slider->setTickPosition(QSlider::TicksAbove);
+    slider->setTickInterval(ticks);
+    slider->setAccessibleName(name);
+    return slider;
+}
+
+} // namespace
+
+QComboBox* MakeTypeList(const std::vector<std::string>& entries, const QString& name) {
+    auto* list = new QComboBox;
+    for (const std::string& entry : entries) {
+        list->addItem(QString::fromStdString(entry));
+    }
+    list->setAccessibleName(name);
+    return list;
+}
+
+void ShowIndex(QComboBox* list, int index) {
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+}
+
+ValueSlider* MakeCurveSlider(const QString& name) {
+    return MakeTrackSlider(15, 500, 46, 1.0, name);
+}
+
+ValueSlider* MakeTiltSlider(const QString& name) {
+    return MakeTrackSlider(-100, 200, 10, 0.1, name);
+}
+
+void FitLengthField(LengthEdit* field) {
+    const QFontMetrics metrics = field->fontMetrics();
+    const int text = std::max(metrics.horizontalAdvance(QStringLiteral("888.88m")),
+                              metrics.horizontalAdvance(QStringLiteral("888' 88\"")));
+    const int frame =
+        field->sizeHint().width() - metrics.horizontalAdvance(QStringLiteral("88888.88mm"));
+    field->setMinimumWidth(text + frame);
+}
+
+QLayout* Row(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets) {
+        row->addWidget(widget);
+    }
+    row->addStretch();
+    return row;
+}
+
+} // namespace lumivane

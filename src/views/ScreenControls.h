@@ -1,0 +1,34 @@
+#pragma once
+// The curve and tilt controls the auditorium view and the screen bars share.
+
+#include <QString>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class LengthEdit;
+class QComboBox;
+class QLayout;
+class QWidget;
+class ValueSlider;
+
+namespace lumivane {
+
+QComboBox* MakeTypeList(const std::vector<std::string>& entries, const QString& name);
+// Selects index without telling anyone; an index the list does not have selects nothing.
+void ShowIndex(QComboBox* list, int index);
+
+// 15 to 500 percent of the throw.
+ValueSlider* MakeCurveSlider(const QString& name);
+// -10.0 to 20.0 degrees in tenths.
+ValueSlider* MakeTiltSlider(const QString& name);
+
+// Room for a length of three digits before the point in either unit system, while a wider
+// window gives the field the room its longest text wants.
+void FitLengthField(LengthEdit* field);
+
+// The widgets side by side in their natural sizes, the rest of the row left empty.
+QLayout* Row(std::initializer_list<QWidget*> widgets);
+
+} // namespace lumivane
