@@ -1,0 +1,381 @@
+#include "views/AuditoriumView.h"
+
+#include "base/NumberText.h"
+#include "model/Auditorium.h"
+#include "model/AuditoriumEdits.h"
+#include "views/EditBurst.h"
+#include "views/LengthEdit.h"
+#include "views/ScreenControls.h"
+#include "views/ValueSlider.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <vector>
+
+using lumivane::SettingsLabels;
+
+namespace {
+
+constexpr int kThrowShortest = 3;
+constexpr int kThrowLongest = 100;
+constexpr int kThrowTicks = 10;
+constexpr int kCommentLines = 3;
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The place of the screen drawing: a plain frame until the drawing widget takes it.
+QWidget* MakeScreenDisplay(CQorDoc& /*doc*/, QWidget* parent) {
+    auto* display = new QFrame(parent);
+    display->setFrameShape(QFrame::StyledPanel);
+    display->setAccessibleName(QObject::tr("Screen Display"));
+    display->setMinimumHeight(120);
+    return display;
+}
+
+// A label in front of its field; the field is named after it for screen readers.
+QLabel* FieldLabel(const QString& text, QWidget* field, Qt::Alignment alignment) {
+    auto* label = new QLabel(text);
+    label->setBuddy(field);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    field->setAccessibleName(text.trimmed());
+    return label;
+}
+
+QLineEdit* MakeCountEdit() {
+    auto* edit = new QLineEdit;
+    edit->setMaxLength(11);
+    return edit;
+}
+
+// Rewrites a count only when it reads as another number, so typing is never disturbed.
+void ShowCount(QLineEdit* field, std::int32_t count, bool force) {
+    if (!force && lumivane::SeatCountFromText(field->text().toStdString()) == count) {
+        return;
+    }
+    const QSignalBlocker quiet(field);
+    field->setText(Text(lumivane::FormatInt(count)));
+}
+
+} // namespace
+
+CAuditoriumView::CAuditoriumView(CQorDoc& doc, ViewHooks hooks, QWidget* parent)
+    : CQorView(doc, parent), m_fields(
+                                 doc, std::move(hooks), [this] { return Item().auditorium; },
+                                 [this] {
+                                     Refresh(false);
+                                     RepaintDisplay();
+                                 }),
+      m_curveType(lumivane::MakeTypeList(lumivane::CurveTypeNames(), tr("Screen Curve"))),
+      m_curveSlider(lumivane::MakeCurveSlider(tr("Curve"))),
+      m_curveText(new QLabel(tr("200% or 4/3 of the throw"))),
+      m_tiltType(lumivane::MakeTypeList(lumivane::TiltTypeNames(), tr("Screen Tilt"))),
+      m_tiltSlider(lumivane::MakeTiltSlider(tr("Tilt"))),
+      m_tiltText(new QLabel(tr("38 degrees tilted backwards"))),
+      m_tiltDetails(new QPushButton(tr("Details"))), m_throwSlider(new ValueSlider(Qt::Vertical)),
+      m_throw(new LengthEdit), m_comments(new QPlainTextEdit),
+      m_commentsBurst(new EditBurst(m_comments, EditBurst::EnterKey::Types)),
+      m_floorToScreenLabel(nullptr), m_floorToScreen(new LengthEdit), m_floorToLensLabel(nullptr),
+      m_floorToLens(new LengthEdit), m_frontWallLabel(nullptr), m_frontWallFirst(new LengthEdit),
+      m_frontWallSecond(new LengthEdit), m_seats(MakeCountEdit()), m_handicapped(MakeCountEdit()),
+      m_name(new QLabel(tr("Name"))), m_seatTotal(new QLabel(tr("Seats: 0"))),
+      m_projectorCount(new QLabel(tr("Projectors: 0"))),
+      m_calcPorthole(new QCheckBox(tr("Calc porthole"))), m_portholeDistance(new LengthEdit),
+      m_screenWidth(new LengthEdit), m_screenHeight(new LengthEdit),
+      m_screenMode(new QPushButton(tr("Calc"))), m_display(MakeScreenDisplay(doc, this)) {
+    setAccessibleName(tr("Auditorium"));
+    auto* groups = new QGridLayout;
+    groups->addWidget(MakeCurveGroup(), 0, 0);
+    groups->addWidget(MakeTiltGroup(), 0, 1);
+    groups->addWidget(MakeSettingsGroup(), 1, 0);
+    groups->addWidget(MakeDetailsGroup(), 1, 1);
+    groups->setColumnStretch(0, 3);
+    groups->setColumnStretch(1, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(groups);
+    layout->addWidget(m_display, 1);
+    for (LengthEdit* field : findChildren<LengthEdit*>()) {
+        lumivane::FitLengthField(field);
+    }
+    for (QLineEdit* field : {m_seats, m_handicapped}) {
+        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(u"888888"_qs) + 12);
+    }
+
+    const std::vector<QWidget*> order{
+        m_curveType,        m_curveSlider,     m_tiltType,     m_tiltSlider,    m_tiltDetails,
+        m_throwSlider,      m_throw,           m_comments,     m_floorToScreen, m_floorToLens,
+        m_frontWallFirst,   m_frontWallSecond, m_seats,        m_handicapped,   m_calcPorthole,
+        m_portholeDistance, m_screenWidth,     m_screenHeight, m_screenMode,    m_display};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    ConnectChoices();
+    ConnectLengths();
+    ConnectTexts();
+    ShowSettingsLabels();
+}
+
+QGroupBox* CAuditoriumView::MakeCurveGroup() {
+    auto* group = new QGroupBox(tr("Screen Curve"));
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(m_curveType);
+    layout->addWidget(m_curveSlider);
+    layout->addWidget(m_curveText);
+    layout->addStretch();
+    m_curveText->setMinimumHeight(m_curveText->fontMetrics().lineSpacing() * 2);
+    return group;
+}
+
+QGroupBox* CAuditoriumView::MakeTiltGroup() {
+    auto* group = new QGroupBox(tr("Screen Tilt"));
+    auto* layout = new QGridLayout(group);
+    layout->addWidget(m_tiltType, 0, 0, 1, 2);
+    layout->addWidget(m_tiltSlider, 1, 0, 1, 2);
+    layout->addWidget(m_tiltText, 2, 0);
+    layout->addWidget(m_tiltDetails, 2, 1);
+    layout->setColumnStretch(0, 1);
+    layout->setRowStretch(3, 1);
+    m_tiltDetails->setAccessibleDescription(tr("Shows the screen tilt bar"));
+    return group;
+}
+
+QGroupBox* CAuditoriumView::MakeSettingsGroup() {
+    auto* group = new QGroupBox(tr("Settings"));
+    auto* layout = new QGridLayout(group);
+    m_throwSlider->SetRange(kThrowLongest, kThrowShortest);
+    m_throwSlider->setTickPosition(QSlider::TicksBothSides);
+    m_throwSlider->setTickInterval(kThrowTicks);
+    m_throwSlider->setAccessibleName(tr("Throw"));
+    m_throw->SetLinkedSlider(m_throwSlider);
+    layout->addWidget(FieldLabel(tr("Throw"), m_throw, Qt::AlignHCenter), 0, 0);
+    layout->addWidget(m_throwSlider, 1, 0, 4, 1, Qt::AlignHCenter);
+    layout->addWidget(m_throw, 5, 0);
+
+    layout->addWidget(FieldLabel(tr("Comments:"), m_comments, Qt::AlignLeft), 0, 1, 1, 4);
+    m_comments->setAccessibleName(tr("Comments"));
+    m_comments->setTabChangesFocus(true);
+    m_comments->setUndoRedoEnabled(false);
+    m_comments->setFixedHeight(m_comments->fontMetrics().lineSpacing() * kCommentLines +
+                               2 * m_comments->frameWidth() + 8);
+    layout->addWidget(m_comments, 1, 1, 1, 4);
+
+    m_floorToScreenLabel =
+        FieldLabel(tr("Finished floor to screen bottom"), m_floorToScreen, Qt::AlignRight);
+    m_floorToLensLabel = FieldLabel(tr("Finished floor to lens"), m_floorToLens, Qt::AlignRight);
+    m_frontWallLabel = FieldLabel(tr("Size of front wall"), m_frontWallFirst, Qt::AlignRight);
+    layout->addWidget(m_floorToScreenLabel, 2, 1);
+    layout->addWidget(m_floorToScreen, 2, 2);
+    layout->addWidget(m_floorToLensLabel, 3, 1);
+    layout->addWidget(m_floorToLens, 3, 2);
+    layout->addWidget(m_frontWallLabel, 4, 1);
+    layout->addWidget(m_frontWallFirst, 4, 2);
+    layout->addWidget(FieldLabel(tr("by"), m_frontWallSecond, Qt::AlignHCenter), 4, 3);
+    m_frontWallSecond->setAccessibleName(tr("Size of front wall by"));
+    layout->addWidget(m_frontWallSecond, 4, 4);
+
+    auto* seats = new QHBoxLayout;
+    seats->addWidget(m_seats, 1);
+    seats->addWidget(FieldLabel(tr("Handicapped"), m_handicapped, Qt::AlignRight));
+    seats->addWidget(m_handicapped, 1);
+    layout->addWidget(FieldLabel(tr("Seats"), m_seats, Qt::AlignRight), 5, 1);
+    layout->addLayout(seats, 5, 2, 1, 3);
+    layout->setColumnStretch(2, 1);
+    layout->setColumnStretch(4, 1);
+    return group;
+}
+
+QGroupBox* CAuditoriumView::MakeDetailsGroup() {
+    auto* group = new QGroupBox(tr("Auditorium Details"));
+    auto* layout = new QGridLayout(group);
+    layout->addWidget(m_name, 0, 0, 1, 3);
+    layout->addWidget(m_seatTotal, 1, 0, 1, 3);
+    layout->addWidget(m_projectorCount, 2, 0, 1, 3);
+    layout->addWidget(m_calcPorthole, 3, 0, 1, 2);
+    layout->addWidget(m_portholeDistance, 3, 2);
+    m_portholeDistance->setAccessibleName(tr("Porthole distance"));
+    m_portholeDistance->SetFineSteps(true);
+    layout->addWidget(FieldLabel(tr("Screen Size"), m_screenWidth, Qt::AlignLeft), 4, 0, 1, 3);
+    layout->addWidget(m_screenWidth, 5, 0);
+    layout->addWidget(FieldLabel(tr(" by "), m_screenHeight, Qt::AlignHCenter), 5, 1);
+    m_screenHeight->setAccessibleName(tr("Screen Size by"));
+    layout->addWidget(m_screenHeight, 5, 2);
+    layout->addWidget(m_screenMode, 6, 2);
+    m_screenMode->setCheckable(true);
+    m_screenMode->setAccessibleDescription(
+        tr("Calc: the screen holds all images; Set: the screen size is typed in"));
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(2, 1);
+    layout->setRowStretch(7, 1);
+    return group;
+}
+
+void CAuditoriumView::ConnectChoices() {
+    connect(m_curveType, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_fields.Edit("Screen Curve",
+                      [index](CAuditorium& a) { lumivane::EditCurveType(a, index); });
+    });
+    connect(m_tiltType, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_fields.Edit("Screen Tilt", [index](CAuditorium& a) { lumivane::EditTiltType(a, index); });
+    });
+    m_fields.StoreEachMove(m_curveSlider, "Screen Curve", lumivane::EditCurveValue);
+    m_fields.StoreEachMove(m_tiltSlider, "Screen Tilt", lumivane::EditTiltAngle);
+    connect(m_tiltDetails, &QPushButton::clicked, this, [this] {
+        if (m_fields.Hooks().showTiltBar) {
+            m_fields.Hooks().showTiltBar();
+        }
+    });
+    connect(m_calcPorthole, &QCheckBox::clicked, this, [this](bool on) {
+        m_fields.Edit("Calc Porthole", [on](CAuditorium& a) { a.SetCalcPorthole(on); });
+    });
+    connect(m_screenMode, &QPushButton::clicked, this, [this](bool set) {
+        m_fields.Edit("Screen Size Mode", [set](CAuditorium& a) { a.SetFixedScreen(set); });
+    });
+}
+
+void CAuditoriumView::ConnectLengths() {
+    m_fields.StoreEachEdit(m_floorToScreen, "Floor to Screen",
+                           [](CAuditorium& a, double v) { a.SetFloorToScreen(v); });
+    m_fields.StoreEachEdit(m_floorToLens, "Floor to Lens",
+                           [](CAuditorium& a, double v) { a.SetFloorToBooth(v); });
+    m_fields.StoreEachEdit(m_frontWallFirst, "Front Wall",
+                           [](CAuditorium& a, double v) { a.SetFrontWall(v, a.FrontWall()[1]); });
+    m_fields.StoreEachEdit(m_frontWallSecond, "Front Wall",
+                           [](CAuditorium& a, double v) { a.SetFrontWall(a.FrontWall()[0], v); });
+    m_fields.StoreEachEdit(m_portholeDistance, "Porthole Distance",
+                           [](CAuditorium& a, double v) { a.SetPortholeDistance(v); });
+    m_fields.StoreEachEdit(m_screenWidth, "Screen Size",
+                           [](CAuditorium& a, double v) { a.SetScreenWidth(v); });
+    m_fields.StoreEachEdit(m_screenHeight, "Screen Size",
+                           [](CAuditorium& a, double v) { a.SetScreenHeight(v); });
+    // A throw is stored only once the user settles on it: a half-typed "1" of "12" would
+    // otherwise move every projector to the shortest throw.
+    connect(m_throw, &LengthEdit::valueCommitted, this, [this](double metres) {
+        m_fields.EditField(m_throw, "Default Throw",
+                           [metres](CAuditorium& a) { lumivane::EditDefaultThrow(a, metres); });
+        m_fields.Hooks().Finished(m_throw);
+    });
+}
+
+void CAuditoriumView::ConnectTexts() {
+    StoreCount(m_seats, "Seats", &CAuditorium::Seats, &CAuditorium::SetSeats);
+    StoreCount(m_handicapped, "Handicapped Seats", &CAuditorium::HandicappedSeats,
+               &CAuditorium::SetHandicappedSeats);
+    connect(m_comments, &QPlainTextEdit::textChanged, this, [this] {
+        m_commentsBurst->NoteEdit();
+        const std::string text = m_comments->toPlainText().toStdString();
+        m_fields.EditField(m_comments, "Comments",
+                           [&text](CAuditorium& a) { a.SetComments(text); });
+    });
+    connect(m_commentsBurst, &EditBurst::finished, this,
+            [this] { m_fields.Hooks().Finished(m_comments); });
+}
+
+void CAuditoriumView::StoreCount(QLineEdit* field, const char* label, Count read,
+                                 void (CAuditorium::*store)(std::int32_t)) {
+    auto* burst = new EditBurst(field, EditBurst::EnterKey::Ends);
+    // Not textEdited: a screen reader replaces the text without it.
+    connect(field, &QLineEdit::textChanged, this, [this, field, burst, label, store] {
+        burst->NoteEdit();
+        const std::int32_t count = lumivane::SeatCountFromText(field->text().toStdString());
+        m_fields.EditField(field, label, [&](CAuditorium& a) { (a.*store)(count); });
+    });
+    // Once settled the field shows the number that was stored ("12a" becomes "12").
+    connect(burst, &EditBurst::finished, this, [this, field, read] {
+        m_fields.Hooks().Finished(field);
+        if (const CAuditorium* a = GetAuditorium()) {
+            ShowCount(field, (a->*read)(), true);
+        }
+    });
+}
+
+void CAuditoriumView::Refresh(bool force) {
+    const CAuditorium* auditorium = GetAuditorium();
+    if (auditorium == nullptr) {
+        return;
+    }
+    RefreshShape(*auditorium);
+    RefreshSettings(*auditorium, force);
+    RefreshDetails(*auditorium, force);
+}
+
+void CAuditoriumView::RefreshShape(const CAuditorium& auditorium) {
+    lumivane::ShowIndex(m_curveType, auditorium.CurveTypeValue());
+    m_curveSlider->setEnabled(auditorium.CurveTypeValue() == CurveAdjustable);
+    m_curveSlider->SetValue(auditorium.CurveValue());
+    m_curveText->setText(Text(lumivane::CurveText(auditorium)));
+    lumivane::ShowIndex(m_tiltType, auditorium.TiltTypeValue());
+    m_tiltSlider->setEnabled(auditorium.TiltTypeValue() == TiltAdjustable);
+    m_tiltSlider->SetValue(auditorium.GetTiltAngle());
+    m_tiltText->setText(Text(lumivane::TiltText(auditorium.GetTiltAngle())));
+}
+
+void CAuditoriumView::RefreshSettings(const CAuditorium& auditorium, bool force) {
+    const QString comments = Text(auditorium.Comments());
+    if (m_comments->toPlainText() != comments) {
+        const QSignalBlocker quiet(m_comments);
+        m_comments->setPlainText(comments);
+    }
+    m_floorToLens->SetValue(auditorium.FloorToBooth(), force);
+    m_floorToScreen->SetValue(auditorium.FloorToScreen(), force);
+    m_frontWallFirst->SetValue(auditorium.FrontWall()[0], force);
+    m_frontWallSecond->SetValue(auditorium.FrontWall()[1], force);
+    ShowCount(m_seats, auditorium.Seats(), force);
+    ShowCount(m_handicapped, auditorium.HandicappedSeats(), force);
+    m_throw->SetValue(auditorium.DefaultThrow(), force);
+}
+
+void CAuditoriumView::RefreshDetails(const CAuditorium& auditorium, bool force) {
+    m_name->setText(Text(auditorium.Name()));
+    m_seatTotal->setText(Text(lumivane::SeatsTotalText(auditorium)));
+    m_projectorCount->setText(Text(lumivane::ProjectorCountText(auditorium)));
+    const bool set = auditorium.FixedScreen() != 0;
+    m_screenMode->setChecked(set);
+    m_screenMode->setText(set ? tr("Set") : tr("Calc"));
+    m_screenWidth->setEnabled(set);
+    m_screenHeight->setEnabled(set);
+    m_screenWidth->SetValue(auditorium.ScreenWidth(), force);
+    m_screenHeight->SetValue(auditorium.ScreenHeight(), force);
+    const bool porthole = auditorium.CalcPorthole() != 0;
+    m_calcPorthole->setChecked(porthole);
+    m_portholeDistance->setEnabled(porthole);
+    m_portholeDistance->SetValue(auditorium.PortholeDistance(), force);
+}
+
+// Only a field with an open burst stores anything; the others merely rewrite their text.
+void CAuditoriumView::CommitEdits() {
+    for (LengthEdit* field : findChildren<LengthEdit*>()) {
+        field->CommitEdit();
+    }
+}
+
+void CAuditoriumView::resizeEvent(QResizeEvent* event) {
+    CQorView::resizeEvent(event);
+    ShowSettingsLabels();
+}
+
+void CAuditoriumView::ShowSettingsLabels() {
+    const int unit = fontMetrics().horizontalAdvance(QStringLiteral("Wy"));
+    const SettingsLabels labels = lumivane::SettingsLabelsFor(width(), unit);
+    if (labels == m_labels) {
+        return;
+    }
+    m_labels = labels;
+    m_floorToScreenLabel->setText(Text(labels.floorToScreen));
+    m_floorToLensLabel->setText(Text(labels.floorToLens));
+    m_frontWallLabel->setText(Text(labels.frontWall));
+}
+
+void CAuditoriumView::RepaintDisplay() {
+    m_display->update();
+}
