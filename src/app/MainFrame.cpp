@@ -3,6 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/DocumentCommands.h"
 #include "app/HelpWindow.h"
+#include "app/ScreenBars.h"
 #include "app/UndoBridge.h"
 #include "base/SettingsStore.h"
 #include "base/WindowPlacement.h"
@@ -11,6 +12,7 @@
 #include "document/ViewKind.h"
 #include "ui/IconLibrary.h"
 #include "ui/ProjectRelay.h"
+#include "views/AuditoriumView.h"
 #include "views/QorView.h"
 
 #include <QActionGroup>
@@ -115,6 +117,7 @@ CMainFrame::CMainFrame(CQorDoc& doc, QWidget* parent)
     ConnectSettingsCommands();
     ConnectViewCommands();
     ConnectHelpCommands();
+    MakeViews();
 
     if (lumivane::SettingsStore* store = Store()) {
         lumivane::ReadOptions(*store, Ctx().settings);
@@ -278,6 +281,22 @@ void CMainFrame::ConnectHelpCommands() {
     connect(Action(About), &QAction::triggered, this, [this] {
         CAboutDlg about(this);
         about.exec();
+    });
+}
+
+// The views and the screen bars store each field's burst of edits as one undo step.
+void CMainFrame::MakeViews() {
+    ViewHooks hooks{[this](const QObject* field) { m_undo->FieldEdited(field); },
+                    [this](const QObject* field) { m_undo->FieldFinished(field); },
+                    {}};
+    m_screenBars = new ScreenBars(
+        m_doc, *m_pane, *m_relay, hooks,
+        {m_toolBar, Action(FrameCommand::ScreenCurve), Action(FrameCommand::ScreenTilt)}, this);
+    hooks.showTiltBar = [this] {
+        m_screenBars->ShowTiltBar();
+    };
+    m_pane->RegisterView(lumivane::ViewKind::Auditorium, [hooks](CQorDoc& doc, QWidget* parent) {
+        return new CAuditoriumView(doc, hooks, parent);
     });
 }
 

@@ -22,6 +22,7 @@ class DocumentCommands;
 class QDockWidget;
 class QMenu;
 class QToolBar;
+class ScreenBars;
 class UndoBridge;
 
 namespace lumivane {
@@ -44,6 +45,7 @@ public:
     lumivane::ProjectRelay& Relay() const { return *m_relay; }
     DocumentCommands& Commands() const { return *m_commands; }
     UndoBridge& Undo() const { return *m_undo; }
+    ScreenBars& Bars() const { return *m_screenBars; }
     // Null until a help command first opened it.
     lumivane::HelpWindow* Help() const { return m_help; }
 
@@ -63,6 +65,7 @@ private:
     void ConnectSettingsCommands();
     void ConnectViewCommands();
     void ConnectHelpCommands();
+    void MakeViews();
 
     void FillRecentFiles();
     void FollowPlace(const ViewPane::Place& place);
@@ -87,5 +90,6 @@ private:
     QAction* m_noRecentFile = nullptr;
     QToolBar* m_toolBar = nullptr;
     QDockWidget* m_treeDock = nullptr;
+    ScreenBars* m_screenBars = nullptr;
     lumivane::HelpWindow* m_help = nullptr;
 };

@@ -142,7 +142,7 @@ void MainFrameTest::toolbarButtonsAreNamedInOrder() {
                           u"Print"_qs, u"-"_qs, u"Screen Curve"_qs, u"Screen Tilt"_qs, u"-"_qs,
                           u"Email Project"_qs, u"Email Project Data"_qs, u"Help Index"_qs}));
     QVERIFY(frame->Action(FrameCommand::ScreenCurve)->isCheckable());
-    QVERIFY(!frame->Action(FrameCommand::ScreenTilt)->isEnabled());
+    QVERIFY(frame->Action(FrameCommand::ScreenTilt)->isEnabled());
 }
 
 void MainFrameTest::settingsCommandsWriteTheirSettings() {
