@@ -135,6 +135,13 @@ void ScreenBarsTest::barsFollowTheAuditoriumShown() {
     QCOMPARE(list->currentText(), u"None"_qs);
     QCOMPARE(Named<QLabel>(bar, u"Tilt direction"_qs)->text(), QString());
 
+    // The auditorium shown goes: the bar shows none.
+    m_frame->Pane().ShowAuditorium(kTilted);
+    m_doc->Editor().DeleteAuditorium(kTilted,
+                                     [](const std::string&, const std::string&) { return true; });
+    QVERIFY(!list->isEnabled());
+    m_frame->Pane().ShowAuditorium(kCurved);
+
     const auto* distance = Named<LengthEdit>(bar, u"Audience distance from the screen"_qs);
     const QString metric = distance->text();
     m_frame->Action(FrameCommand::EnglishUnits)->trigger();

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QUndoStack>
 
@@ -51,6 +52,24 @@ void Type(QWidget* field, const QString& text) {
     QTest::keyClicks(field, text);
 }
 
+// Where a horizontal slider's handle is drawn.
+QPoint Handle(const ValueSlider* slider) {
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.upsideDown = slider->invertedAppearance();
+    option.tickPosition = slider->tickPosition();
+    option.tickInterval = slider->tickInterval();
+    option.subControls = QStyle::SC_All;
+    return slider->style()
+        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+        .center();
+}
+
 } // namespace
 
 class AuditoriumViewTest : public QObject {
@@ -65,6 +84,7 @@ private Q_SLOTS:
     void aSeatsKeystrokeWritesTheSeatsOnly();
     void aTypedDefaultThrowIsStoredOnEnterWithItsFloor();
     void typingAFieldIsOneUndoStep();
+    void aSliderDragIsOneUndoStep();
     void visitingChangesNoByte();
     void narrowPanesShortenTheLabels();
     void grabsAtThreePaneWidths();
@@ -185,6 +205,9 @@ void AuditoriumViewTest::aTypedDefaultThrowIsStoredOnEnterWithItsFloor() {
     QCOMPARE(Model(kFlat).DefaultThrow(), 3.0);
     QCOMPARE(field->Value(), 3.0);
     QCOMPARE(m_window->undo.Stack()->count(), 1);
+    // A change of unit system writes every length again.
+    m_window->Editor().SetMetricUnits(false);
+    QCOMPARE(field->text(), u"9' 10\""_qs);
 }
 
 void AuditoriumViewTest::typingAFieldIsOneUndoStep() {
@@ -198,6 +221,25 @@ void AuditoriumViewTest::typingAFieldIsOneUndoStep() {
     m_window->undo.Undo();
     QCOMPARE(Model(kFlat).FloorToBooth(), 0.0);
     QCOMPARE(Model(kFlat).Seats(), 310);
+}
+
+void AuditoriumViewTest::aSliderDragIsOneUndoStep() {
+    const CAuditoriumView* view = Show(kTilted);
+    auto* tilt = Named<ValueSlider>(view, u"Tilt"_qs);
+    const double before = Model(kTilted).GetTiltAngle();
+    const QPoint handle = Handle(tilt);
+    QTest::mousePress(tilt, Qt::LeftButton, {}, handle);
+    for (int dx : {10, 20, 30}) {
+        QMouseEvent move(QEvent::MouseMove, handle + QPoint(dx, 0), tilt->mapToGlobal(handle),
+                         Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(tilt, &move);
+    }
+    QTest::mouseRelease(tilt, Qt::LeftButton, {}, handle + QPoint(30, 0));
+    QVERIFY(Model(kTilted).GetTiltAngle() > before);
+    QCOMPARE(Model(kTilted).GetTiltAngle(), tilt->Value());
+    QCOMPARE(m_window->undo.Stack()->count(), 1);
+    m_window->undo.Undo();
+    QCOMPARE(Model(kTilted).GetTiltAngle(), before);
 }
 
 void AuditoriumViewTest::visitingChangesNoByte() {
