@@ -27,12 +27,13 @@ void FinishShapeChange(CAuditorium& auditorium) {
     }
 }
 
-} // namespace
-
+// What follows a change of the audience: the images first, then the rest.
 void RecalculateScreenShape(CAuditorium& auditorium) {
     auditorium.RefreshAllImages();
     FinishShapeChange(auditorium);
 }
+
+} // namespace
 
 void EditCurveType(CAuditorium& auditorium, int type) {
     auditorium.SetCurveType(type);

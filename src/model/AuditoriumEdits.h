@@ -19,7 +19,4 @@ void EditAudienceDistance(CAuditorium& auditorium, double distance);
 // instead; a value that is not finite changes nothing.
 void EditDefaultThrow(CAuditorium& auditorium, double throwDistance);
 
-// What follows any change of the screen shape or of the audience.
-void RecalculateScreenShape(CAuditorium& auditorium);
-
 } // namespace lumivane

@@ -28,9 +28,13 @@ void AuditoriumFields::EditField(const QObject* field, const char* label,
     Edit(label, change);
 }
 
+// A greyed control stands for a value the model derives; a screen reader may still set it,
+// but that must not store anything.
 void AuditoriumFields::StoreEachEdit(LengthEdit* field, const char* label, Store store) const {
     QObject::connect(field, &LengthEdit::valueEdited, field, [this, field, label, store](double v) {
-        EditField(field, label, [&](CAuditorium& a) { store(a, v); });
+        if (field->isEnabled()) {
+            EditField(field, label, [&](CAuditorium& a) { store(a, v); });
+        }
     });
     QObject::connect(field, &LengthEdit::valueCommitted, field,
                      [this, field] { m_hooks.Finished(field); });
@@ -39,7 +43,9 @@ void AuditoriumFields::StoreEachEdit(LengthEdit* field, const char* label, Store
 void AuditoriumFields::StoreEachMove(ValueSlider* slider, const char* label, Store store) const {
     QObject::connect(slider, &ValueSlider::valueReported, slider,
                      [this, slider, label, store](double v) {
-                         EditField(slider, label, [&](CAuditorium& a) { store(a, v); });
+                         if (slider->isEnabled()) {
+                             EditField(slider, label, [&](CAuditorium& a) { store(a, v); });
+                         }
                      });
     QObject::connect(slider, &ValueSlider::editFinished, slider,
                      [this, slider] { m_hooks.Finished(slider); });

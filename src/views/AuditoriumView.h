@@ -32,9 +32,6 @@ public:
     void Refresh(bool force) override;
     void CommitEdits() override;
 
-    // Where the screen drawing sits, below the fields.
-    QWidget* Display() const { return m_display; }
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -92,6 +89,7 @@ private:
     LengthEdit* m_screenHeight;
     QPushButton* m_screenMode;
 
+    // The screen drawing, below the fields.
     QWidget* m_display;
     lumivane::SettingsLabels m_labels;
 };
