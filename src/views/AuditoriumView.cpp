@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -102,9 +103,19 @@ CAuditoriumView::CAuditoriumView(CQorDoc& doc, ViewHooks hooks, QWidget* parent)
     groups->addWidget(MakeDetailsGroup(), 1, 1);
     groups->setColumnStretch(0, 3);
     groups->setColumnStretch(1, 2);
-    auto* layout = new QVBoxLayout(this);
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     layout->addLayout(groups);
     layout->addWidget(m_display, 1);
+    // A pane narrower or lower than the fields need scrolls them rather than squeezing the
+    // project tree beside it.
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(scroll);
     for (LengthEdit* field : findChildren<LengthEdit*>()) {
         lumivane::FitLengthField(field);
     }
@@ -139,13 +150,12 @@ QGroupBox* CAuditoriumView::MakeCurveGroup() {
 
 QGroupBox* CAuditoriumView::MakeTiltGroup() {
     auto* group = new QGroupBox(tr("Screen Tilt"));
-    auto* layout = new QGridLayout(group);
-    layout->addWidget(m_tiltType, 0, 0, 1, 2);
-    layout->addWidget(m_tiltSlider, 1, 0, 1, 2);
-    layout->addWidget(m_tiltText, 2, 0);
-    layout->addWidget(m_tiltDetails, 2, 1);
-    layout->setColumnStretch(0, 1);
-    layout->setRowStretch(3, 1);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(m_tiltType);
+    layout->addWidget(m_tiltSlider);
+    layout->addWidget(m_tiltText);
+    layout->addWidget(m_tiltDetails, 0, Qt::AlignRight);
+    layout->addStretch();
     m_tiltDetails->setAccessibleDescription(tr("Shows the screen tilt bar"));
     return group;
 }
