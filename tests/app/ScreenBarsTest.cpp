@@ -193,6 +193,7 @@ void ScreenBarsTest::theCurveBarEditsTheCurve() {
     const QString folder = qEnvironmentVariable("LUMIVANE_SCREENSHOTS");
     if (!folder.isEmpty()) {
         bar->grab().save(QDir(folder).filePath(u"curve-bar.png"_qs));
+        QCoreApplication::processEvents();
         m_frame->grab().save(QDir(folder).filePath(u"frame.png"_qs));
         m_frame->Action(FrameCommand::ScreenTilt)->trigger();
         m_frame->Bars().TiltBar()->grab().save(QDir(folder).filePath(u"tilt-bar.png"_qs));
