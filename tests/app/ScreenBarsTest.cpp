@@ -16,7 +16,6 @@
 #include "views/ScreenTiltBar.h"
 #include "views/ValueSlider.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -28,24 +27,15 @@
 
 #include <memory>
 
+#include "AccessibleWidgets.h"
+
 using lumivane::Ctx;
 
 namespace {
 
+using lumivane::test::Named;
 constexpr int kCurved = 0;
 constexpr int kTilted = 1;
-
-// The first widget of its kind that a screen reader knows by name. On Linux Qt names a list
-// by its selection, so lists are found by the name they are given.
-template <class W> W* Named(const QWidget* root, const QString& name) {
-    for (W* widget : root->findChildren<W*>()) {
-        if (widget->accessibleName() == name ||
-            QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name) == name) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
 
 } // namespace
 

@@ -80,10 +80,4 @@ TEST(AuditoriumTextsTest, SettingsLabelsShortenWithThePane) {
     EXPECT_EQ(SettingsLabelsFor(415, w).frontWall, "Front wall ");
 }
 
-TEST(AuditoriumTextsTest, ListsFollowTheTypes) {
-    EXPECT_EQ(lumivane::CurveTypeNames().at(CurveRecommended), "Recommended - 1 in 20");
-    EXPECT_EQ(lumivane::CurveBarTypeNames().at(CurveAdjustable), "Adjustable");
-    EXPECT_EQ(lumivane::TiltTypeNames().at(TiltAdjustable), "Adjustable");
-}
-
 } // namespace

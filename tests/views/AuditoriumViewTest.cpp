@@ -21,26 +21,18 @@
 
 #include <memory>
 
+#include "AccessibleWidgets.h"
 #include "ProjectWindow.h"
 
 namespace lumivane {
+
+using test::Named;
+
 namespace {
 
 constexpr int kCurved = 0;
 constexpr int kTilted = 1;
 constexpr int kFlat = 2;
-
-// The first widget of its kind that a screen reader knows by name. On Linux Qt names a list
-// by its selection, so lists are found by the name they are given.
-template <class W> W* Named(const QWidget* root, const QString& name) {
-    for (W* widget : root->findChildren<W*>()) {
-        if (widget->accessibleName() == name ||
-            QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name) == name) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
 
 void Type(QWidget* field, const QString& text) {
     field->setFocus();
