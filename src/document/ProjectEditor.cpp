@@ -451,6 +451,15 @@ bool ProjectEditor::EditProjectorPosition(int auditorium, int projector, int for
                          });
 }
 
+bool ProjectEditor::DragProjector(int auditorium, int projector, int format, double lateral,
+                                  double lensHeight) {
+    return EditProjector(auditorium, projector, "Move Projector", ChangeGeometry,
+                         [&](CAuditorium& owner, CProjectorType& target) {
+                             lumivane::EditDraggedPosition(
+                                 owner, target, target.FindLensType(format), lateral, lensHeight);
+                         });
+}
+
 void ProjectEditor::Restore(const ProjectSnapshot& target, const ProjectSnapshot& from) {
     const ProjectSnapshot present = TakeSnapshot();
     const auto& now = present.auditoriums;

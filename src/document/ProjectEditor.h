@@ -102,6 +102,10 @@ public:
                        double horizontal);
     bool EditProjectorPosition(int auditorium, int projector, int format, double lateral,
                                double lensHeight, EditView view);
+    // One step of dragging the projector's marker on the screen drawing; the drawing brackets
+    // a whole drag with its edit signals so the undo history keeps it as one step.
+    bool DragProjector(int auditorium, int projector, int format, double lateral,
+                       double lensHeight);
 
     // The whole project as bytes; cheap when little changed since the last one.
     ProjectSnapshot TakeSnapshot();
