@@ -4,7 +4,9 @@
 #include "base/Archive.h"
 #include "base/RichTextDoc.h"
 #include "document/ClockAndLocale.h"
+#include "document/ProjectEditor.h"
 #include "document/ProjectFile.h"
+#include "document/ProjectSnapshot.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
 #include "reports/ProjectReport.h"
@@ -17,6 +19,7 @@
 #include <benchmark/benchmark.h>
 
 #include <functional>
+#include <string>
 
 using namespace lumivane;
 using namespace lumivane::bench;
@@ -84,6 +87,27 @@ void MeasureReport(benchmark::State& state, const ProjectFixture& fixture) {
     state.counters["characters"] = static_cast<double>(characters);
 }
 
+// Undo of a change that touched every auditorium: each of the 200 records is read back and
+// the auditorium replaced, the worst case of a snapshot restore.
+void MeasureSnapshotRestore(benchmark::State& state, const ProjectFixture& fixture) {
+    CQorDoc document(std::make_shared<BenchClock>());
+    if (document.OpenDocument(fixture.file, true) != ProjectReadResult::Ok) {
+        state.SkipWithError("the project did not load");
+        return;
+    }
+    ProjectEditor& editor = document.Editor();
+    const ProjectSnapshot before = editor.TakeSnapshot();
+    for (int a = 0; a < document.GetAuditoriumCount(); ++a) {
+        editor.RenameAuditorium(a, "Renamed " + std::to_string(a));
+    }
+    const ProjectSnapshot after = editor.TakeSnapshot();
+    bool undone = false;
+    for (auto _ : state) {
+        editor.Restore(undone ? after : before, undone ? before : after);
+        undone = !undone;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -104,7 +128,11 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ProjectReport/200-auditoriums", MeasureReport, std::cref(fixture))
         ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("SnapshotRestore/200-auditoriums", MeasureSnapshotRestore,
+                                 std::cref(fixture))
+        ->Unit(benchmark::kMillisecond);
     return RunWithTargets(
         argc, argv,
-        {TimeLimit("project load, 200 auditoriums", "ProjectLoad/200-auditoriums", 10e-3)});
+        {TimeLimit("project load, 200 auditoriums", "ProjectLoad/200-auditoriums", 10e-3),
+         TimeLimit("snapshot restore, 200 auditoriums", "SnapshotRestore/200-auditoriums", 5e-3)});
 }

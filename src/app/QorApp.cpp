@@ -17,7 +17,6 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
-#include <algorithm>
 #include <ctime>
 
 namespace {
@@ -68,15 +67,6 @@ std::string DownloadResultCaption(int result) {
     return result == DownloadSucceeded ? kMakerCaption : kErrorCaption;
 }
 
-std::vector<std::string> AddRecentFile(std::vector<std::string> files, const std::string& file) {
-    files.erase(std::remove(files.begin(), files.end(), file), files.end());
-    files.insert(files.begin(), file);
-    if (files.size() > static_cast<std::size_t>(kRecentFileCount)) {
-        files.resize(kRecentFileCount);
-    }
-    return files;
-}
-
 } // namespace lumivane
 
 CQorApp::UserInterface CQorApp::RealDialogs(QWidget* parent) {
@@ -104,7 +94,6 @@ bool CQorApp::InitInstance(const std::filesystem::path& projectFile) {
     AppContext& context = Ctx();
 
     m_store = InstallSettings(QString(), *m_clock);
-    m_recentFiles = ReadRecentFiles(*m_store);
     m_previewPages = ReadPreviewPages(*m_store);
 
     context.settings.m_catalogStorePath = m_locations.catalogStore.string();
@@ -125,10 +114,13 @@ int CQorApp::ExitInstance() {
         return 0;
     }
     WriteWindowSettings(*m_store, Ctx().settings);
-    WriteRecentFiles(*m_store, m_recentFiles);
     WritePreviewPages(*m_store, m_previewPages);
     m_store->Sync();
     return 0;
+}
+
+std::vector<std::string> CQorApp::RecentFiles() const {
+    return m_store ? lumivane::ReadRecentFiles(*m_store) : std::vector<std::string>{};
 }
 
 void CQorApp::OfferLiveUpdate(lumivane::SettingsStore& store, int today) {
@@ -180,6 +172,6 @@ bool CQorApp::OpenCommandLineFile(const std::filesystem::path& projectFile) {
         m_ui.showMessage(MessageKind::Error, kErrorCaption, ProjectReadMessage(result));
         return false;
     }
-    m_recentFiles = AddRecentFile(std::move(m_recentFiles), projectFile.string());
+    NoteRecentFile(*m_store, std::filesystem::absolute(projectFile).string());
     return true;
 }

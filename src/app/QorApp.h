@@ -51,11 +51,13 @@ public:
 
     // False when the program must end at once (the project to open could not be read).
     bool InitInstance(const std::filesystem::path& projectFile = {});
-    // Saves the column boundaries, the recent files and the preview page count; the exit code.
+    // Saves the column boundaries and the preview page count; the exit code. The recent files
+    // are in the settings store already: the open commands write them as they change.
     int ExitInstance();
 
     CQorDoc* Document() const { return m_document.get(); }
-    const std::vector<std::string>& RecentFiles() const { return m_recentFiles; }
+    // Newest first.
+    std::vector<std::string> RecentFiles() const;
 
 private:
     void OfferLiveUpdate(lumivane::SettingsStore& store, int today);
@@ -67,7 +69,6 @@ private:
     UserInterface m_ui;
     Locations m_locations;
     std::shared_ptr<lumivane::QtSettingsStore> m_store;
-    std::vector<std::string> m_recentFiles;
     std::int32_t m_previewPages = 0;
     std::unique_ptr<CQorDoc> m_document;
 };
@@ -79,7 +80,5 @@ bool ShouldOfferLiveUpdate(const SettingsStore& store, const AppSettings& settin
                            const std::string& serverBase, int today);
 // The caption of the message that reports a download result.
 std::string DownloadResultCaption(int result);
-// file first, without an earlier mention of it, at most kRecentFileCount entries.
-std::vector<std::string> AddRecentFile(std::vector<std::string> files, const std::string& file);
 
 } // namespace lumivane

@@ -30,6 +30,27 @@ constexpr const char* kPathSeparators = "\\/";
 constexpr const char* kPathSeparators = "/";
 #endif
 
+// Characters of UTF-8 text: every byte that does not continue a character starts one.
+std::size_t CharacterCount(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
+    }));
+}
+
+// Where a shortened path keeps its front: the root and the first folder, or the drive or
+// network share and the folder after it, up to the separator that follows.
+std::size_t PathHeadLength(const std::string& path) {
+    const std::size_t first = path.find_first_not_of(kPathSeparators);
+    std::size_t end = path.find_first_of(kPathSeparators, first);
+    if (first == std::string::npos || end == std::string::npos) {
+        return path.size();
+    }
+    if (path[end - 1] == ':' || first >= 2) {
+        end = std::min(path.find_first_of(kPathSeparators, end + 1), path.size());
+    }
+    return end;
+}
+
 // Boundaries that are not ascending thousandths of the list width would give columns of
 // negative width.
 bool AreColumnsValid(const std::array<std::int32_t, 3>& columns) {
@@ -130,6 +151,48 @@ void WriteRecentFiles(SettingsStore& store, const std::vector<std::string>& file
     for (std::size_t i = 0; i < count; ++i) {
         store.WriteString(kRecentFileList, RecentFileName(static_cast<int>(i)), files[i]);
     }
+}
+
+std::vector<std::string> AddRecentFile(std::vector<std::string> files, const std::string& file) {
+    std::erase(files, file);
+    files.insert(files.begin(), file);
+    if (files.size() > static_cast<std::size_t>(kRecentFileCount)) {
+        files.resize(kRecentFileCount);
+    }
+    return files;
+}
+
+void NoteRecentFile(SettingsStore& store, const std::string& file) {
+    WriteRecentFiles(store, AddRecentFile(ReadRecentFiles(store), file));
+}
+
+void ForgetRecentFile(SettingsStore& store, const std::string& file) {
+    std::vector<std::string> files = ReadRecentFiles(store);
+    std::erase(files, file);
+    WriteRecentFiles(store, files);
+}
+
+std::string ShortenedRecentName(const std::string& path, std::size_t maxLength) {
+    if (CharacterCount(path) <= maxLength) {
+        return path;
+    }
+    const std::size_t nameStart = path.find_last_of(kPathSeparators) + 1;
+    const std::string name = path.substr(nameStart);
+    const std::size_t headEnd = PathHeadLength(path);
+    if (headEnd + 1 >= nameStart) {
+        return name;
+    }
+    const std::string head = path.substr(0, headEnd + 1) + "...";
+    // Folders after the head go one by one until the rest fits; the name alone when even the
+    // head and the name are too long.
+    for (std::size_t cut = path.find_first_of(kPathSeparators, headEnd + 1); cut < nameStart;
+         cut = path.find_first_of(kPathSeparators, cut + 1)) {
+        std::string shortened = head + path.substr(cut);
+        if (CharacterCount(shortened) <= maxLength) {
+            return shortened;
+        }
+    }
+    return name;
 }
 
 std::int32_t ReadPreviewPages(const SettingsStore& store) {

@@ -5,6 +5,7 @@
 
 #include "base/AppSettings.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,6 +33,16 @@ double ValueFromThousandths(std::int32_t stored);
 std::vector<std::string> ReadRecentFiles(const SettingsStore& store);
 // Replaces the stored list with the first kRecentFileCount entries of files.
 void WriteRecentFiles(SettingsStore& store, const std::vector<std::string>& files);
+// file first, without an earlier mention of it, at most kRecentFileCount entries.
+std::vector<std::string> AddRecentFile(std::vector<std::string> files, const std::string& file);
+// The stored list is the one list: the open commands change it as they go, so start-up, the
+// menu and exit never disagree.
+void NoteRecentFile(SettingsStore& store, const std::string& file);
+// A file that no longer opens leaves the list.
+void ForgetRecentFile(SettingsStore& store, const std::string& file);
+// The path in at most maxLength characters, as a menu shows it: its root and first folder,
+// "...", the last folders that fit and the file name; just the file name when no folder fits.
+std::string ShortenedRecentName(const std::string& path, std::size_t maxLength);
 
 std::int32_t ReadPreviewPages(const SettingsStore& store);
 // A page count of 0 is not written, so a stored choice survives a run that never previewed.

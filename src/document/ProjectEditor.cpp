@@ -7,7 +7,6 @@
 #include "model/LensChoice.h"
 #include "model/ProjectorType.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace lumivane {
@@ -29,17 +28,14 @@ LensLabels LensLabelsOf(const CAuditorium& auditorium) {
     return labels;
 }
 
-bool SameSnapshot(const ProjectSnapshot& a, const ProjectSnapshot& b) {
-    return SameInfo(a.info, b.info) &&
-           std::equal(a.auditoriums.begin(), a.auditoriums.end(), b.auditoriums.begin(),
-                      b.auditoriums.end(), SameRecord);
-}
-
 } // namespace
 
 ProjectEditor::Transaction::Transaction(ProjectEditor& editor, std::string label)
     : m_editor(editor), m_outer(editor.m_stepDepth++ == 0), m_label(std::move(label)) {
     if (m_outer) {
+        if (editor.m_recorder != nullptr) {
+            editor.m_recorder->StepStarting();
+        }
         m_before = editor.TakeSnapshot();
     }
 }
@@ -68,15 +64,12 @@ CAuditorium* ProjectEditor::AuditoriumAt(int index) const {
 }
 
 CProjectorType* ProjectEditor::ProjectorAt(int auditorium, int projector) const {
-    const CAuditorium* owner = m_doc.GetAuditorium(auditorium);
-    if (owner == nullptr || projector < 0 || projector >= owner->ProjectorCount()) {
-        return nullptr;
-    }
-    return owner->GetProjector(projector);
+    CAuditorium* owner = AuditoriumAt(auditorium);
+    return owner == nullptr ? nullptr : owner->GetProjector(projector);
 }
 
 CLensType* ProjectEditor::SetUpAt(int auditorium, int projector, int format) const {
-    const CProjectorType* owner = ProjectorAt(auditorium, projector);
+    CProjectorType* owner = ProjectorAt(auditorium, projector);
     return owner == nullptr ? nullptr : owner->FindLensType(format);
 }
 
@@ -161,10 +154,16 @@ void ProjectEditor::ReplaceAuditorium(int index, std::unique_ptr<CAuditorium> au
 }
 
 void ProjectEditor::SetProjectInfo(const ProjectInfo& info) {
-    const Transaction step(*this, "Project Settings");
     ProjectInfo confirmed = info;
     confirmed.projectInfoSet = true;
-    m_doc.m_contents.info = confirmed;
+    ProjectInfo& present = m_doc.m_contents.info;
+    // The flag is not in the file, so confirming the texts as they stand has nothing to save.
+    if (SameTexts(confirmed, present)) {
+        present.projectInfoSet = true;
+        return;
+    }
+    const Transaction step(*this, "Project Settings");
+    present = confirmed;
     m_doc.Notify([](ProjectListener& l) { l.ProjectInfoChanged(); });
 }
 

@@ -31,6 +31,8 @@ namespace lumivane {
 class EditRecorder {
 public:
     virtual ~EditRecorder() = default;
+    // A step begins: the project is still as it was. Recorded follows unless it changes nothing.
+    virtual void StepStarting() {}
     virtual void Recorded(const std::string& label, ProjectSnapshot before,
                           ProjectSnapshot after) = 0;
 };
@@ -53,7 +55,8 @@ public:
     // Null to record nothing.
     void SetRecorder(EditRecorder* recorder) { m_recorder = recorder; }
 
-    // The project settings; marks the project modified only when a text changed.
+    // The project settings; marks the project modified only when a text changed. Confirming
+    // the texts as they stand is no change: nothing is recorded.
     void SetProjectInfo(const ProjectInfo& info);
 
     // Each returns the new auditorium's index, or -1 when nothing was added.

@@ -1,6 +1,7 @@
 #include "document/ProjectFile.h"
 
 #include "base/Archive.h"
+#include "base/NumberText.h"
 #include "model/Auditorium.h"
 
 #include <algorithm>
@@ -77,6 +78,17 @@ std::string ProjectReadMessage(ProjectReadResult result) {
         return kUnexpectedFormatText;
     }
     return {};
+}
+
+std::string DroppedItemsMessage(int count) {
+    if (count <= 0) {
+        return {};
+    }
+    const bool one = count == 1;
+    return FormatInt(count) + (one ? " lens or attachment item" : " lens or attachment items") +
+           " named in this project " + (one ? "is" : "are") +
+           " no longer in the lens catalog and " + (one ? "was" : "were") +
+           " left out of the lens combinations. Check the lenses before you save the project.";
 }
 
 } // namespace lumivane

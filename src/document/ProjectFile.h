@@ -49,5 +49,7 @@ ProjectReadResult ReadProjectFile(const std::filesystem::path& path, ProjectCont
 void WriteProject(Archive& ar, const ProjectContents& contents);
 // The message a failed read shows.
 std::string ProjectReadMessage(ProjectReadResult result);
+// What the user is told after a read that dropped count catalog items; empty for none.
+std::string DroppedItemsMessage(int count);
 
 } // namespace lumivane

@@ -6,6 +6,8 @@
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 
+#include <algorithm>
+
 namespace lumivane {
 
 namespace {
@@ -58,15 +60,24 @@ void ReadLiveState(Archive& ar, CAuditorium& auditorium) {
 
 } // namespace
 
-bool SameInfo(const ProjectInfo& a, const ProjectInfo& b) {
+bool SameTexts(const ProjectInfo& a, const ProjectInfo& b) {
     return a.manager == b.manager && a.projectDate == b.projectDate &&
-           a.lastChange == b.lastChange && a.startDate == b.startDate && a.endDate == b.endDate &&
-           a.projectInfoSet == b.projectInfoSet;
+           a.lastChange == b.lastChange && a.startDate == b.startDate && a.endDate == b.endDate;
+}
+
+bool SameInfo(const ProjectInfo& a, const ProjectInfo& b) {
+    return SameTexts(a, b) && a.projectInfoSet == b.projectInfoSet;
 }
 
 bool SameRecord(const std::shared_ptr<const RecordBytes>& a,
                 const std::shared_ptr<const RecordBytes>& b) {
     return a == b || (a && b && *a == *b);
+}
+
+bool SameSnapshot(const ProjectSnapshot& a, const ProjectSnapshot& b) {
+    return SameInfo(a.info, b.info) &&
+           std::equal(a.auditoriums.begin(), a.auditoriums.end(), b.auditoriums.begin(),
+                      b.auditoriums.end(), SameRecord);
 }
 
 std::shared_ptr<const RecordBytes> WriteAuditoriumRecord(const CAuditorium& auditorium) {

@@ -21,9 +21,12 @@ struct ProjectSnapshot {
     std::vector<std::shared_ptr<const RecordBytes>> auditoriums;
 };
 
+// The five texts alike; the flag that they were confirmed may differ.
+bool SameTexts(const ProjectInfo& a, const ProjectInfo& b);
 bool SameInfo(const ProjectInfo& a, const ProjectInfo& b);
 bool SameRecord(const std::shared_ptr<const RecordBytes>& a,
                 const std::shared_ptr<const RecordBytes>& b);
+bool SameSnapshot(const ProjectSnapshot& a, const ProjectSnapshot& b);
 
 // The auditorium's record as the current file version writes it, followed by what the model
 // keeps beside the file's fields. The unit mark in the record is always written as metric,

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -208,7 +209,8 @@ double CAuditorium::AverageOverProjectors(double (CProjectorType::*value)() cons
     return sum / static_cast<double>(m_projectors.size());
 }
 
-std::pair<CProjectorType*, int> CAuditorium::FindProjectorOf(const CLensType* lensType) const {
+std::pair<const CProjectorType*, int>
+CAuditorium::FindProjectorOf(const CLensType* lensType) const {
     for (std::size_t i = 0; i < m_projectors.size(); ++i) {
         if (m_projectors[i]->Contains(lensType)) {
             return {m_projectors[i].get(), static_cast<int>(i)};
@@ -217,14 +219,28 @@ std::pair<CProjectorType*, int> CAuditorium::FindProjectorOf(const CLensType* le
     return {nullptr, -1};
 }
 
-CProjectorType* CAuditorium::GetProjector(int index) const {
+// The changeable items are the read-only ones of an auditorium that is itself changeable.
+std::pair<CProjectorType*, int> CAuditorium::FindProjectorOf(const CLensType* lensType) {
+    const auto [projector, index] = std::as_const(*this).FindProjectorOf(lensType);
+    return {const_cast<CProjectorType*>(projector), index};
+}
+
+CProjectorType* CAuditorium::GetProjector(int index) {
+    return const_cast<CProjectorType*>(std::as_const(*this).GetProjector(index));
+}
+
+CLensType* CAuditorium::GetLensType(int index) {
+    return const_cast<CLensType*>(std::as_const(*this).GetLensType(index));
+}
+
+const CProjectorType* CAuditorium::GetProjector(int index) const {
     if (index < 0 || index >= ProjectorCount()) {
         return nullptr;
     }
     return m_projectors[static_cast<std::size_t>(index)].get();
 }
 
-CLensType* CAuditorium::GetLensType(int index) const {
+const CLensType* CAuditorium::GetLensType(int index) const {
     if (index < 0 || index >= LensTypeCount()) {
         return nullptr;
     }
@@ -635,7 +651,7 @@ bool SolveCentredGroup(const std::vector<CLensType*>& group, ShiftTargets target
 
 // The Top and Bottom branch steps and inverts with the same effective apertures; mixing in
 // the plain apertures kept anamorphic set-ups from ever converging.
-bool CAuditorium::SolveAlignedGroup(const CProjectorType& projector,
+bool CAuditorium::SolveAlignedGroup(CProjectorType& projector,
                                     std::chrono::steady_clock::time_point deadline) {
     const double H = m_screenHeight;
     const double e = ScreenEdge();

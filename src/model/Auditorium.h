@@ -48,9 +48,13 @@ public:
     double GetAverageLensHeight() const;
     double GetAverageLateral() const;
     // The first projector whose list holds the set-up, with its index; none and -1 otherwise.
-    std::pair<CProjectorType*, int> FindProjectorOf(const CLensType* lensType) const;
-    CProjectorType* GetProjector(int index) const;
-    CLensType* GetLensType(int index) const;
+    // Read-only holders of the auditorium get read-only items.
+    std::pair<const CProjectorType*, int> FindProjectorOf(const CLensType* lensType) const;
+    std::pair<CProjectorType*, int> FindProjectorOf(const CLensType* lensType);
+    const CProjectorType* GetProjector(int index) const;
+    CProjectorType* GetProjector(int index);
+    const CLensType* GetLensType(int index) const;
+    CLensType* GetLensType(int index);
     int ProjectorCount() const { return static_cast<int>(m_projectors.size()); }
     int LensTypeCount() const { return static_cast<int>(m_lensTypes.size()); }
     double ScreenRadius() const;
@@ -136,7 +140,7 @@ private:
     // Mean of one projector quantity over the projectors; 0 without projectors.
     double AverageOverProjectors(double (CProjectorType::*value)() const) const;
     Span ExtentsOf(const CProjectorType& projector) const;
-    bool SolveAlignedGroup(const CProjectorType& projector,
+    bool SolveAlignedGroup(CProjectorType& projector,
                            std::chrono::steady_clock::time_point deadline);
     void RemoveListed(const CProjectorType& projector);
     void ReadRecord(lumivane::Archive& ar);

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -153,7 +154,11 @@ void CProjectorType::RemoveLensType(int format) {
     m_selected = std::clamp(m_selected, -1, LensTypeCount() - 1);
 }
 
-CLensType* CProjectorType::FindLensType(int format) const {
+CLensType* CProjectorType::FindLensType(int format) {
+    return const_cast<CLensType*>(std::as_const(*this).FindLensType(format));
+}
+
+const CLensType* CProjectorType::FindLensType(int format) const {
     const int index = IndexOfFormat(format);
     return index >= 0 ? m_lensTypes[static_cast<std::size_t>(index)].get() : nullptr;
 }
@@ -172,7 +177,11 @@ bool CProjectorType::Contains(const CLensType* lensType) const {
                        [lensType](const auto& own) { return own.get() == lensType; });
 }
 
-CLensType* CProjectorType::GetLensType(int index) const {
+CLensType* CProjectorType::GetLensType(int index) {
+    return const_cast<CLensType*>(std::as_const(*this).GetLensType(index));
+}
+
+const CLensType* CProjectorType::GetLensType(int index) const {
     if (index < 0 || index >= LensTypeCount()) {
         return nullptr;
     }

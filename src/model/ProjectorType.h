@@ -32,7 +32,8 @@ public:
     CLensType* GetOrAddLensType(int format);
     void AddLensType(std::unique_ptr<CLensType> lensType);
     void RemoveLensType(int format);
-    CLensType* FindLensType(int format) const;
+    const CLensType* FindLensType(int format) const;
+    CLensType* FindLensType(int format);
     int IndexOfFormat(int format) const;
     bool HasFormat(int format) const { return IndexOfFormat(format) >= 0; }
     bool Contains(const CLensType* lensType) const;
@@ -47,7 +48,8 @@ public:
     // The catalog model, or none when the index is outside the projector catalog.
     const CProjectorDescriptor* GetModelDescriptor() const;
 
-    CAuditorium* Auditorium() const { return m_auditorium; }
+    const CAuditorium* Auditorium() const { return m_auditorium; }
+    CAuditorium* Auditorium() { return m_auditorium; }
     void SetAuditorium(CAuditorium* auditorium) { m_auditorium = auditorium; }
     const std::string& Name() const { return m_name; }
     void SetName(const std::string& name) { m_name = name; }
@@ -73,7 +75,8 @@ public:
     int Selected() const { return m_selected; }
     void SetSelected(int index) { m_selected = index; }
     int LensTypeCount() const { return static_cast<int>(m_lensTypes.size()); }
-    CLensType* GetLensType(int index) const;
+    const CLensType* GetLensType(int index) const;
+    CLensType* GetLensType(int index);
 
 private:
     void TakePanelResolution(CLensType& lensType) const;

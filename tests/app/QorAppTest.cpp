@@ -50,7 +50,7 @@ private Q_SLOTS:
     void failedDownloadReportsAndKeepsLastUpdate();
     void catalogsAreInstalledAndStoreWritten();
     void unitChoiceAndFixedFocal();
-    void exitWritesColumnsAndRecentFilesButNoZeroPreviewPages();
+    void exitWritesColumnsKeepsRecentFilesButNoZeroPreviewPages();
     void unreadableProjectEndsStartUp();
     void promptShowsItsTextsAndButtons();
 
@@ -216,7 +216,7 @@ void QorAppTest::unitChoiceAndFixedFocal() {
     QVERIFY(Ctx().metricUnits);
 }
 
-void QorAppTest::exitWritesColumnsAndRecentFilesButNoZeroPreviewPages() {
+void QorAppTest::exitWritesColumnsKeepsRecentFilesButNoZeroPreviewPages() {
     {
         QtSettingsStore store;
         WriteRecentFiles(store, {"/p/a.hoprj", "/p/b.hoprj"});

@@ -127,6 +127,32 @@ TEST(SettingsStartupTest, RecentFilesAreAListOfFour) {
     EXPECT_EQ(ReadRecentFiles(store), (std::vector<std::string>{"/x/only.hoprj", "/gap.hoprj"}));
 }
 
+TEST(SettingsStartupTest, OpenedFilesComeFirstAndFilesThatFailLeave) {
+    MemorySettingsStore store;
+    for (const char* file :
+         {"/a.hoprj", "/b.hoprj", "/c.hoprj", "/d.hoprj", "/b.hoprj", "/e.hoprj"}) {
+        NoteRecentFile(store, file);
+    }
+    EXPECT_EQ(ReadRecentFiles(store),
+              (std::vector<std::string>{"/e.hoprj", "/b.hoprj", "/d.hoprj", "/c.hoprj"}));
+    ForgetRecentFile(store, "/d.hoprj");
+    EXPECT_EQ(ReadRecentFiles(store),
+              (std::vector<std::string>{"/e.hoprj", "/b.hoprj", "/c.hoprj"}));
+}
+
+TEST(SettingsStartupTest, RecentNamesKeepTheFrontAndAsManyLastFoldersAsFit) {
+    EXPECT_EQ(ShortenedRecentName("/srv/Main.hoprj", 30), "/srv/Main.hoprj");
+    EXPECT_EQ(ShortenedRecentName("/srv/projects/2024/spring/Main.hoprj", 30),
+              "/srv/.../spring/Main.hoprj");
+    EXPECT_EQ(ShortenedRecentName("/home/user/projects/cinema/Multiplex.hoprj", 30),
+              "/home/.../Multiplex.hoprj");
+    EXPECT_EQ(ShortenedRecentName("/home/user/A very long project name.hoprj", 30),
+              "A very long project name.hoprj");
+    // Characters count, not bytes.
+    EXPECT_EQ(ShortenedRecentName("/home/user/kino/Übersicht/ßß.hoprj", 30),
+              "/home/.../Übersicht/ßß.hoprj");
+}
+
 TEST(SettingsStartupTest, PreviewPagesOfZeroAreNotWritten) {
     MemorySettingsStore store;
     WritePreviewPages(store, 0);

@@ -101,6 +101,15 @@ TEST_F(ProjectFileTest, NewerVersionIsRefused) {
               "the latest version before opening this file.");
 }
 
+TEST_F(ProjectFileTest, DroppedItemsAreCountedInTheMessage) {
+    EXPECT_EQ(lumivane::DroppedItemsMessage(0), "");
+    EXPECT_EQ(lumivane::DroppedItemsMessage(1).rfind("1 lens or attachment item named in this "
+                                                     "project is no longer in the lens catalog",
+                                                     0),
+              0u);
+    EXPECT_EQ(lumivane::DroppedItemsMessage(3).rfind("3 lens or attachment items", 0), 0u);
+}
+
 TEST_F(ProjectFileTest, TruncatedFilesAreReportedNotUsed) {
     ProjectContents contents;
     contents.auditoriums.push_back(std::make_unique<CAuditorium>(1));

@@ -1,0 +1,161 @@
+#include "app/UndoBridge.h"
+
+#include "document/QorDoc.h"
+#include "views/QorView.h"
+
+#include <QAction>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include <exception>
+
+using lumivane::ProjectSnapshot;
+
+// One recorded step. Pushing runs redo() at once, but the edit has already happened then.
+class UndoBridge::Step : public QUndoCommand {
+public:
+    Step(UndoBridge& bridge, const std::string& label, ProjectSnapshot before,
+         ProjectSnapshot after, const ViewPane::Place& placeBefore, int session)
+        : QUndoCommand(QString::fromStdString(label)), m_bridge(bridge),
+          m_before(std::move(before)), m_after(std::move(after)), m_placeBefore(placeBefore),
+          m_placeAfter(bridge.m_pane.CurrentPlace()), m_session(session) {}
+
+    int id() const override { return m_session; }
+
+    // The first step of the session keeps its before, the later ones give their after; a
+    // session that ends where it began is no step at all.
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* later = static_cast<const Step*>(other);
+        if (later->text() != text()) {
+            return false;
+        }
+        m_after = later->m_after;
+        m_placeAfter = later->m_placeAfter;
+        setObsolete(lumivane::SameSnapshot(m_before, m_after));
+        return true;
+    }
+
+    void undo() override { m_bridge.ReturnTo(m_before, m_after, m_placeBefore); }
+
+    void redo() override {
+        if (m_done) {
+            m_bridge.ReturnTo(m_after, m_before, m_placeAfter);
+        }
+        m_done = true;
+    }
+
+private:
+    UndoBridge& m_bridge;
+    ProjectSnapshot m_before;
+    ProjectSnapshot m_after;
+    ViewPane::Place m_placeBefore;
+    ViewPane::Place m_placeAfter;
+    int m_session;
+    bool m_done = false;
+};
+
+UndoBridge::UndoBridge(CQorDoc& doc, ViewPane& pane, QObject* parent)
+    : QObject(parent), m_doc(doc), m_pane(pane), m_stack(new QUndoStack(this)),
+      m_placeAtStart(pane.CurrentPlace()) {
+    CreateActions();
+    connect(m_stack, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { m_doc.SetModifiedFlag(!clean); });
+    m_doc.Editor().SetRecorder(this);
+    m_doc.AddListener(this);
+}
+
+UndoBridge::~UndoBridge() {
+    m_doc.RemoveListener(this);
+    m_doc.Editor().SetRecorder(nullptr);
+}
+
+void UndoBridge::CreateActions() {
+    m_undoAction = new QAction(tr("&Undo"), this);
+    m_undoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    m_undoAction->setStatusTip(tr("Undo the last action"));
+    m_redoAction = new QAction(tr("&Redo"), this);
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m_redoAction->setStatusTip(tr("Redo the previously undone action"));
+    const auto follow = [](QAction* action, const QString& verb) {
+        return [action, verb](const QString& step) {
+            action->setText(step.isEmpty() ? verb : verb + QLatin1Char(' ') + step);
+        };
+    };
+    connect(m_stack, &QUndoStack::undoTextChanged, this, follow(m_undoAction, tr("&Undo")));
+    connect(m_stack, &QUndoStack::redoTextChanged, this, follow(m_redoAction, tr("&Redo")));
+    connect(m_stack, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
+    connect(m_stack, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
+    m_undoAction->setEnabled(false);
+    m_redoAction->setEnabled(false);
+    connect(m_undoAction, &QAction::triggered, this, &UndoBridge::Undo);
+    connect(m_redoAction, &QAction::triggered, this, &UndoBridge::Redo);
+}
+
+void UndoBridge::BeginFieldEdit(const QObject* field) {
+    EndFieldEdit();
+    m_session = ++m_lastSession;
+    if (field != nullptr) {
+        m_fieldGone = connect(field, &QObject::destroyed, this, &UndoBridge::EndFieldEdit);
+    }
+}
+
+void UndoBridge::EndFieldEdit() {
+    disconnect(m_fieldGone);
+    m_session = -1;
+}
+
+void UndoBridge::CommitFieldEdits() {
+    if (CQorView* view = m_pane.CurrentView()) {
+        view->CommitEdits();
+    }
+}
+
+void UndoBridge::Clear() {
+    EndFieldEdit();
+    m_stack->clear();
+}
+
+// The field is stored first, so its edit becomes the step that is undone.
+void UndoBridge::Undo() {
+    CommitFieldEdits();
+    EndFieldEdit();
+    m_stack->undo();
+}
+
+void UndoBridge::Redo() {
+    CommitFieldEdits();
+    EndFieldEdit();
+    m_stack->redo();
+}
+
+void UndoBridge::ReturnTo(const ProjectSnapshot& target, const ProjectSnapshot& from,
+                          const ViewPane::Place& place) {
+    m_returning = true;
+    try {
+        m_doc.Editor().Restore(target, from);
+    } catch (const std::exception&) {
+        // The editor reads every record before it changes anything, so the project is whole.
+    }
+    m_pane.Show(place);
+    m_returning = false;
+}
+
+void UndoBridge::StepStarting() {
+    m_placeAtStart = m_pane.CurrentPlace();
+}
+
+void UndoBridge::Recorded(const std::string& label, ProjectSnapshot before, ProjectSnapshot after) {
+    // Fields were stored before undo began, so a view that stores on being left has nothing
+    // to add while the pane moves back.
+    if (m_returning) {
+        return;
+    }
+    m_stack->push(
+        new Step(*this, label, std::move(before), std::move(after), m_placeAtStart, m_session));
+}
+
+void UndoBridge::ProjectReplaced() {
+    Clear();
+}

@@ -1,0 +1,72 @@
+#pragma once
+// The project's undo history: every step the editor records becomes a command on a
+// QUndoStack, holding the project as it was before and after and where the view pane stood.
+// Undo and redo put both the project and the pane back. The stack's clean state is the saved
+// state, so the modified flag follows it.
+//
+// The edits of one field merge into one step: a view opens a field session when a burst of
+// editing begins (LengthEdit::editStarted, ValueSlider::editStarted), and every step recorded
+// until the session ends becomes part of the first.
+
+#include "document/ProjectEditor.h"
+#include "document/ProjectEvents.h"
+#include "views/ViewPane.h"
+
+#include <QObject>
+
+class CQorDoc;
+class QAction;
+class QUndoStack;
+
+class UndoBridge : public QObject, public lumivane::EditRecorder, public lumivane::ProjectListener {
+    Q_OBJECT
+
+public:
+    UndoBridge(CQorDoc& doc, ViewPane& pane, QObject* parent = nullptr);
+    ~UndoBridge() override;
+    UndoBridge(const UndoBridge&) = delete;
+    UndoBridge& operator=(const UndoBridge&) = delete;
+
+    QUndoStack* Stack() const { return m_stack; }
+    // "&Undo" and "&Redo" with the step's name, their keys, enabled while there is a step;
+    // they store the focused field before they act.
+    QAction* UndoAction() const { return m_undoAction; }
+    QAction* RedoAction() const { return m_redoAction; }
+
+    // A burst of edits of field begins: a new session, whatever session was open ends.
+    void BeginFieldEdit(const QObject* field);
+    void EndFieldEdit();
+    // Stores what the current view's focused field holds (a step of its own, or the last of
+    // its field's session).
+    void CommitFieldEdits();
+    // Forgets every step; the present project is the clean state.
+    void Clear();
+
+public Q_SLOTS:
+    void Undo();
+    void Redo();
+
+private:
+    class Step;
+
+    // Brings the project to target (from the state from) and the pane to place.
+    void ReturnTo(const lumivane::ProjectSnapshot& target, const lumivane::ProjectSnapshot& from,
+                  const ViewPane::Place& place);
+    void StepStarting() override;
+    void Recorded(const std::string& label, lumivane::ProjectSnapshot before,
+                  lumivane::ProjectSnapshot after) override;
+    void ProjectReplaced() override;
+    void CreateActions();
+
+    CQorDoc& m_doc;
+    ViewPane& m_pane;
+    QUndoStack* m_stack;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+    ViewPane::Place m_placeAtStart;
+    // The open field session (-1: none) and the end of its field, which ends it too.
+    int m_session = -1;
+    QMetaObject::Connection m_fieldGone;
+    int m_lastSession = 0;
+    bool m_returning = false;
+};
