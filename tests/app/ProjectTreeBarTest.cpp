@@ -22,11 +22,12 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
+#include <QUndoStack>
 
-#include "ProjectFixture.h"
+#include "ModalAnswers.h"
+#include "ProjectWindow.h"
 
 using namespace Qt::StringLiterals;
 
@@ -39,9 +40,8 @@ constexpr int kAnamorphic150 = 13; // a film format with a bit of the digital ra
 constexpr int kDmdFull = 20;       // DMD 0.98in 2K Full
 constexpr int kPanelModel = 9;     // AP-980, 2048 x 1080
 
-struct Bench : test::ProjectFixture {
+struct Bench : test::ProjectWindow {
     Bench() {
-        doc.Editor().SetRecorder(&steps);
         bar.resize(320, 480);
         bar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&bar));
@@ -51,15 +51,15 @@ struct Bench : test::ProjectFixture {
         const QModelIndexList selected = bar.Tree()->selectionModel()->selectedIndexes();
         return selected.isEmpty() ? QModelIndex() : selected.front();
     }
-
-    struct Steps : EditRecorder {
+    QStringList Steps() const {
         QStringList labels;
-        void Recorded(const std::string& label, ProjectSnapshot, ProjectSnapshot) override {
-            labels << QString::fromStdString(label);
+        for (int i = 0; i < undo.Stack()->count(); ++i) {
+            labels << undo.Stack()->text(i);
         }
-    } steps;
-    ViewPane pane{doc, relay};
-    ProjectTreeBar bar{doc, relay, pane};
+        return labels;
+    }
+
+    ProjectTreeBar bar{doc, relay, *pane};
 };
 
 QStringList Texts(const QMenu* menu) {
@@ -133,7 +133,7 @@ void Furnish(Bench& b) {
     editor.AddProjector(0, 0, {});
     editor.AddFormat(0, 0, kFlat);
     editor.ChooseLens(0, 0, kFlat, ListCandidates(*b.doc.GetLensType(0, 0, kFlat)).front());
-    b.steps.labels.clear();
+    b.undo.Clear();
 }
 
 } // namespace
@@ -197,12 +197,12 @@ void ProjectTreeBarTest::menusOfEachLevel() {
     QCOMPARE(Texts(menu), candidates + QStringList({u"Clear Lens"_s}));
     menu->hide();
 
-    b.pane.ShowProjector(0, 0);
+    b.pane->ShowProjector(0, 0);
     QVERIFY(!Button(b, u"Lens"_s)->isEnabled());
     menu = ToolMenu(b, u"Format"_s);
     QCOMPARE(Texts(menu), formats + QStringList({u"-"_s, u"Lock Throw Distance"_s}));
     menu->hide();
-    b.pane.ShowFormat(0, 0, kFlat);
+    b.pane->ShowFormat(0, 0, kFlat);
     menu = ToolMenu(b, u"Lens"_s);
     QCOMPARE(Texts(menu), candidates);
     menu->hide();
@@ -237,12 +237,12 @@ void ProjectTreeBarTest::lensMenusOfferWhatTheSetUpAllows() {
 void ProjectTreeBarTest::eachCommandIsOneStepAndKeepsOtherItems() {
     Bench b;
     b.doc.Editor().AddAuditorium();
-    b.steps.labels.clear();
-    b.pane.ShowAuditorium(0);
+    b.undo.Clear();
+    b.pane->ShowAuditorium(0);
     const QPersistentModelIndex first = b.Model().AuditoriumIndex(0);
     Choose(ToolMenu(b, u"Auditorium"_s), u"Add New Auditorium"_s);
     QCOMPARE(b.Selected(), b.Model().AuditoriumIndex(1));
-    QCOMPARE(b.pane.CurrentPlace().path, ItemPath::Auditorium(1));
+    QCOMPARE(b.pane->CurrentPlace().path, ItemPath::Auditorium(1));
     Choose(RightClick(b, b.Model().AuditoriumIndex(1)), u"KX-35 Standard"_s);
     QCOMPARE(b.Selected(), b.Model().ProjectorIndex(1, 0));
     const QPersistentModelIndex projector = b.Selected();
@@ -258,26 +258,21 @@ void ProjectTreeBarTest::eachCommandIsOneStepAndKeepsOtherItems() {
     Choose(RightClick(b, projector), u"Copy Projector"_s);
     QCOMPARE(b.Selected(), b.Model().ProjectorIndex(1, 1));
     Choose(RightClick(b, b.Model().ProjectorIndex(1, 1)), u"Delete Projector"_s);
-    QCOMPARE(b.pane.CurrentPlace().path, ItemPath::Auditorium(1));
+    QCOMPARE(b.pane->CurrentPlace().path, ItemPath::Auditorium(1));
     Choose(ToolMenu(b, u"Auditorium"_s), u"Duplicate Auditorium"_s);
     QCOMPARE(b.doc.GetAuditorium(2)->ProjectorCount(), 1);
 
-    QString asked;
-    QTimer::singleShot(0, [&asked] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        asked = box->windowTitle() + u": "_s + box->text();
-        box->button(QMessageBox::Yes)->click();
-    });
+    test::ModalAnswers answers;
+    answers.Add(test::ModalAnswers::Press(QMessageBox::Yes));
     Choose(RightClick(b, b.Model().AuditoriumIndex(2)), u"Delete Auditorium"_s);
-    QCOMPARE(asked, QStringLiteral("Delete Auditorium: Are you sure you want to delete "
-                                   "Auditorium 3?"));
+    QCOMPARE(answers.Seen(),
+             QStringList({u"Delete Auditorium: Are you sure you want to delete Auditorium 3?"_s}));
     QCOMPARE(b.doc.GetAuditoriumCount(), 2);
     QVERIFY(first.isValid() && projector.isValid());
-    QCOMPARE(
-        b.steps.labels,
-        QStringList({u"Add Auditorium"_s, u"Add Projector"_s, u"Add Format"_s, u"Choose Lens"_s,
-                     u"Clear Lens"_s, u"Lock Throw Distance"_s, u"Copy Projector"_s,
-                     u"Delete Projector"_s, u"Duplicate Auditorium"_s, u"Delete Auditorium"_s}));
+    QCOMPARE(b.Steps(), QStringList({u"Add Auditorium"_s, u"Add Projector"_s, u"Add Format"_s,
+                                     u"Choose Lens"_s, u"Clear Lens"_s, u"Lock Throw Distance"_s,
+                                     u"Copy Projector"_s, u"Delete Projector"_s,
+                                     u"Duplicate Auditorium"_s, u"Delete Auditorium"_s}));
 }
 
 void ProjectTreeBarTest::newAndCopiedProjectorsAreMirrored() {
@@ -286,16 +281,23 @@ void ProjectTreeBarTest::newAndCopiedProjectorsAreMirrored() {
     editor.AddAuditorium();
     editor.AddProjector(0, 0, {3.2, 1.5});
     editor.AddProjector(0, 0, {3.2, 0.0});
-    b.steps.labels.clear();
-    b.pane.ShowProjector(0, 0);
+    b.undo.Clear();
+    b.pane->ShowProjector(0, 0);
     Choose(ToolMenu(b, u"Projector"_s), u"Copy"_s);
     QCOMPARE(b.doc.GetProjector(0, 2)->Lateral(), -1.5);
-    b.pane.ShowProjector(0, 0);
+    b.pane->ShowProjector(0, 0);
     Choose(ToolMenu(b, u"Projector"_s), u"KX-35 Plus"_s);
     const CProjectorType& added = *b.doc.GetProjector(0, 3);
     QCOMPARE(added.Lateral(), -1.5);
     QCOMPARE(added.LensHeight(), 3.2);
-    QCOMPARE(b.steps.labels, QStringList({u"Copy Projector"_s, u"Add Projector"_s}));
+    QCOMPARE(b.Steps(), QStringList({u"Copy Projector"_s, u"Add Projector"_s}));
+
+    QCOMPARE(b.Selected(), b.Model().ProjectorIndex(0, 3));
+    b.undo.Undo(); // the selection goes back with the project
+    QCOMPARE(b.Model().rowCount(b.Model().AuditoriumIndex(0)), 3);
+    QCOMPARE(b.Selected(), b.Model().ProjectorIndex(0, 0));
+    b.undo.Redo();
+    QCOMPARE(b.Selected(), b.Model().ProjectorIndex(0, 3));
 }
 
 void ProjectTreeBarTest::onlyAuditoriumsAndProjectorsAreRenamed() {
@@ -322,7 +324,7 @@ void ProjectTreeBarTest::onlyAuditoriumsAndProjectorsAreRenamed() {
     QCOMPARE(b.doc.GetAuditorium(0)->Name(), std::string("Main"));
     editLabel(b.Model().ProjectorIndex(0, 0), u"Left"_s, Qt::Key_Enter);
     QCOMPARE(b.doc.GetProjector(0, 0)->Name(), std::string("Left"));
-    QCOMPARE(b.steps.labels, QStringList({u"Rename Auditorium"_s, u"Rename Projector"_s}));
+    QCOMPARE(b.Steps(), QStringList({u"Rename Auditorium"_s, u"Rename Projector"_s}));
 
     for (const QModelIndex& index :
          {b.Model().SetUpIndex(0, 0, kFlat), b.Model().LensIndex(0, 0, kFlat)}) {
@@ -343,26 +345,26 @@ void ProjectTreeBarTest::rightClickServesItsMenuOnly() {
     Bench b;
     b.doc.Editor().AddAuditorium();
     b.doc.Editor().AddAuditorium();
-    b.pane.ShowAuditorium(0);
+    b.pane->ShowAuditorium(0);
     RightClick(b, b.Model().AuditoriumIndex(1))->hide();
     QCOMPARE(b.Selected(), b.Model().AuditoriumIndex(0));
     Choose(ToolMenu(b, u"Auditorium"_s), u"Remove Auditorium"_s);
     QCOMPARE(b.doc.GetAuditoriumCount(), 1);
     QCOMPARE(b.doc.GetAuditorium(0)->Name(), std::string("Auditorium 2"));
-    QCOMPARE(b.pane.CurrentPlace().kind, ViewKind::Project);
+    QCOMPARE(b.pane->CurrentPlace().kind, ViewKind::Project);
     QVERIFY(!b.Selected().isValid());
 }
 
 void ProjectTreeBarTest::removingTheShownFormatShowsItsProjector() {
     Bench b;
     Furnish(b);
-    QSignalSpy moves(&b.pane, &ViewPane::placeChanged);
-    b.pane.ShowLens(0, 0, kFlat);
+    QSignalSpy moves(b.pane, &ViewPane::placeChanged);
+    b.pane->ShowLens(0, 0, kFlat);
     QCOMPARE(moves.count(), 1); // the tree followed without showing the item again
     QCOMPARE(b.Selected(), b.Model().LensIndex(0, 0, kFlat));
     Choose(RightClick(b, b.Model().SetUpIndex(0, 0, kFlat)), u"Remove Format"_s);
-    QCOMPARE(b.pane.CurrentPlace().kind, ViewKind::Projector);
-    QCOMPARE(b.pane.CurrentPlace().path, ItemPath::Projector(0, 0));
+    QCOMPARE(b.pane->CurrentPlace().kind, ViewKind::Projector);
+    QCOMPARE(b.pane->CurrentPlace().path, ItemPath::Projector(0, 0));
     QCOMPARE(b.Selected(), b.Model().ProjectorIndex(0, 0));
 
     QCOMPARE(b.doc.OpenDocument(test::ExampleProjectPath(), true), ProjectReadResult::Ok);

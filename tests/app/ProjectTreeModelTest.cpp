@@ -12,7 +12,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "ProjectFixture.h"
+#include "ProjectWindow.h"
 
 namespace lumivane {
 
@@ -26,7 +26,7 @@ private Q_SLOTS:
 };
 
 void ProjectTreeModelTest::followsEachEditOneItemAtATime() {
-    test::ProjectFixture f;
+    test::ProjectWindow f;
     ProjectTreeModel model(f.doc, f.relay);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
@@ -68,7 +68,7 @@ void ProjectTreeModelTest::followsEachEditOneItemAtATime() {
 }
 
 void ProjectTreeModelTest::openingAProjectResetsOnce() {
-    test::ProjectFixture f;
+    test::ProjectWindow f;
     ProjectTreeModel model(f.doc, f.relay);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
