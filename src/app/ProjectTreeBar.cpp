@@ -156,6 +156,12 @@ ProjectTreeBar::~ProjectTreeBar() {
     disconnect(m_tree->selectionModel(), nullptr, this, nullptr);
 }
 
+void ProjectTreeBar::UseWizardAction(QAction* action) {
+    if (action != nullptr) {
+        m_wizardAction = action;
+    }
+}
+
 void ProjectTreeBar::SetAdjustFormatHandler(AdjustFormatFn handler) {
     m_adjustFormat = std::move(handler);
 }
@@ -279,7 +285,9 @@ void ProjectTreeBar::FillAuditoriumMenu(QMenu& menu) {
                [this, selected] { DuplicateAuditorium(selected); });
     AddCommand(menu, tr("Remove Auditorium"), selected >= 0,
                [this, selected] { DeleteAuditorium(selected); });
-    menu.addAction(m_wizardAction);
+    if (m_wizardAction != nullptr) {
+        menu.addAction(m_wizardAction);
+    }
 }
 
 void ProjectTreeBar::FillContextMenu(QMenu& menu, const QModelIndex& index) {

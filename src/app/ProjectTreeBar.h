@@ -8,15 +8,14 @@
 // leaves the selection (and so the buttons' item) as it was. The bar must be made after the
 // pane, so that the pane has followed a change of the project before the tree looks at it.
 
-#include "document/ProjectEvents.h"
-
+#include <QAction>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
 class CQorDoc;
-class QAction;
 class QMenu;
 class QModelIndex;
 class QPersistentModelIndex;
@@ -45,6 +44,8 @@ public:
     // "&Auditorium Wizard...", on the Auditorium button's menu; greyed until the wizard is
     // connected to it and enables it. The main window may show it in its own menus.
     QAction* WizardAction() const { return m_wizardAction; }
+    // Shows the main window's own wizard command instead, so both menus are one command.
+    void UseWizardAction(QAction* action);
     // "Adjust Format" stays greyed until a handler is set.
     void SetAdjustFormatHandler(AdjustFormatFn handler);
 
@@ -103,7 +104,7 @@ private:
     lumivane::ProjectTreeModel* m_model;
     QTreeView* m_tree;
     QToolButton* m_buttons[4] = {};
-    QAction* m_wizardAction;
+    QPointer<QAction> m_wizardAction;
     AdjustFormatFn m_adjustFormat;
     // The projector models by maker and series, made again when the catalogs are.
     std::unique_ptr<lumivane::ProjectorMenuNode> m_projectorMenu;

@@ -162,6 +162,10 @@ void ProjectTreeBarTest::menusOfEachLevel() {
     QVERIFY(!Find(menu, u"Remove Auditorium"_s)->isEnabled());
     QVERIFY(!b.bar.WizardAction()->isEnabled());
     menu->hide();
+    QAction wizard(u"&Auditorium Wizard..."_s);
+    b.bar.UseWizardAction(&wizard);
+    QCOMPARE(ToolMenu(b, u"Auditorium"_s)->actions().back(), &wizard);
+    Button(b, u"Auditorium"_s)->menu()->hide();
     QVERIFY(!Button(b, u"Projector"_s)->isEnabled());
 
     menu = RightClick(b, b.Model().AuditoriumIndex(0));
