@@ -41,6 +41,17 @@ int AnamorphicIndexOf(std::int32_t flags) {
     return 0;
 }
 
+double ApertureDiagonal(double width, double height) {
+    return std::sqrt(width * width + height * height);
+}
+
+std::pair<double, double> ScaleToDiagonal(double width, double height, double from, double to) {
+    if (!(from > 0) || !std::isfinite(to)) {
+        return {width, height};
+    }
+    return {width * to / from, height * to / from};
+}
+
 CustomFormatFields FieldsOf(const CFormatDescriptor& format) {
     CustomFormatFields fields;
     fields.name = format.GetName();

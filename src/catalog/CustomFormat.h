@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class CFormatDescriptor;
 
@@ -35,6 +36,11 @@ struct CustomFormatFields {
     int anamorphic = 0;
     std::array<bool, kFormatKindBoxes.size()> kinds{};
 };
+
+// The aperture's diagonal, and the width and height scaled so that the diagonal goes from
+// `from` to `to` (unchanged when `from` is no length).
+double ApertureDiagonal(double width, double height);
+std::pair<double, double> ScaleToDiagonal(double width, double height, double from, double to);
 
 CustomFormatFields FieldsOf(const CFormatDescriptor& format);
 std::int32_t KindBits(const CustomFormatFields& fields);

@@ -127,5 +127,13 @@ TEST_F(FormatCatalogEditTest, NewFormatsFollowTheOthersAndTakeTheDialogsFactor) 
     EXPECT_TRUE(steps.labels.empty());
 }
 
+TEST(CustomFormatTest, TheDiagonalScalesBothSides) {
+    EXPECT_DOUBLE_EQ(ApertureDiagonal(0.03, 0.04), 0.05);
+    const auto [width, height] = ScaleToDiagonal(0.03, 0.04, 0.05, 0.1);
+    EXPECT_DOUBLE_EQ(width, 0.06);
+    EXPECT_DOUBLE_EQ(height, 0.08);
+    EXPECT_EQ(ScaleToDiagonal(0.03, 0.04, 0, 0.1), std::make_pair(0.03, 0.04));
+}
+
 } // namespace
 } // namespace lumivane
