@@ -3,6 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/DocumentCommands.h"
 #include "app/HelpWindow.h"
+#include "app/ProjectTreeBar.h"
 #include "app/ScreenBars.h"
 #include "app/UndoBridge.h"
 #include "base/SettingsStore.h"
@@ -129,7 +130,11 @@ CMainFrame::CMainFrame(CQorDoc& doc, QWidget* parent)
     FollowPlace(m_pane->CurrentPlace());
 }
 
-CMainFrame::~CMainFrame() = default;
+// The tree bar listens to the relay and the pane, which as earlier children would otherwise go
+// first.
+CMainFrame::~CMainFrame() {
+    delete m_treeDock;
+}
 
 void CMainFrame::MakeActions() {
     for (int i = 0; i < kFrameCommandCount; ++i) {
@@ -211,9 +216,9 @@ void CMainFrame::MakeStatusBar() {
 void CMainFrame::MakeTreeDock() {
     m_treeDock = new QDockWidget(tr("Project"), this);
     m_treeDock->setObjectName(QStringLiteral("ProjectTreeBar"));
-    auto* placeholder = new QWidget;
-    placeholder->setAccessibleName(tr("Project tree"));
-    m_treeDock->setWidget(placeholder);
+    auto* bar = new ProjectTreeBar(m_doc, *m_relay, *m_pane, m_treeDock);
+    bar->UseWizardAction(Action(FrameCommand::AuditoriumWizard));
+    m_treeDock->setWidget(bar);
     addDockWidget(Qt::LeftDockWidgetArea, m_treeDock);
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace lumivane {
 
@@ -100,8 +101,9 @@ void WriteWindowSettings(SettingsStore& store, const AppSettings& settings) {
     }
 }
 
+// Rounded, not truncated: 2.01 m is 2009.9999... thousandths in binary and must stay 2010.
 std::int32_t ThousandthsFromValue(double value) {
-    return TruncToInt32(value * 1000.0);
+    return TruncToInt32(std::round(value * 1000.0));
 }
 
 double ValueFromThousandths(std::int32_t stored) {
@@ -246,6 +248,26 @@ void WriteNeverUpdate(SettingsStore& store) {
 
 void WriteUpdateSucceeded(SettingsStore& store, int today) {
     store.WriteInt(kSettings, "LastUpdate", today);
+}
+
+std::int32_t ClampUpdateDays(std::int32_t days) {
+    return std::clamp(days, kMinUpdateDays, kMaxUpdateDays);
+}
+
+UpdateOptions ReadUpdateOptions(const SettingsStore& store) {
+    UpdateOptions options;
+    options.automatic = store.ReadInt(kSettings, "Automatic", 1) == 1;
+    options.days = ClampUpdateDays(store.ReadInt(kSettings, "Update", kDefaultUpdateDays));
+    options.connected = store.ReadInt(kSettings, "Connected", 0) == 1;
+    return options;
+}
+
+void WriteUpdateOptions(SettingsStore& store, const UpdateOptions& options, AppSettings& settings) {
+    const std::int32_t days = ClampUpdateDays(options.days);
+    store.WriteInt(kSettings, "Automatic", options.automatic ? 1 : 0);
+    store.WriteInt(kSettings, "Update", days);
+    store.WriteInt(kSettings, "Connected", options.connected ? 1 : 0);
+    settings.m_updateDays = days;
 }
 
 void ReadFixedFocal(const SettingsStore& store, AppSettings& settings) {

@@ -65,6 +65,22 @@ bool IsLiveUpdateDue(const SettingsStore& store, const AppSettings& settings, in
 void WriteNeverUpdate(SettingsStore& store);
 void WriteUpdateSucceeded(SettingsStore& store, int today);
 
+// The update page of the options sheet: "Automatic", "Update" and "Connected" of "Settings".
+struct UpdateOptions {
+    bool automatic = true;
+    std::int32_t days = 30;
+    bool connected = false;
+};
+inline constexpr std::int32_t kMinUpdateDays = 1;
+inline constexpr std::int32_t kMaxUpdateDays = 60;
+// An interval outside 1..60 days (from an older program or a hand-edited store) is shown
+// clamped, so OK never writes one back.
+std::int32_t ClampUpdateDays(std::int32_t days);
+UpdateOptions ReadUpdateOptions(const SettingsStore& store);
+// Written at once when the options sheet closes with OK; the interval also goes into settings,
+// which the start-up due test reads.
+void WriteUpdateOptions(SettingsStore& store, const UpdateOptions& options, AppSettings& settings);
+
 void ReadFixedFocal(const SettingsStore& store, AppSettings& settings);
 void WriteFixedFocal(SettingsStore& store, bool fixedFocal);
 

@@ -5,8 +5,10 @@
 #include "catalog/CatalogFetcher.h"
 
 #include <cstddef>
-#include <fstream>
+#include <cstdio>
+#include <span>
 #include <system_error>
+#include <utility>
 
 namespace lumivane {
 
@@ -29,11 +31,89 @@ bool MustStayOffline(int flags, CatalogFetcher& fetcher) {
     return fetcher.IsSystemOffline();
 }
 
+// A file created only when no file of its name exists ("x" mode, O_EXCL), closed on every
+// exit.
+class ExclusiveFile {
+public:
+    explicit ExclusiveFile(const std::filesystem::path& path)
+        : m_file(std::fopen(path.string().c_str(), "wbx")) {}
+    ~ExclusiveFile() { Close(); }
+    ExclusiveFile(const ExclusiveFile&) = delete;
+    ExclusiveFile& operator=(const ExclusiveFile&) = delete;
+
+    bool IsOpen() const { return m_file != nullptr; }
+    bool Write(std::span<const std::uint8_t> bytes) {
+        return std::fwrite(bytes.data(), 1, bytes.size(), m_file) == bytes.size();
+    }
+    // False when the buffered data could not be written.
+    bool Close() {
+        if (!m_file) {
+            return true;
+        }
+        const bool ok = std::fclose(m_file) == 0;
+        m_file = nullptr;
+        return ok;
+    }
+
+private:
+    std::FILE* m_file;
+};
+
+bool IsStale(const std::filesystem::path& lock) {
+    std::error_code ec;
+    const auto touched = std::filesystem::last_write_time(lock, ec);
+    return !ec && std::filesystem::file_time_type::clock::now() - touched > kStaleLockAge;
+}
+
+// Held for the whole update; a lock left by an update that died is taken over.
+class UpdateLock {
+public:
+    explicit UpdateLock(std::filesystem::path path) : m_path(std::move(path)) {
+        m_held = ExclusiveFile(m_path).IsOpen();
+        std::error_code ec;
+        if (!m_held && IsStale(m_path) && std::filesystem::remove(m_path, ec)) {
+            m_held = ExclusiveFile(m_path).IsOpen();
+        }
+    }
+    ~UpdateLock() {
+        if (m_held) {
+            std::error_code ec;
+            std::filesystem::remove(m_path, ec);
+        }
+    }
+    UpdateLock(const UpdateLock&) = delete;
+    UpdateLock& operator=(const UpdateLock&) = delete;
+
+    bool IsHeld() const { return m_held; }
+    // A running update keeps its lock fresh, so a slow transfer is never taken for a dead one.
+    void Touch() const {
+        std::error_code ec;
+        std::filesystem::last_write_time(m_path, std::filesystem::file_time_type::clock::now(), ec);
+    }
+
+private:
+    std::filesystem::path m_path;
+    bool m_held = false;
+};
+
+// Only a file can be a temporary left behind by an earlier update; anything else in its
+// place is not ours to remove.
+bool ClearLeftoverTemp(const std::filesystem::path& temp) {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(temp, ec)) {
+        std::filesystem::remove(temp, ec);
+    }
+    return !std::filesystem::exists(temp, ec) && !ec;
+}
+
 // Receives the transfer into the temporary file and maps its outcome to a download result.
 int FetchToFile(const std::string& address, const std::filesystem::path& temp,
-                CatalogFetcher& fetcher) {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) {
+                CatalogFetcher& fetcher, const UpdateLock& lock) {
+    if (!ClearLeftoverTemp(temp)) {
+        return DownloadNoFile;
+    }
+    ExclusiveFile out(temp);
+    if (!out.IsOpen()) {
         return DownloadNoFile;
     }
     std::size_t received = 0;
@@ -44,23 +124,28 @@ int FetchToFile(const std::string& address, const std::filesystem::path& temp,
             written = false;
             return false;
         }
-        out.write(reinterpret_cast<const char*>(chunk.data()),
-                  static_cast<std::streamsize>(chunk.size()));
-        written = written && out.good();
+        written = written && out.Write(chunk);
+        lock.Touch();
         return written;
     };
     const FetchOutcome outcome = fetcher.Fetch(address, sink);
-    out.close();
+    written = out.Close() && written;
     if (outcome == FetchOutcome::NoConnection) {
         return DownloadNoConnection;
     }
-    if (outcome != FetchOutcome::Complete || !written || out.fail()) {
+    if (outcome != FetchOutcome::Complete || !written) {
         return DownloadNoFile;
     }
     return DownloadSucceeded;
 }
 
 } // namespace
+
+std::filesystem::path CatalogUpdateLockPath(const std::filesystem::path& path) {
+    std::filesystem::path lock = path;
+    lock += ".lock";
+    return lock;
+}
 
 std::string CatalogStoreAddress(const std::string& serverBase) {
     if (serverBase.empty()) {
@@ -75,8 +160,12 @@ int DownloadCatalogStore(const std::filesystem::path& path, const std::string& a
     if (address.empty() || MustStayOffline(flags, fetcher)) {
         return DownloadNoConnection;
     }
+    const UpdateLock lock(CatalogUpdateLockPath(path));
+    if (!lock.IsHeld()) {
+        return DownloadAlreadyRunning;
+    }
     const std::filesystem::path temp = path.parent_path() / kTempFileName;
-    int result = FetchToFile(address, temp, fetcher);
+    int result = FetchToFile(address, temp, fetcher, lock);
     if (result == DownloadSucceeded && !isCompleteStore(temp)) {
         result = DownloadNoFile;
     }
@@ -102,6 +191,9 @@ std::string DownloadResultMessage(int result) {
                "downloaded.";
     case DownloadNoConnection:
         return "The internet connection could not be established.";
+    case DownloadAlreadyRunning:
+        return "Another copy of the program is updating the lens catalog right now.  Try again "
+               "when it has finished.";
     case DownloadStoreInUse:
         return "The lens database is currently in use, make sure this is the only copy of the "
                "program running.";

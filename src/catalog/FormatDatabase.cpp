@@ -30,9 +30,15 @@ void CFormatDatabase::BuildFromText(const std::filesystem::path& folder) {
 
 void CFormatDatabase::Serialize(lumivane::Archive& ar) {
     if (ar.IsStoring()) {
-        ar.WriteDword(static_cast<std::uint32_t>(m_formats.size()));
+        // The user's formats live in the settings alone; stored here too they would come back
+        // twice, and a deleted one would survive as the maker's.
+        const auto makers = std::count_if(m_formats.begin(), m_formats.end(),
+                                          [](const auto& format) { return !format->IsCustom(); });
+        ar.WriteDword(static_cast<std::uint32_t>(makers));
         for (const auto& format : m_formats) {
-            format->Serialize(ar);
+            if (!format->IsCustom()) {
+                format->Serialize(ar);
+            }
         }
         return;
     }
@@ -126,4 +132,8 @@ const CFormatDescriptor* CFormatDatabase::GetAt(int position) const {
 CFormatDescriptor& CFormatDatabase::Append(std::unique_ptr<CFormatDescriptor> format) {
     m_formats.push_back(std::move(format));
     return *m_formats.back();
+}
+
+void CFormatDatabase::ReplaceAll(std::vector<std::unique_ptr<CFormatDescriptor>> formats) {
+    m_formats = std::move(formats);
 }

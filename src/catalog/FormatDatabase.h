@@ -24,8 +24,8 @@ public:
     // Replaces the list with the formats of "formats.txt" in folder (none when the file is
     // missing), followed by the user-defined formats.
     void BuildFromText(const std::filesystem::path& folder);
-    // Stores every format, user-defined ones included; loading replaces the list and then
-    // appends the user-defined formats. A failed load throws and leaves the list unchanged.
+    // Stores the maker's formats only; loading replaces the list and then appends the
+    // user-defined formats. A failed load throws and leaves the list unchanged.
     void Serialize(lumivane::Archive& ar);
 
     // Both work on the settings store of the application context; without one they do nothing.
@@ -44,6 +44,8 @@ public:
     CFormatDescriptor* GetAt(int position);
     const CFormatDescriptor* GetAt(int position) const;
     CFormatDescriptor& Append(std::unique_ptr<CFormatDescriptor> format);
+    // The whole list at once, as the Formats dialog leaves it.
+    void ReplaceAll(std::vector<std::unique_ptr<CFormatDescriptor>> formats);
 
 private:
     std::vector<std::unique_ptr<CFormatDescriptor>> m_formats;

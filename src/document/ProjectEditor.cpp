@@ -451,6 +451,15 @@ bool ProjectEditor::EditProjectorPosition(int auditorium, int projector, int for
                          });
 }
 
+bool ProjectEditor::DragProjector(int auditorium, int projector, int format, double lateral,
+                                  double lensHeight) {
+    return EditProjector(auditorium, projector, "Move Projector", ChangeGeometry,
+                         [&](CAuditorium& owner, CProjectorType& target) {
+                             lumivane::EditDraggedPosition(
+                                 owner, target, target.FindLensType(format), lateral, lensHeight);
+                         });
+}
+
 void ProjectEditor::Restore(const ProjectSnapshot& target, const ProjectSnapshot& from) {
     const ProjectSnapshot present = TakeSnapshot();
     const auto& now = present.auditoriums;
@@ -490,6 +499,91 @@ void ProjectEditor::Restore(const ProjectSnapshot& target, const ProjectSnapshot
         m_doc.Notify([](ProjectListener& l) { l.ProjectInfoChanged(); });
     }
     m_doc.SetModifiedFlag(true);
+}
+
+namespace {
+
+bool RemapSetUp(CLensType& setUp, const std::vector<int>& remap) {
+    const int format = setUp.GetFormat();
+    if (format < 0 || static_cast<std::size_t>(format) >= remap.size()) {
+        return false;
+    }
+    const int moved = remap[static_cast<std::size_t>(format)];
+    if (moved < 0 || moved == format) {
+        return false;
+    }
+    setUp.MoveToFormatPosition(moved);
+    return true;
+}
+
+bool Lists(const std::vector<int>& positions, int format) {
+    return std::find(positions.begin(), positions.end(), format) != positions.end();
+}
+
+} // namespace
+
+bool ProjectEditor::ApplyFormatChanges(const std::vector<int>& remap,
+                                       const std::vector<int>& changed) {
+    const Transaction step(*this, "Film Formats");
+    bool any = false;
+    for (int a = 0; a < m_doc.GetAuditoriumCount(); ++a) {
+        CAuditorium& owner = *AuditoriumAt(a);
+        bool touched = false;
+        bool recalculate = false;
+        for (int p = 0; p < owner.ProjectorCount(); ++p) {
+            CProjectorType& projector = *owner.GetProjector(p);
+            for (int s = 0; s < projector.LensTypeCount(); ++s) {
+                CLensType& setUp = *projector.GetLensType(s);
+                touched = RemapSetUp(setUp, remap) || touched;
+                recalculate = recalculate || Lists(changed, setUp.GetFormat());
+            }
+        }
+        if (recalculate) {
+            owner.RefreshAllImages();
+            owner.Recalculate(nullptr);
+        }
+        if (touched || recalculate) {
+            Touch(a);
+            NotifyWholeAuditorium(a);
+            any = true;
+        }
+    }
+    if (m_viewedFormat >= 0 && static_cast<std::size_t>(m_viewedFormat) < remap.size() &&
+        remap[static_cast<std::size_t>(m_viewedFormat)] >= 0) {
+        m_viewedFormat = remap[static_cast<std::size_t>(m_viewedFormat)];
+    }
+    return any;
+}
+
+// Every label and number of the auditorium may have moved: the set-ups' format names too.
+void ProjectEditor::NotifyWholeAuditorium(int auditorium) {
+    const CAuditorium& owner = *m_doc.GetAuditorium(auditorium);
+    m_doc.Notify([&](ProjectListener& l) {
+        l.ItemChanged(ItemPath::Auditorium(auditorium), ChangeGeometry);
+    });
+    for (int p = 0; p < owner.ProjectorCount(); ++p) {
+        for (int s = 0; s < owner.GetProjector(p)->LensTypeCount(); ++s) {
+            const ItemPath path = ItemPath::SetUp(auditorium, p, s);
+            m_doc.Notify([&](ProjectListener& l) { l.ItemChanged(path, ChangeName | ChangeLens); });
+        }
+    }
+}
+
+int ProjectEditor::RebindCatalogItems() {
+    const ProjectSnapshot before = TakeSnapshot();
+    const int droppedBefore = Ctx().droppedCatalogItems;
+    for (int a = 0; a < m_doc.GetAuditoriumCount(); ++a) {
+        CAuditorium& owner = *AuditoriumAt(a);
+        for (int i = 0; i < owner.LensTypeCount(); ++i) {
+            owner.GetLensType(i)->RebindChoice();
+        }
+    }
+    const int dropped = Ctx().droppedCatalogItems - droppedBefore;
+    CatalogsReplaced();
+    if (!SameSnapshot(before, TakeSnapshot())) {
+        m_doc.SetModifiedFlag(true);
+    }
+    return dropped;
 }
 
 void ProjectEditor::SetMetricUnits(bool metric) {

@@ -102,6 +102,10 @@ public:
                        double horizontal);
     bool EditProjectorPosition(int auditorium, int projector, int format, double lateral,
                                double lensHeight, EditView view);
+    // One step of dragging the projector's marker on the screen drawing; the drawing brackets
+    // a whole drag with its edit signals so the undo history keeps it as one step.
+    bool DragProjector(int auditorium, int projector, int format, double lateral,
+                       double lensHeight);
 
     // The whole project as bytes; cheap when little changed since the last one.
     ProjectSnapshot TakeSnapshot();
@@ -120,9 +124,20 @@ public:
     // re-measure around its set-up (all: every linked set-up too). False without a set-up.
     bool RecalculateViewed(bool all);
 
+    // The format catalog changed under the project (the Formats dialog's OK), as one step:
+    // every set-up's format position p moves to remap[p] (positions outside remap, or mapped
+    // to -1, stay), and every auditorium showing a format at a position listed in changed
+    // (positions after the move) is recalculated.
+    bool ApplyFormatChanges(const std::vector<int>& remap, const std::vector<int>& changed);
+
     // Not changes of the project, but its listeners redisplay.
     void SetMetricUnits(bool metric);
     void CatalogsReplaced();
+    // After a live update replaced the catalogs: every lens combination is read back by its
+    // item numbers so it names the new catalog's items, then CatalogsReplaced. Not an undo
+    // step; the project is marked modified only when items the catalog no longer has were
+    // dropped. Returns how many were.
+    int RebindCatalogItems();
 
     // The document's New and Open start the snapshot cache afresh.
     void ForgetSnapshots();
@@ -141,6 +156,7 @@ private:
     void ReplaceAuditorium(int index, std::unique_ptr<CAuditorium> auditorium);
     std::shared_ptr<const RecordBytes> CachedRecord(int index);
     void Touch(int auditorium);
+    void NotifyWholeAuditorium(int auditorium);
 
     CQorDoc& m_doc;
     EditRecorder* m_recorder = nullptr;

@@ -171,4 +171,19 @@ void EditProjectorPosition(CAuditorium& auditorium, CProjectorType& projector, C
     RecalculateForView(auditorium, *current, true);
 }
 
+void EditDraggedPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
+                         double lateral, double lensHeight) {
+    projector.SetLateral(lateral);
+    projector.SetLensHeight(lensHeight);
+    auditorium.RefreshProjectorImages(projector);
+    auditorium.Recalculate(current);
+    if (auditorium.AutoLensShift()) {
+        auditorium.RefreshAllImages();
+        auditorium.Recalculate(current);
+    }
+    if (current) {
+        RecalculateForView(auditorium, *current, true);
+    }
+}
+
 } // namespace lumivane

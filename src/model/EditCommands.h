@@ -34,6 +34,10 @@ void EditLensShift(CAuditorium& auditorium, CLensType& setUp, double vertical, d
 // is applied again at the new position, so the lock mode decides what follows.
 void EditProjectorPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
                            double lateral, double lensHeight, EditView view);
+// A lens position dragged on the screen drawing: the projector's images follow the new place
+// under the lock mode, without applying the focal length again as a typed position does.
+void EditDraggedPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
+                         double lateral, double lensHeight);
 
 // After a change: re-fit linked set-ups, re-measure the images on the screen and let the
 // auditorium recompute (twice under automatic lens shift).

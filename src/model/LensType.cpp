@@ -431,6 +431,17 @@ void CLensType::Serialize(lumivane::Archive& ar) {
     ReadChoiceAndCheckCoverage(ar);
 }
 
+void CLensType::MoveToFormatPosition(int format) {
+    m_format = FormatIndexFrom(format);
+}
+
+void CLensType::RebindChoice() {
+    lumivane::Archive out = lumivane::Archive::ForStoring();
+    m_choice.Serialize(out);
+    lumivane::Archive in = lumivane::Archive::ForLoading(out.Bytes());
+    ReadChoiceAndCheckCoverage(in);
+}
+
 void CLensType::ReadChoiceAndCheckCoverage(lumivane::Archive& ar) {
     m_choice.Serialize(ar);
     if (!HasCombination()) {

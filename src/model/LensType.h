@@ -80,6 +80,11 @@ public:
     double Squeeze() const;
 
     int GetFormat() const { return m_format; }
+    // The set-up's format now stands at another position of the format catalog.
+    void MoveToFormatPosition(int format);
+    // After the lens catalog was replaced: the combination is read back by its item numbers,
+    // as from a file, so it names the new catalog's items and loses those the catalog dropped.
+    void RebindChoice();
     double ShiftV() const { return m_shiftV; }
     double ShiftH() const { return m_shiftH; }
     void SetShift(double vertical, double horizontal);

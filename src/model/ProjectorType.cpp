@@ -57,6 +57,10 @@ CProjectorType::CProjectorType(const CProjectorType& source)
 
 CProjectorType::~CProjectorType() = default;
 
+std::string CProjectorType::ModelName() const {
+    return DisplayNameOf(GetModelDescriptor());
+}
+
 const CProjectorDescriptor* CProjectorType::GetModelDescriptor() const {
     const auto& projectors = lumivane::Ctx().projectors;
     return projectors ? projectors->GetAt(m_model) : nullptr;

@@ -47,6 +47,8 @@ public:
 
     // The catalog model, or none when the index is outside the projector catalog.
     const CProjectorDescriptor* GetModelDescriptor() const;
+    // The model's name in the catalog, or "Unknown projector".
+    std::string ModelName() const;
 
     const CAuditorium* Auditorium() const { return m_auditorium; }
     CAuditorium* Auditorium() { return m_auditorium; }

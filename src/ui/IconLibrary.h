@@ -15,8 +15,8 @@ namespace lumivane {
 // name gives a null icon.
 QIcon LoadIcon(const QString& name);
 
-// A picture ("about", "start") rendered at size logical pixels for a screen of the given
-// device pixel ratio; a null pixmap for an unknown name.
+// A picture ("about", "start", "wizard-wall", "wizard-booth") rendered at size logical pixels for a
+// screen of the given device pixel ratio; a null pixmap for an unknown name.
 QPixmap LoadPicture(const QString& name, QSize size, qreal devicePixelRatio);
 
 // Every icon name the resources hold, sorted.

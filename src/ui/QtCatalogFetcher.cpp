@@ -81,6 +81,10 @@ FetchOutcome QtCatalogFetcher::Fetch(const std::string& url, const Sink& sink) {
     request.setTransferTimeout(static_cast<int>(m_stallTimeout.count()));
 
     QNetworkReply* reply = manager.get(request);
+    m_aborted = false;
+    m_abortTransfer = [reply] {
+        reply->abort();
+    };
     bool refused = false;
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
@@ -93,12 +97,20 @@ FetchOutcome QtCatalogFetcher::Fetch(const std::string& url, const Sink& sink) {
     if (!reply->isFinished()) {
         loop.exec();
     }
-    if (!refused && !PassOn(*reply, sink)) {
+    if (!refused && !m_aborted && !PassOn(*reply, sink)) {
         refused = true;
     }
-    const FetchOutcome outcome = OutcomeOf(*reply, refused);
+    m_abortTransfer = nullptr;
+    const FetchOutcome outcome = m_aborted ? FetchOutcome::Broken : OutcomeOf(*reply, refused);
     delete reply;
     return outcome;
+}
+
+void QtCatalogFetcher::Abort() {
+    m_aborted = true;
+    if (m_abortTransfer) {
+        m_abortTransfer();
+    }
 }
 
 bool QtCatalogFetcher::IsSystemOffline() {

@@ -70,18 +70,18 @@ TEST(SettingsStartupTest, OptionsRoundTripAsThousandths) {
     WriteOptions(store, settings);
 
     EXPECT_EQ(store.ReadInt("Options", "ScreenEdge", 99), 25);
-    EXPECT_EQ(store.ReadInt("Options", "RadiusValue", 99), 1234);
+    EXPECT_EQ(store.ReadInt("Options", "RadiusValue", 99), 1235);
     EXPECT_EQ(store.ReadInt("Options", "TiltValue", 99), -1500);
-    EXPECT_EQ(store.ReadInt("Options", "TiltDepth", 99), 0);
+    EXPECT_EQ(store.ReadInt("Options", "TiltDepth", 99), -1);
     EXPECT_EQ(store.ReadInt("Options", "PortholeThrow", 99), 3000);
     EXPECT_EQ(store.ReadString("Options", "Company", ""), settings.m_company);
 
     AppSettings read;
     ReadOptions(store, read);
     EXPECT_DOUBLE_EQ(read.m_screenEdge, 0.025);
-    EXPECT_DOUBLE_EQ(read.m_radiusValue, 1.234);
+    EXPECT_DOUBLE_EQ(read.m_radiusValue, 1.235);
     EXPECT_DOUBLE_EQ(read.m_tiltValue, -1.5);
-    EXPECT_EQ(read.m_tiltDepth, 0.0);
+    EXPECT_DOUBLE_EQ(read.m_tiltDepth, -0.001);
     EXPECT_EQ(read.m_lockProjector, 1);
     EXPECT_EQ(read.m_radiusType, 6);
     EXPECT_EQ(read.m_tiltType, 1);
@@ -89,9 +89,10 @@ TEST(SettingsStartupTest, OptionsRoundTripAsThousandths) {
     EXPECT_EQ(read.m_company, settings.m_company);
 }
 
-TEST(SettingsStartupTest, ThousandthsSaturateAndIgnoreNaN) {
-    EXPECT_EQ(ThousandthsFromValue(1.2345), 1234);
-    EXPECT_EQ(ThousandthsFromValue(-1.2345), -1234);
+TEST(SettingsStartupTest, ThousandthsRoundSaturateAndIgnoreNaN) {
+    EXPECT_EQ(ThousandthsFromValue(2.01), 2010);
+    EXPECT_EQ(ThousandthsFromValue(-2.01), -2010);
+    EXPECT_EQ(ThousandthsFromValue(0.0254), 25);
     EXPECT_EQ(ThousandthsFromValue(std::numeric_limits<double>::quiet_NaN()), 0);
     EXPECT_EQ(ThousandthsFromValue(1e12), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(ThousandthsFromValue(-1e12), std::numeric_limits<std::int32_t>::min());
@@ -269,6 +270,23 @@ TEST(SettingsStartupTest, MetricChoiceOverridesTheLocale) {
     store.WriteInt("Settings", "Metric", 7);
     EXPECT_FALSE(DecideMetricUnits(store, true));
     EXPECT_FALSE(DecideMetricUnits(store, false));
+}
+
+TEST(SettingsStartupTest, UpdateOptionsKeepTheIntervalWithinTwoMonths) {
+    MemorySettingsStore store;
+    const UpdateOptions defaults = ReadUpdateOptions(store);
+    EXPECT_TRUE(defaults.automatic);
+    EXPECT_EQ(defaults.days, 30);
+    EXPECT_FALSE(defaults.connected);
+
+    store.WriteInt("Settings", "Update", 400);
+    EXPECT_EQ(ReadUpdateOptions(store).days, 60);
+    AppSettings settings;
+    WriteUpdateOptions(store, {false, 0, true}, settings);
+    EXPECT_EQ(store.ReadInt("Settings", "Automatic", 9), 0);
+    EXPECT_EQ(store.ReadInt("Settings", "Update", 9), 1);
+    EXPECT_EQ(store.ReadInt("Settings", "Connected", 9), 1);
+    EXPECT_EQ(settings.m_updateDays, 1);
 }
 
 } // namespace

@@ -133,7 +133,7 @@ TEST_F(CatalogStoreTest, ReadOnlyOpeningNeverWritesAStore) {
     EXPECT_EQ(CatalogOpenMessage(opened, StoreWriting::ReadOnly), "");
 }
 
-TEST_F(CatalogStoreTest, UserFormatsAreStoredAsMakersFormatsAndAppendedAgain) {
+TEST_F(CatalogStoreTest, UserFormatsStayInTheSettingsAndFollowTheMakersFormats) {
     settings->WriteString("Formats", "0", "My Flat;MF;1.5;10;15;1;0");
     CatalogSet built = BuildCatalogsFromText(dir.path());
     ASSERT_EQ(built.formats->GetCount(), 3);
@@ -142,10 +142,9 @@ TEST_F(CatalogStoreTest, UserFormatsAreStoredAsMakersFormatsAndAppendedAgain) {
 
     const auto loaded = ReadCatalogStore(store);
     ASSERT_TRUE(loaded);
-    ASSERT_EQ(loaded->formats->GetCount(), 4);
+    ASSERT_EQ(loaded->formats->GetCount(), 3);
     EXPECT_EQ(loaded->formats->GetAt(2)->GetName(), "My Flat");
-    EXPECT_EQ(loaded->formats->GetAt(2)->GetCustomIndex(), -1);
-    EXPECT_EQ(loaded->formats->GetAt(3)->GetCustomIndex(), 0);
+    EXPECT_EQ(loaded->formats->GetAt(2)->GetCustomIndex(), 0);
 }
 
 TEST_F(CatalogStoreTest, TextFolderSearchTakesTheFirstFolderWithCatalogFiles) {

@@ -185,6 +185,40 @@ TEST_F(CatalogDownloadTest, WithoutASettingsStoreTheConnectionStateIsAsked) {
     EXPECT_EQ(fetcher.offlineQueries, 1);
 }
 
+TEST_F(CatalogDownloadTest, ASecondUpdateOfTheSameStoreIsTurnedAwayWhileOneRuns) {
+    test::WriteFileBytes(store, oldStore);
+    FakeFetcher second;
+    second.body = test::PatternBytes(700, 8);
+    int nested = -1;
+    fetcher.chunkSize = 1000;
+    check = [&](const std::filesystem::path&) {
+        // The first update is between its transfer and its rename: the worst moment.
+        nested = DownloadCatalogStore(store, kAddress, UpdateNowDownloadFlags, second,
+                                      [](const std::filesystem::path&) { return true; });
+        return true;
+    };
+    EXPECT_EQ(Download(), DownloadSucceeded);
+    EXPECT_EQ(nested, DownloadAlreadyRunning);
+    EXPECT_EQ(second.fetches, 0);
+    EXPECT_EQ(test::ReadFileBytes(store), fetcher.body);
+    EXPECT_FALSE(std::filesystem::exists(CatalogUpdateLockPath(store)));
+}
+
+TEST_F(CatalogDownloadTest, ALockLeftByADeadUpdateIsTakenOver) {
+    test::WriteFileBytes(store, oldStore);
+    const auto lock = CatalogUpdateLockPath(store);
+    test::WriteFileBytes(lock, {});
+    EXPECT_EQ(Download(), DownloadAlreadyRunning);
+    ExpectOldStoreKept();
+
+    std::filesystem::last_write_time(lock, std::filesystem::file_time_type::clock::now() -
+                                               kStaleLockAge - std::chrono::seconds(5));
+    test::WriteFileBytes(dir / "temp.dta", test::PatternBytes(10, 1));
+    EXPECT_EQ(Download(), DownloadSucceeded);
+    EXPECT_EQ(test::ReadFileBytes(store), fetcher.body);
+    EXPECT_FALSE(std::filesystem::exists(lock));
+}
+
 TEST(CatalogStoreAddress, AppendsTheStoreNameToTheDownloadFolder) {
     EXPECT_EQ(CatalogStoreAddress(""), "");
     EXPECT_EQ(CatalogStoreAddress("http://example.test/files/"),
@@ -199,6 +233,7 @@ TEST(DownloadResultMessage, OneTextPerResult) {
     EXPECT_EQ(DownloadResultMessage(1), "The internet connection could not be established.");
     EXPECT_EQ(DownloadResultMessage(2), "The updated lens data could not be downloaded.");
     EXPECT_EQ(DownloadResultMessage(3), "The updated lens data could not be downloaded.");
+    EXPECT_NE(DownloadResultMessage(6), DownloadResultMessage(5));
     EXPECT_EQ(DownloadResultMessage(5), "The lens database is currently in use, make sure this is "
                                         "the only copy of the program running.");
 }

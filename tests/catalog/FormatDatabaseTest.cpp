@@ -178,7 +178,7 @@ TEST_F(FormatDatabaseTest, RemovingMovesLaterFormatsDown) {
     EXPECT_EQ(m_db.IndexOf(nullptr), -1);
 }
 
-TEST_F(FormatDatabaseTest, StoreKeepsUserFormatsAsMakersFormatsAndAddsTheirCopies) {
+TEST_F(FormatDatabaseTest, StoreHoldsOnlyTheMakersFormatsSoUserFormatsComeBackOnce) {
     WriteFormatsFile("Scope;S;1.195;17.53;20.96;129;0\n");
     SetCustom(0, "Mine;M;1.500;10.000;15.000;1;0");
     m_db.BuildFromText(m_dir.path());
@@ -190,13 +190,17 @@ TEST_F(FormatDatabaseTest, StoreKeepsUserFormatsAsMakersFormatsAndAddsTheirCopie
     loaded.Append(CustomFormat("old", 3));
     loaded.Serialize(in);
     EXPECT_TRUE(in.AtEnd());
-    ASSERT_EQ(loaded.GetCount(), 3);
+    ASSERT_EQ(loaded.GetCount(), 2);
     EXPECT_EQ(loaded.GetFormatName(0), "Scope");
     EXPECT_DOUBLE_EQ(loaded.GetAt(0)->GetWidth(), 41.92);
     EXPECT_EQ(loaded.GetFormatName(1), "Mine");
-    EXPECT_EQ(loaded.GetAt(1)->GetCustomIndex(), -1);
-    EXPECT_EQ(loaded.GetFormatName(2), "Mine");
-    EXPECT_EQ(loaded.GetAt(2)->GetCustomIndex(), 0);
+    EXPECT_EQ(loaded.GetAt(1)->GetCustomIndex(), 0);
+
+    // A user format deleted later does not live on in the store.
+    m_store->DeleteSection("Formats");
+    lumivane::Archive again = lumivane::Archive::ForLoading(out.Bytes());
+    loaded.Serialize(again);
+    EXPECT_EQ(loaded.GetCount(), 1);
 }
 
 TEST_F(FormatDatabaseTest, DamagedStoreThrowsAndKeepsTheList) {

@@ -220,6 +220,20 @@ TEST_F(ProjectEditorTest, RelockingAProjectorTakesTheDefaultThrowAgain) {
     EXPECT_NE(m_doc.GetLensType(a, 0, m_format)->ImageHeight(), imageAt12);
 }
 
+TEST_F(ProjectEditorTest, DraggingAProjectorIsOneMoveEachAndKeepsItsThrow) {
+    const int a = FurnishedAuditorium();
+    const double throwDistance = m_doc.GetProjector(a, 0)->GetThrow();
+    const auto steps = m_history.steps.size();
+    EXPECT_TRUE(m_editor.DragProjector(a, 0, m_format, 1.5, 7.0));
+    EXPECT_EQ(m_doc.GetProjector(a, 0)->Lateral(), 1.5);
+    EXPECT_EQ(m_doc.GetProjector(a, 0)->LensHeight(), 7.0);
+    EXPECT_EQ(m_doc.GetProjector(a, 0)->GetThrow(), throwDistance);
+    ASSERT_EQ(m_history.steps.size(), steps + 1);
+    EXPECT_EQ(m_history.steps.back().label, "Move Projector");
+    EXPECT_EQ(m_log.events.back(), "~2 0 0");
+    EXPECT_FALSE(m_editor.DragProjector(a, 3, m_format, 0.0, 0.0));
+}
+
 TEST_F(ProjectEditorTest, AnEditThatChangesNoByteRecordsNothing) {
     const int a = m_editor.AddAuditorium();
     m_editor.RenameAuditorium(a, "Main");

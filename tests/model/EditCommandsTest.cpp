@@ -183,3 +183,23 @@ TEST_F(EditCommandsTest, LensShiftNeedsPermission) {
 }
 
 } // namespace
+
+TEST_F(EditCommandsTest, DraggedPositionKeepsTheThrowAndFollowsTheLockMode) {
+    m_projector->SetThrow(20.0, 1);
+    const double focal = m_setUp->Focal();
+    lumivane::EditDraggedPosition(m_auditorium, *m_projector, m_setUp, 2.0, 9.0);
+    EXPECT_EQ(m_projector->Lateral(), 2.0);
+    EXPECT_EQ(m_projector->LensHeight(), 9.0);
+    EXPECT_EQ(m_projector->GetThrow(), 20.0);
+    EXPECT_EQ(m_setUp->Focal(), focal);
+    const double slant = m_auditorium.GetSlantThrow(m_setUp);
+    EXPECT_DOUBLE_EQ(m_setUp->ImageHeight(),
+                     CLensType::ImageFromThrow(slant, focal, m_setUp->EffApertureH()));
+
+    lumivane::Ctx().lockMode = LockImageSize;
+    const double height = m_setUp->ImageHeight();
+    lumivane::EditDraggedPosition(m_auditorium, *m_projector, m_setUp, 0.0, 3.0);
+    EXPECT_EQ(m_projector->GetThrow(), 20.0);
+    EXPECT_DOUBLE_EQ(m_setUp->ImageHeight(), height);
+    EXPECT_NE(m_setUp->Focal(), focal);
+}

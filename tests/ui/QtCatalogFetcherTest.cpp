@@ -6,10 +6,12 @@
 #include "support/FileBytes.h"
 #include "support/TempDir.h"
 
+#include <QElapsedTimer>
 #include <QNetworkInformation>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTest>
+#include <QTimer>
 
 #include <fstream>
 #include <iterator>
@@ -108,6 +110,17 @@ private Q_SLOTS:
                                       UpdateNowDownloadFlags, fetcher, m_check),
                  int(DownloadNoConnection));
         ExpectOldStoreKept();
+    }
+
+    void abortingStopsAWaitingTransferAtOnce() {
+        QtCatalogFetcher fetcher;
+        QTimer::singleShot(100, [&fetcher] { fetcher.Abort(); });
+        QElapsedTimer clock;
+        clock.start();
+        const auto outcome = fetcher.Fetch(CatalogStoreAddress(m_base + "stall/files/"),
+                                           [](std::span<const std::uint8_t>) { return true; });
+        QCOMPARE(int(outcome), int(FetchOutcome::Broken));
+        QVERIFY(clock.elapsed() < 10000);
     }
 
     void noServerOrNoHttpAddressGivesNoConnection() {

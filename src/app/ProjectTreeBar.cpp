@@ -1,0 +1,550 @@
+#include "app/ProjectTreeBar.h"
+
+#include "app/ProjectTreeModel.h"
+#include "base/AppContext.h"
+#include "catalog/FormatDatabase.h"
+#include "catalog/ProjectorDatabase.h"
+#include "catalog/ProjectorMenuNode.h"
+#include "document/ProjectEditor.h"
+#include "document/ProjectTreeRules.h"
+#include "document/QorDoc.h"
+#include "model/Auditorium.h"
+#include "model/LensCandidates.h"
+#include "model/LensType.h"
+#include "model/ProjectorType.h"
+#include "ui/IconLibrary.h"
+#include "ui/ProjectRelay.h"
+#include "views/QorView.h"
+#include "views/ViewPane.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScopedValueRollback>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+
+using lumivane::ItemPath;
+using lumivane::ProjectEditor;
+using lumivane::ProjectTreeModel;
+using lumivane::ViewKind;
+
+namespace {
+
+constexpr int kToolBarHeight = 30;
+
+// Catalog texts are shown as they are: an ampersand is not a mnemonic.
+QString MenuText(const std::string& text) {
+    return QString::fromStdString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QAction* AddCommand(QMenu& menu, const QString& text, bool enabled, std::function<void()> run) {
+    QAction* action = menu.addAction(text);
+    action->setEnabled(enabled);
+    QObject::connect(action, &QAction::triggered, &menu, std::move(run));
+    return action;
+}
+
+// An item of a menu made from the project or a catalog; data names what it stands for.
+QAction* AddItem(QMenu& menu, const QString& text, int data, std::function<void()> run) {
+    QAction* action = AddCommand(menu, text, true, std::move(run));
+    action->setData(data);
+    return action;
+}
+
+} // namespace
+
+ProjectTreeBar::ProjectTreeBar(CQorDoc& doc, lumivane::ProjectRelay& relay, ViewPane& pane,
+                               QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_relay(relay), m_pane(pane),
+      m_model(new ProjectTreeModel(doc, relay, this)), m_tree(new QTreeView(this)),
+      m_wizardAction(new QAction(tr("&Auditorium Wizard..."), this)),
+      m_projectorMenu(std::make_unique<lumivane::ProjectorMenuNode>()) {
+    m_wizardAction->setEnabled(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(MakeToolBar());
+    layout->addWidget(m_tree);
+    SetUpTree();
+    FollowProject(relay);
+    FollowPane();
+}
+
+QToolBar* ProjectTreeBar::MakeToolBar() {
+    auto* toolBar = new QToolBar(this);
+    toolBar->setFixedHeight(kToolBarHeight);
+    toolBar->setIconSize(QSize(16, 16));
+    toolBar->addWidget(AddButton(AuditoriumButton, tr("Auditorium"), QStringLiteral("auditorium"),
+                                 [this](QMenu& menu) { FillAuditoriumMenu(menu); }));
+    toolBar->addWidget(
+        AddButton(ProjectorButton, tr("Projector"), QStringLiteral("projector"),
+                  [this](QMenu& menu) { FillProjectorMenu(menu, Selected().auditorium); }));
+    toolBar->addWidget(
+        AddButton(FormatButton, tr("Format"), QStringLiteral("format"), [this](QMenu& menu) {
+            FillFormatItems(menu, Selected());
+            menu.addSeparator();
+            AddLockThrow(menu, Selected());
+        }));
+    toolBar->addWidget(
+        AddButton(LensButton, tr("Lens"), QStringLiteral("lens"), [this](QMenu& menu) {
+            FillCandidates(menu, Selected());
+            AddAdjustFormat(menu, Selected());
+        }));
+    return toolBar;
+}
+
+void ProjectTreeBar::SetUpTree() {
+    m_tree->setModel(m_model);
+    m_tree->setHeaderHidden(true);
+    // Long labels scroll into view sideways rather than being cut short.
+    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tree->header()->setStretchLastSection(false);
+    m_tree->setRootIsDecorated(true);
+    m_tree->setUniformRowHeights(true);
+    m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tree->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    m_tree->setDragDropMode(QAbstractItemView::NoDragDrop);
+    m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_tree->setAccessibleName(tr("Project Tree"));
+    m_tree->expandAll();
+    connect(m_tree, &QWidget::customContextMenuRequested, this, &ProjectTreeBar::OpenContextMenu);
+    connect(m_tree->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        UpdateButtons();
+        if (!m_followingPane && !m_model->IsFollowing()) {
+            ShowIndex(SelectedIndex());
+        }
+    });
+    connect(m_model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex& owner, int first, int last) {
+                m_tree->expand(owner);
+                for (int row = first; row <= last; ++row) {
+                    m_tree->expandRecursively(m_model->index(row, 0, owner));
+                }
+            });
+    connect(m_model, &QAbstractItemModel::modelReset, m_tree, &QTreeView::expandAll);
+}
+
+// Connected after the model, and made after the pane: once both have followed a change of the
+// project, the selection joins the pane.
+void ProjectTreeBar::FollowProject(lumivane::ProjectRelay& relay) {
+    connect(&m_pane, &ViewPane::placeChanged, this, &ProjectTreeBar::FollowPane);
+    connect(&relay, &lumivane::ProjectRelay::itemInserted, this, &ProjectTreeBar::FollowPane);
+    connect(&relay, &lumivane::ProjectRelay::itemRemoved, this, &ProjectTreeBar::FollowPane);
+    connect(&relay, &lumivane::ProjectRelay::itemChanged, this, &ProjectTreeBar::FollowPane);
+    connect(&relay, &lumivane::ProjectRelay::projectReplaced, this, &ProjectTreeBar::FollowPane);
+    const auto buildProjectorMenu = [this] {
+        const auto& catalog = lumivane::Ctx().projectors;
+        *m_projectorMenu = catalog ? catalog->BuildMenu() : lumivane::ProjectorMenuNode{};
+    };
+    buildProjectorMenu();
+    connect(&relay, &lumivane::ProjectRelay::catalogsReplaced, this, buildProjectorMenu);
+}
+
+// A label edit still open is committed while the widgets go; the project may change then, but
+// the half-destroyed bar must not follow it.
+ProjectTreeBar::~ProjectTreeBar() {
+    disconnect(&m_relay, nullptr, this, nullptr);
+    disconnect(&m_pane, nullptr, this, nullptr);
+    disconnect(m_model, nullptr, this, nullptr);
+    disconnect(m_tree->selectionModel(), nullptr, this, nullptr);
+}
+
+void ProjectTreeBar::UseWizardAction(QAction* action) {
+    if (action != nullptr) {
+        m_wizardAction = action;
+    }
+}
+
+void ProjectTreeBar::SetAdjustFormatHandler(AdjustFormatFn handler) {
+    m_adjustFormat = std::move(handler);
+}
+
+QToolButton* ProjectTreeBar::AddButton(Button button, const QString& name, const QString& icon,
+                                       std::function<void(QMenu&)> fill) {
+    auto* tool = new QToolButton(this);
+    tool->setIcon(lumivane::LoadIcon(icon));
+    tool->setToolTip(name);
+    tool->setAccessibleName(name);
+    tool->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(tool);
+    menu->setAccessibleName(name);
+    connect(menu, &QMenu::aboutToShow, this, [menu, fill = std::move(fill)] {
+        qDeleteAll(menu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly));
+        menu->clear();
+        fill(*menu);
+    });
+    tool->setMenu(menu);
+    m_buttons[button] = tool;
+    return tool;
+}
+
+QModelIndex ProjectTreeBar::SelectedIndex() const {
+    const QModelIndexList selected = m_tree->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? QModelIndex() : selected.front();
+}
+
+ProjectTreeBar::Target ProjectTreeBar::Selected() const {
+    return TargetOf(SelectedIndex());
+}
+
+ProjectTreeBar::Target ProjectTreeBar::TargetOf(const QModelIndex& index) {
+    const ItemPath path = ProjectTreeModel::PathOf(index);
+    return {path.auditorium, path.projector, ProjectTreeModel::FormatOf(index)};
+}
+
+void ProjectTreeBar::ShowIndex(const QModelIndex& index) {
+    const Target item = TargetOf(index);
+    switch (ProjectTreeModel::LevelOf(index)) {
+    case ProjectTreeModel::LensLevel:
+        m_pane.ShowLens(item.auditorium, item.projector, item.format);
+        break;
+    case ProjectTreeModel::FormatLevel:
+        m_pane.ShowFormat(item.auditorium, item.projector, item.format);
+        break;
+    case ProjectTreeModel::ProjectorLevel:
+        m_pane.ShowProjector(item.auditorium, item.projector);
+        break;
+    case ProjectTreeModel::AuditoriumLevel:
+        m_pane.ShowAuditorium(item.auditorium);
+        break;
+    case ProjectTreeModel::NoLevel:
+        m_pane.ShowProjectView();
+        break;
+    }
+}
+
+// Selects the pane's item without showing it again; the lens view of a set-up whose lens
+// item is gone selects the set-up.
+void ProjectTreeBar::FollowPane() {
+    if (m_model->IsFollowing()) {
+        return; // the bar follows again once the model has
+    }
+    const ViewPane::Place& place = m_pane.CurrentPlace();
+    const ItemPath& path = place.path;
+    QModelIndex wanted;
+    switch (place.kind) {
+    case ViewKind::Lens:
+        wanted = m_model->LensIndex(path.auditorium, path.projector, place.format);
+        [[fallthrough]];
+    case ViewKind::Format:
+        if (!wanted.isValid()) {
+            wanted = m_model->SetUpIndex(path.auditorium, path.projector, place.format);
+        }
+        break;
+    case ViewKind::Projector:
+        wanted = m_model->ProjectorIndex(path.auditorium, path.projector);
+        break;
+    case ViewKind::Auditorium:
+        wanted = m_model->AuditoriumIndex(path.auditorium);
+        break;
+    case ViewKind::Project:
+        break;
+    }
+    if (wanted != SelectedIndex()) {
+        const QScopedValueRollback<bool> following(m_followingPane, true);
+        if (wanted.isValid()) {
+            m_tree->selectionModel()->setCurrentIndex(wanted, QItemSelectionModel::ClearAndSelect);
+            m_tree->scrollTo(wanted);
+        } else {
+            m_tree->selectionModel()->clear();
+        }
+    }
+    UpdateButtons();
+}
+
+void ProjectTreeBar::UpdateButtons() {
+    const Target selected = Selected();
+    m_buttons[ProjectorButton]->setEnabled(selected.auditorium >= 0);
+    m_buttons[FormatButton]->setEnabled(selected.projector >= 0);
+    m_buttons[LensButton]->setEnabled(selected.format >= 0);
+}
+
+void ProjectTreeBar::OpenContextMenu(const QPoint& position) {
+    const QModelIndex index = m_tree->indexAt(position);
+    if (!index.isValid()) {
+        return;
+    }
+    // Deleted once the event loop is back, after the chosen command has run.
+    auto* menu = new QMenu(this);
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    FillContextMenu(*menu, index);
+    menu->popup(m_tree->viewport()->mapToGlobal(position));
+}
+
+void ProjectTreeBar::FillAuditoriumMenu(QMenu& menu) {
+    const int selected = Selected().auditorium;
+    AddCommand(menu, tr("Add New Auditorium"), true, [this] { AddNewAuditorium(); });
+    AddCommand(menu, tr("Duplicate Auditorium"), selected >= 0,
+               [this, selected] { DuplicateAuditorium(selected); });
+    AddCommand(menu, tr("Remove Auditorium"), selected >= 0,
+               [this, selected] { DeleteAuditorium(selected); });
+    if (m_wizardAction != nullptr) {
+        menu.addAction(m_wizardAction);
+    }
+}
+
+void ProjectTreeBar::FillContextMenu(QMenu& menu, const QModelIndex& index) {
+    const Target clicked = TargetOf(index);
+    const QPersistentModelIndex item(index);
+    switch (ProjectTreeModel::LevelOf(index)) {
+    case ProjectTreeModel::AuditoriumLevel:
+        FillProjectorMenu(menu, clicked.auditorium);
+        AddCommand(menu, tr("Delete Auditorium"), true,
+                   [this, clicked] { DeleteAuditorium(clicked.auditorium); });
+        AddCommand(menu, tr("Rename Auditorium"), true, [this, item] { Rename(item); });
+        break;
+    case ProjectTreeModel::ProjectorLevel:
+        FillProjectorItems(menu, clicked);
+        break;
+    case ProjectTreeModel::FormatLevel:
+        FillCandidates(menu, clicked);
+        AddCommand(menu, tr("Remove Format"), true,
+                   [this, clicked] { SetFormatShown(clicked, clicked.format, false); });
+        AddAdjustFormat(menu, clicked);
+        break;
+    case ProjectTreeModel::LensLevel:
+        FillCandidates(menu, clicked);
+        AddCommand(menu, tr("Clear Lens"), true, [this, clicked] { ClearLens(clicked); });
+        AddAdjustFormat(menu, clicked);
+        break;
+    case ProjectTreeModel::NoLevel:
+        break;
+    }
+}
+
+void ProjectTreeBar::FillProjectorItems(QMenu& menu, const Target& projector) {
+    FillFormatItems(menu, projector);
+    menu.addSeparator();
+    AddLockThrow(menu, projector);
+    const QPersistentModelIndex item =
+        m_model->ProjectorIndex(projector.auditorium, projector.projector);
+    AddCommand(menu, tr("Rename Projector"), true, [this, item] { Rename(item); });
+    AddCommand(menu, tr("Delete Projector"), true,
+               [this, projector] { DeleteProjector(projector); });
+    AddCommand(menu, tr("Copy Projector"), true,
+               [this, projector] { CopyProjector(projector.auditorium, projector); });
+}
+
+// The models by maker and series, then "Delete" and "Copy" of the selected projector, which
+// the right-click of an auditorium leaves selected: it is copied into this auditorium, but
+// deleted only from its own.
+void ProjectTreeBar::FillProjectorMenu(QMenu& menu, int auditorium) {
+    Target selected = Selected();
+    if (selected.projector < 0) {
+        selected = {};
+    }
+    for (const lumivane::ProjectorMenuNode& maker : m_projectorMenu->children) {
+        AddModelItems(menu, maker, auditorium, selected);
+    }
+    AddCommand(menu, tr("Delete"), selected.projector >= 0 && selected.auditorium == auditorium,
+               [this, selected] { DeleteProjector(selected); });
+    AddCommand(menu, tr("Copy"), selected.projector >= 0,
+               [this, auditorium, selected] { CopyProjector(auditorium, selected); });
+}
+
+void ProjectTreeBar::AddModelItems(QMenu& menu, const lumivane::ProjectorMenuNode& node,
+                                   int auditorium, const Target& selected) {
+    if (!node.IsSubmenu()) {
+        const int model = node.command - CProjectorDatabase::FirstModelCommand;
+        AddItem(menu, MenuText(node.text), model,
+                [this, auditorium, model, selected] { AddProjector(auditorium, model, selected); });
+        return;
+    }
+    QMenu* submenu = menu.addMenu(MenuText(node.text));
+    for (const lumivane::ProjectorMenuNode& child : node.children) {
+        AddModelItems(*submenu, child, auditorium, selected);
+    }
+}
+
+void ProjectTreeBar::FillFormatItems(QMenu& menu, const Target& projector) {
+    const CProjectorType* owner = m_doc.GetProjector(projector.auditorium, projector.projector);
+    if (owner == nullptr) {
+        return;
+    }
+    const auto& formats = lumivane::Ctx().formats;
+    for (const int format : lumivane::ShowableFormats(*owner)) {
+        QAction* item = AddItem(
+            menu, MenuText(formats->GetFormatName(format)), format, [this, projector, format] {
+                const CProjectorType* shown =
+                    m_doc.GetProjector(projector.auditorium, projector.projector);
+                SetFormatShown(projector, format, shown != nullptr && !shown->HasFormat(format));
+            });
+        item->setCheckable(true);
+        item->setChecked(owner->HasFormat(format));
+    }
+}
+
+void ProjectTreeBar::AddLockThrow(QMenu& menu, const Target& projector) {
+    const CProjectorType* owner = m_doc.GetProjector(projector.auditorium, projector.projector);
+    QAction* lock = AddCommand(menu, tr("Lock Throw Distance"), owner != nullptr,
+                               [this, projector] { ToggleLockThrow(projector); });
+    lock->setCheckable(true);
+    lock->setChecked(owner != nullptr && owner->UseDefaultThrow() != 0);
+}
+
+void ProjectTreeBar::FillCandidates(QMenu& menu, const Target& setUp) {
+    const CLensType* lensType = m_doc.GetLensType(setUp.auditorium, setUp.projector, setUp.format);
+    const std::vector<lumivane::CandidateMenuItem> candidates =
+        lensType != nullptr ? lumivane::CandidateMenu(*lensType)
+                            : std::vector<lumivane::CandidateMenuItem>{};
+    if (candidates.empty()) {
+        AddCommand(menu, tr("No lenses available"), false, [] {});
+        return;
+    }
+    const std::size_t count = std::min(candidates.size(), lumivane::kTreeMenuCandidates);
+    for (std::size_t i = 0; i < count; ++i) {
+        const int candidate = static_cast<int>(i);
+        AddItem(menu, MenuText(candidates[i].label), candidate,
+                [this, setUp, candidate] { ChooseCandidate(setUp, candidate); });
+    }
+}
+
+void ProjectTreeBar::AddAdjustFormat(QMenu& menu, const Target& setUp) {
+    const CProjectorType* owner = m_doc.GetProjector(setUp.auditorium, setUp.projector);
+    if (owner == nullptr || !lumivane::OffersAdjustFormat(*owner, setUp.format)) {
+        return;
+    }
+    AddCommand(menu, tr("Adjust Format"), static_cast<bool>(m_adjustFormat),
+               [this, setUp] { m_adjustFormat(setUp.auditorium, setUp.projector, setUp.format); });
+}
+
+// The view shown after a command re-fits around its set-up, as it does after its own edits.
+void ProjectTreeBar::RecalculateView(bool all) {
+    if (CQorView* view = m_pane.CurrentView()) {
+        view->Recalculate(all);
+    }
+}
+
+void ProjectTreeBar::AddNewAuditorium() {
+    const Target selected = Selected();
+    ProjectEditor& editor = m_doc.Editor();
+    const ProjectEditor::Transaction step(editor, "Add Auditorium");
+    const int added = editor.AddAuditorium();
+    const auto heights = lumivane::BoothHeightsForNewAuditorium(
+        *m_doc.GetAuditorium(added), m_doc.GetAuditorium(selected.auditorium),
+        m_doc.GetProjector(selected.auditorium, selected.projector));
+    if (heights) {
+        editor.SetBoothHeights(added, heights->floorToScreen, heights->floorToBooth);
+    }
+    m_pane.ShowAuditorium(added);
+    m_tree->setFocus();
+}
+
+void ProjectTreeBar::DuplicateAuditorium(int auditorium) {
+    const ProjectEditor::Transaction step(m_doc.Editor(), "Duplicate Auditorium");
+    const int added = m_doc.Editor().DuplicateAuditorium(auditorium);
+    if (added >= 0) {
+        m_pane.ShowAuditorium(added);
+        m_tree->setFocus();
+    }
+}
+
+void ProjectTreeBar::DeleteAuditorium(int auditorium) {
+    m_doc.Editor().DeleteAuditorium(
+        auditorium, [this](const std::string& text, const std::string& caption) {
+            return QMessageBox::question(this, QString::fromStdString(caption),
+                                         QString::fromStdString(text),
+                                         QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        });
+}
+
+void ProjectTreeBar::AddProjector(int auditorium, int model, const Target& selected) {
+    const ViewPane::Place& place = m_pane.CurrentPlace();
+    const bool projectorInView = place.kind == ViewKind::Projector ||
+                                 place.kind == ViewKind::Format || place.kind == ViewKind::Lens;
+    const CProjectorType* viewed =
+        projectorInView ? m_doc.GetProjector(place.path.auditorium, place.path.projector) : nullptr;
+    ProjectEditor& editor = m_doc.Editor();
+    const ProjectEditor::Transaction step(editor, "Add Projector");
+    const int added = editor.AddProjector(
+        auditorium, model,
+        lumivane::PlacementForNewProjector(
+            viewed, m_doc.GetProjector(selected.auditorium, selected.projector)));
+    if (added >= 0) {
+        m_pane.ShowProjector(auditorium, added);
+        m_tree->setFocus();
+        RecalculateView(true);
+    }
+}
+
+void ProjectTreeBar::CopyProjector(int auditorium, const Target& source) {
+    const ProjectEditor::Transaction step(m_doc.Editor(), "Copy Projector");
+    const int added = m_doc.Editor().CopyProjector(auditorium, source.auditorium, source.projector);
+    if (added >= 0) {
+        m_pane.ShowProjector(auditorium, added);
+        m_tree->setFocus();
+    }
+}
+
+void ProjectTreeBar::DeleteProjector(const Target& projector) {
+    ProjectEditor& editor = m_doc.Editor();
+    const ProjectEditor::Transaction step(editor, "Delete Projector");
+    if (editor.DeleteProjector(projector.auditorium, projector.projector)) {
+        m_pane.ShowAuditorium(projector.auditorium);
+        RecalculateView(true);
+    }
+}
+
+// The projector view of this projector goes on with the format's set-up, or with none once
+// the format is gone; the view of another projector is left alone.
+void ProjectTreeBar::SetFormatShown(const Target& projector, int format, bool shown) {
+    ProjectEditor& editor = m_doc.Editor();
+    const ProjectEditor::Transaction step(editor, shown ? "Add Format" : "Remove Format");
+    const bool changed =
+        shown ? editor.AddFormat(projector.auditorium, projector.projector, format)
+              : editor.RemoveFormat(projector.auditorium, projector.projector, format);
+    if (!changed) {
+        return;
+    }
+    const ViewPane::Place& place = m_pane.CurrentPlace();
+    if (place.kind == ViewKind::Projector) {
+        if (!(place.path == ItemPath::Projector(projector.auditorium, projector.projector))) {
+            return;
+        }
+        editor.SetViewedSetUp(projector.auditorium, projector.projector, shown ? format : -1);
+    }
+    RecalculateView(false);
+}
+
+void ProjectTreeBar::ChooseCandidate(const Target& setUp, int candidate) {
+    const CLensType* lensType = m_doc.GetLensType(setUp.auditorium, setUp.projector, setUp.format);
+    const auto choice = lensType != nullptr
+                            ? lumivane::NthCandidate(*lensType, static_cast<std::size_t>(candidate))
+                            : std::nullopt;
+    if (!choice) {
+        return;
+    }
+    ProjectEditor& editor = m_doc.Editor();
+    const ProjectEditor::Transaction step(editor, "Choose Lens");
+    editor.ChooseLens(setUp.auditorium, setUp.projector, setUp.format, *choice);
+    RecalculateView(true);
+}
+
+void ProjectTreeBar::ClearLens(const Target& setUp) {
+    ProjectEditor& editor = m_doc.Editor();
+    const ProjectEditor::Transaction step(editor, "Clear Lens");
+    if (editor.ClearLens(setUp.auditorium, setUp.projector, setUp.format)) {
+        RecalculateView(true);
+    }
+}
+
+void ProjectTreeBar::ToggleLockThrow(const Target& projector) {
+    const CProjectorType* owner = m_doc.GetProjector(projector.auditorium, projector.projector);
+    if (owner != nullptr) {
+        m_doc.Editor().SetLockThrowDistance(projector.auditorium, projector.projector,
+                                            owner->UseDefaultThrow() == 0);
+    }
+}
+
+void ProjectTreeBar::Rename(const QPersistentModelIndex& item) {
+    if (item.isValid()) {
+        m_tree->edit(item);
+    }
+}
