@@ -1,7 +1,8 @@
 #pragma once
-// What the auditorium view and the screen-curve and screen-tilt bars say about an auditorium:
-// the curve as a percentage and a simple fraction of the throw, the chord depth, the tilt and
-// its direction, the entries of their lists, and the labels that shorten in a narrow pane.
+// What the auditorium view and the screen-curve and screen-tilt bars say about an auditorium,
+// beyond the curve and tilt words they share with the options sheet: the curve with its chord
+// depth, the tilt in tenths of a degree, the seat and projector counts, the entries of their
+// lists, and the labels that shorten in a narrow pane.
 
 #include <cstdint>
 #include <string>
@@ -16,34 +17,15 @@ namespace lumivane {
 inline constexpr double kViewFractionTolerance = 0.025;
 inline constexpr double kBarFractionTolerance = 0.02;
 
-struct Fraction {
-    long long numerator = 0;
-    long long denominator = 1;
-};
-
-// The curve percentage as a simple fraction of the throw: 200 gives 2, 133 gives 4/3. The
-// search shrinks numerator and denominator by the divisor that keeps closest to the
-// percentage, and goes on while some divisor keeps within the tolerance.
-Fraction CurveFraction(double percent, double tolerance);
-// "None" for a zero numerator, "2" for a whole number, "4/3" otherwise.
-std::string FractionText(const Fraction& fraction);
-
-// "200%": the percentage rounded, at least three characters wide.
-std::string CurvePercentText(double percent);
 // "200% or 2 of the throw.", a line break, "Screen chord depth of " and the depth.
 std::string CurveText(const CAuditorium& auditorium);
 // The chord depth of the visible screen as a length; zero length without a curve.
 std::string ChordDepthText(const CAuditorium& auditorium);
 
 // "5.0": the angle's magnitude with one decimal, at least three characters wide.
-std::string TiltMagnitudeText(double degrees);
-// "backwards" above 0, "forwards" below, empty at 0.
-std::string TiltDirectionText(double degrees);
+std::string TiltAngleText(double degrees);
 // "5.0 degrees tilted backwards".
 std::string TiltText(double degrees);
-// Where the audience centre sits against the bottom of the screen: "above" or "below".
-std::string AudienceSideText(double height);
-
 // A typed seat count: its leading whole number, 0 for text that is no number.
 std::int32_t SeatCountFromText(std::string_view text);
 // "Seats: 224", the seats and the handicapped places together.

@@ -3,6 +3,7 @@
 #include "model/Auditorium.h"
 #include "model/AuditoriumEdits.h"
 #include "model/AuditoriumTexts.h"
+#include "model/ScreenTexts.h"
 #include "views/ScreenControls.h"
 #include "views/ValueSlider.h"
 
@@ -47,7 +48,7 @@ void ScreenCurveBar::Redisplay(bool /*force*/) {
     const double percent = auditorium->GetCurvePercent();
     m_percent->setText(QString::fromStdString(lumivane::CurvePercentText(percent)));
     m_fraction->setText(QString::fromStdString(
-        lumivane::FractionText(lumivane::CurveFraction(percent, lumivane::kBarFractionTolerance))));
+        lumivane::CurveFractionText(percent, lumivane::kBarFractionTolerance)));
     m_depth->setText(QString::fromStdString(lumivane::ChordDepthText(*auditorium)));
     m_slider->SetValue(percent);
 }

@@ -3,6 +3,7 @@
 #include "model/Auditorium.h"
 #include "model/AuditoriumEdits.h"
 #include "model/AuditoriumTexts.h"
+#include "model/ScreenTexts.h"
 #include "views/LengthEdit.h"
 #include "views/ScreenControls.h"
 #include "views/ValueSlider.h"
@@ -55,7 +56,7 @@ void ScreenTiltBar::Redisplay(bool force) {
     lumivane::ShowIndex(m_type, auditorium->TiltTypeValue());
     Enable(auditorium->TiltTypeValue());
     const double angle = auditorium->GetTiltAngle();
-    m_angle->setText(QString::fromStdString(lumivane::TiltMagnitudeText(angle)));
+    m_angle->setText(QString::fromStdString(lumivane::TiltAngleText(angle)));
     m_direction->setText(QString::fromStdString(lumivane::TiltDirectionText(angle)));
     m_slider->SetValue(angle);
     m_distance->SetValue(auditorium->AudienceDistance(), force);

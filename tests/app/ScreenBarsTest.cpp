@@ -4,7 +4,7 @@
 #include "app/UndoBridge.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
-#include "model/AuditoriumTexts.h"
+#include "model/ScreenTexts.h"
 #include "support/ExampleProject.h"
 #include "support/FixedClock.h"
 #include "support/ShippedCatalog.h"

@@ -6,37 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 namespace {
 
-using lumivane::CurveFraction;
-using lumivane::FractionText;
 using lumivane::SettingsLabels;
 using lumivane::SettingsLabelsFor;
-
-std::string ViewFraction(double percent) {
-    return FractionText(CurveFraction(percent, lumivane::kViewFractionTolerance));
-}
-
-TEST(AuditoriumTextsTest, CurvePercentagesAsSimpleFractionsOfTheThrow) {
-    EXPECT_EQ(ViewFraction(200), "2");
-    EXPECT_EQ(ViewFraction(133), "4/3");
-    EXPECT_EQ(ViewFraction(150), "3/2");
-    EXPECT_EQ(ViewFraction(87.5), "7/8");
-    EXPECT_EQ(ViewFraction(110), "11/10");
-    EXPECT_EQ(ViewFraction(100), "1");
-    EXPECT_EQ(ViewFraction(66.66666666666667), "2/3");
-    EXPECT_EQ(ViewFraction(0), "None");
-}
-
-TEST(AuditoriumTextsTest, FractionSearchSurvivesAnyPercentage) {
-    constexpr double inf = std::numeric_limits<double>::infinity();
-    for (double p : {-inf, -50.0, 1.0, 1e300, inf, std::numeric_limits<double>::quiet_NaN()}) {
-        const auto fraction = CurveFraction(p, lumivane::kBarFractionTolerance);
-        EXPECT_NE(fraction.denominator, 0) << p;
-    }
-}
 
 TEST(AuditoriumTextsTest, CurveTextOfACurvedAndAFlatScreen) {
     lumivane::ScopedAppContext context;
@@ -57,8 +30,6 @@ TEST(AuditoriumTextsTest, TiltTextNamesTheDirection) {
     EXPECT_EQ(lumivane::TiltText(-2.25), "2.2 degrees tilted forwards");
     EXPECT_EQ(lumivane::TiltText(0), "0.0 degrees tilted ");
     EXPECT_EQ(lumivane::TiltText(12.5), "12.5 degrees tilted backwards");
-    EXPECT_EQ(lumivane::AudienceSideText(0), "above");
-    EXPECT_EQ(lumivane::AudienceSideText(-0.5), "below");
 }
 
 TEST(AuditoriumTextsTest, SeatCountsReadTheLeadingNumber) {
