@@ -6,11 +6,11 @@
 #include "views/EditBurst.h"
 #include "views/LengthEdit.h"
 #include "views/ScreenControls.h"
+#include "views/ScreenDisplay.h"
 #include "views/ValueSlider.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,15 +34,6 @@ constexpr int kCommentLines = 3;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// The place of the screen drawing: a plain frame until the drawing widget takes it.
-QWidget* MakeScreenDisplay(CQorDoc& /*doc*/, QWidget* parent) {
-    auto* display = new QFrame(parent);
-    display->setFrameShape(QFrame::StyledPanel);
-    display->setAccessibleName(QObject::tr("Screen Display"));
-    display->setMinimumHeight(120);
-    return display;
 }
 
 // A label in front of its field; the field is named after it for screen readers.
@@ -94,7 +85,7 @@ CAuditoriumView::CAuditoriumView(CQorDoc& doc, ViewHooks hooks, QWidget* parent)
       m_projectorCount(new QLabel(tr("Projectors: 0"))),
       m_calcPorthole(new QCheckBox(tr("Calc porthole"))), m_portholeDistance(new LengthEdit),
       m_screenWidth(new LengthEdit), m_screenHeight(new LengthEdit),
-      m_screenMode(new QPushButton(tr("Calc"))), m_display(MakeScreenDisplay(doc, this)) {
+      m_screenMode(new QPushButton(tr("Calc"))), m_display(new ScreenDisplay(doc, this)) {
     setAccessibleName(tr("Auditorium"));
     auto* groups = new QGridLayout;
     groups->addWidget(MakeCurveGroup(), 0, 0);
@@ -240,6 +231,11 @@ void CAuditoriumView::ConnectChoices() {
     });
     m_fields.StoreEachMove(m_curveSlider, "Screen Curve", lumivane::EditCurveValue);
     m_fields.StoreEachMove(m_tiltSlider, "Screen Tilt", lumivane::EditTiltAngle);
+    // A drag of a projector marker is one step, as a field's burst is.
+    connect(m_display, &ScreenDisplay::editStarted, this,
+            [this] { m_fields.Hooks().Edited(m_display); });
+    connect(m_display, &ScreenDisplay::editFinished, this,
+            [this] { m_fields.Hooks().Finished(m_display); });
     connect(m_tiltDetails, &QPushButton::clicked, this, [this] {
         if (m_fields.Hooks().showTiltBar) {
             m_fields.Hooks().showTiltBar();
@@ -309,7 +305,14 @@ void CAuditoriumView::StoreCount(QLineEdit* field, const char* label, Count read
     });
 }
 
+void CAuditoriumView::MoveItem(const lumivane::ItemPath& path) {
+    CQorView::MoveItem(path);
+    m_display->SetItems(path.auditorium, -1, -1);
+}
+
 void CAuditoriumView::Refresh(bool force) {
+    // The drawing shows the whole front wall, every projector with its name.
+    m_display->SetItems(Item().auditorium, -1, -1);
     const CAuditorium* auditorium = GetAuditorium();
     if (auditorium == nullptr) {
         return;

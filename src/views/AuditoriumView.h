@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class ScreenDisplay;
 class ValueSlider;
 
 class CAuditoriumView : public CQorView {
@@ -29,6 +30,7 @@ public:
     CAuditoriumView(CQorDoc& doc, ViewHooks hooks, QWidget* parent);
 
     lumivane::ViewKind Kind() const override { return lumivane::ViewKind::Auditorium; }
+    void MoveItem(const lumivane::ItemPath& path) override;
     void Refresh(bool force) override;
     void CommitEdits() override;
 
@@ -90,6 +92,6 @@ private:
     QPushButton* m_screenMode;
 
     // The screen drawing, below the fields.
-    QWidget* m_display;
+    ScreenDisplay* m_display;
     lumivane::SettingsLabels m_labels;
 };

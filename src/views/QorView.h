@@ -29,8 +29,9 @@ public:
     // The item to show: auditorium and projector rows, and for the format and lens views the
     // set-up's format (catalog index). Shows it at once, every field rewritten.
     void SetItem(const lumivane::ItemPath& path, int format);
-    // The pane moves the item's rows when items before it come or go; nothing is redrawn.
-    void MoveItem(const lumivane::ItemPath& path) { m_path = path; }
+    // The pane moves the item's rows when items before it come or go; nothing is redrawn, but
+    // a view whose drawing names the item by its rows names it anew.
+    virtual void MoveItem(const lumivane::ItemPath& path) { m_path = path; }
     const lumivane::ItemPath& Item() const { return m_path; }
     int Format() const { return m_format; }
 

@@ -4,6 +4,7 @@
 #include "model/AuditoriumTexts.h"
 #include "support/ExampleProject.h"
 #include "views/LengthEdit.h"
+#include "views/ScreenDisplay.h"
 #include "views/ValueSlider.h"
 
 #include <QAccessible>
@@ -79,6 +80,7 @@ private Q_SLOTS:
     void aSliderDragIsOneUndoStep();
     void visitingChangesNoByte();
     void narrowPanesShortenTheLabels();
+    void theDrawingFollowsTheAuditoriumAsRowsMove();
     void grabsAtThreePaneWidths();
 
 private:
@@ -276,6 +278,15 @@ void AuditoriumViewTest::narrowPanesShortenTheLabels() {
     view->resize(w * 50, view->height());
     QCOMPARE(buddyText(u"Finished floor to screen bottom"_qs),
              u"Finished floor to screen bottom "_qs);
+}
+
+void AuditoriumViewTest::theDrawingFollowsTheAuditoriumAsRowsMove() {
+    const CAuditoriumView* view = Show(kFlat);
+    const auto* display = view->findChild<ScreenDisplay*>();
+    QCOMPARE(display->Scene().subjects.auditorium, &Model(kFlat));
+    m_window->Editor().DeleteAuditorium(
+        kCurved, [](const std::string&, const std::string&) { return true; });
+    QCOMPARE(display->Scene().subjects.auditorium, &Model(kFlat - 1));
 }
 
 // Set LUMIVANE_SCREENSHOTS to a folder to look at the pictures.
