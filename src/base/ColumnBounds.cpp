@@ -51,6 +51,19 @@ int BoundAt(const ColumnBounds& bounds, int width, int x) {
     return -1;
 }
 
+int BoundToDrag(const ColumnBounds& bounds, int width, int pressX, int towardX) {
+    const int first = BoundAt(bounds, width, pressX);
+    if (first < 0 || towardX < pressX) {
+        return first;
+    }
+    const std::array<int, 3> pixels = BoundPixels(bounds, width);
+    int last = first;
+    while (last + 1 < 3 && std::abs(pressX - pixels[static_cast<std::size_t>(last) + 1]) < 2) {
+        ++last;
+    }
+    return last;
+}
+
 ColumnBounds DragBound(ColumnBounds bounds, int k, int x, int width) {
     if (width <= 0 || k < 0 || k > 2) {
         return bounds;

@@ -28,6 +28,10 @@ std::array<int, 3> BoundPixels(const ColumnBounds& bounds, int width);
 std::array<int, 5> ColumnWidths(const ColumnBounds& bounds, int width);
 // The bound (0 to 2) whose border lies within a pixel of x, or -1.
 int BoundAt(const ColumnBounds& bounds, int width, int x);
+// The bound a drag that began at pressX takes along toward towardX. Bounds only a thousandth
+// apart share a pixel: of those within a pixel of the press, the first goes left and the last
+// goes right, so neither blocks the other. -1 when the press was on no bound.
+int BoundToDrag(const ColumnBounds& bounds, int width, int pressX, int towardX);
 // Bound k dragged to x: kept strictly between its neighbours, the first right of the fixed
 // part. The bounds stay as they were when the list has no room to move it.
 ColumnBounds DragBound(ColumnBounds bounds, int k, int x, int width);

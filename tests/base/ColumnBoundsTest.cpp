@@ -32,6 +32,10 @@ TEST(ColumnBoundsTest, BordersAreFoundWithinAPixel) {
     EXPECT_EQ(BoundAt(kDefaultColumnBounds, 600, 301), 1);
     EXPECT_EQ(BoundAt(kDefaultColumnBounds, 600, 302), -1);
     EXPECT_EQ(BoundAt(kDefaultColumnBounds, 0, 0), 0);
+    const ColumnBounds close{333, 334, 666};
+    EXPECT_EQ(BoundToDrag(close, 600, 200, 100), 0);
+    EXPECT_EQ(BoundToDrag(close, 600, 200, 300), 1);
+    EXPECT_EQ(BoundToDrag(close, 600, 250, 300), -1);
     EXPECT_TRUE(IsOnLinkButton(16));
     EXPECT_TRUE(IsOnLinkButton(30));
     EXPECT_FALSE(IsOnLinkButton(15));
