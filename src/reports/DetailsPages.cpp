@@ -152,7 +152,9 @@ std::vector<DetailsDrawingArea> DetailsDrawingAreas(const PageGeometry& page, De
         lower.top = upper.bottom;
         return {{upper, DetailsDrawing::Front}, {lower, DetailsDrawing::Section}};
     }
-    area.top = std::clamp(textBottom, area.top, area.bottom);
+    if (textBottom > area.top) {
+        area.top = std::min(textBottom + kDrawingGap, area.bottom);
+    }
     if (area.Height() < kMinDrawingHeight) {
         return {};
     }

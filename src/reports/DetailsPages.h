@@ -40,6 +40,8 @@ struct DetailsDrawingArea {
 
 // A drawing squeezed into less than this height would be unreadable, so the page goes without.
 inline constexpr int kMinDrawingHeight = kTwipsPerInch / 2;
+// A line's space between the text and the drawing below it, so the two never touch.
+inline constexpr int kDrawingGap = kTwipsPerInch / 6;
 
 // The auditorium's set-up pages in its list order, then its own page; numbered from
 // firstNumber.

@@ -104,9 +104,10 @@ TEST(DetailsDrawingTest, TheDrawingStartsBelowTheTextAndIsLeftOutWithoutRoom) {
     const PageGeometry page = LetterPage();
     const auto below = DetailsDrawingAreas(page, DetailsPageKind::SetUp, 6000);
     ASSERT_EQ(below.size(), 1u);
-    EXPECT_EQ(below[0].area, (TwipRect{1440, 6000, 10800, 14400}));
+    EXPECT_EQ(below[0].area, (TwipRect{1440, 6000 + kDrawingGap, 10800, 14400}));
     EXPECT_EQ(DetailsDrawingAreas(page, DetailsPageKind::SetUp, 0)[0].area.top, 1440);
-    EXPECT_TRUE(DetailsDrawingAreas(page, DetailsPageKind::SetUp, 14400 - 700).empty());
+    EXPECT_TRUE(DetailsDrawingAreas(page, DetailsPageKind::SetUp, 14400 - 900).empty());
+    EXPECT_TRUE(DetailsDrawingAreas(page, DetailsPageKind::SetUp, 20000).empty());
 }
 
 TEST(DetailsDrawingTest, AnAuditoriumPageHasItsFrontAboveItsSection) {
