@@ -52,8 +52,8 @@ int RunDetailsCommand(const QStringList& arguments) {
     if (pages.empty()) {
         return Fail("The project has no auditorium, so it has no details pages.");
     }
-    return PdfExitCode(
-        WriteDetailsPdf(parser.value(PdfOption()), project, pages, *range, DrawDetailsFn()));
+    return PdfExitCode(WriteDetailsPdf(parser.value(PdfOption()), project, pages, *range,
+                                       ScreenDrawings(project)));
 }
 
 } // namespace lumivane::cli

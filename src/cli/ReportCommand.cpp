@@ -98,6 +98,9 @@ int RunReportCommand(const QStringList& arguments) {
     if (positional.size() > 1) {
         return Fail("Unexpected argument: " + positional.at(1).toStdString());
     }
+    if ((parser.isSet(FromOption()) || parser.isSet(ToOption())) && !parser.isSet(PdfOption())) {
+        return Fail("--from and --to choose the pages of --pdf.");
+    }
     std::string error;
     const auto range = ChosenRange(parser, error);
     if (!range) {

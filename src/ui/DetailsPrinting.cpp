@@ -1,9 +1,10 @@
 #include "ui/DetailsPrinting.h"
 
 #include "base/RichTextDoc.h"
+#include "document/QorDoc.h"
 #include "ui/PrintJob.h"
 #include "ui/RichTextLayout.h"
-#include "ui/TextPrinting.h"
+#include "ui/ScreenPainter.h"
 
 #include <QPagedPaintDevice>
 
@@ -41,6 +42,20 @@ void DrawDrawings(PrintJob& job, QPainter& painter, const DetailsPage& page, int
 }
 
 } // namespace
+
+DrawDetailsFn ScreenDrawings(const CQorDoc& doc) {
+    return [&doc](QPainter& painter, const QRectF& area, const DetailsPage& page,
+                  DetailsDrawing drawing) {
+        ScreenScene scene;
+        scene.subjects = {doc.GetAuditorium(page.auditorium),
+                          doc.GetProjector(page.auditorium, page.projector),
+                          doc.GetLensType(page.auditorium, page.projector, page.format)};
+        scene.view = drawing == DetailsDrawing::Front ? ScreenView::Front : ScreenView::Section;
+        scene.printing = true;
+        scene.drawGrid = page.kind == DetailsPageKind::SetUp;
+        PaintScreen(painter, area.toRect(), scene);
+    };
+}
 
 int PrintDetailsPages(PrintJob& job, const CQorDoc& doc, const std::vector<DetailsPage>& pages,
                       PageRange range, const DrawDetailsFn& draw, int copies) {

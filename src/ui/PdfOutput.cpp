@@ -12,8 +12,13 @@
 namespace lumivane {
 namespace {
 
+// The resolution of a laser printer: the drawings size their grids and lines by device
+// pixels, and look on a PDF as they look on paper.
+constexpr int kPdfDotsPerInch = 300;
+
 // Drawn on the whole sheet: the page geometry keeps its own margins.
 void SetUpWriter(QPdfWriter& writer, const std::string& title) {
+    writer.setResolution(kPdfDotsPerInch);
     writer.setTitle(QString::fromUtf8(title));
     writer.setCreator(QCoreApplication::applicationName());
     writer.setPageLayout(

@@ -15,6 +15,13 @@ class QPagedPaintDevice;
 
 namespace lumivane {
 
+// What a whole job on a device came to: a device that failed is the printer that is not there
+// or the file that could not be written.
+struct PrintOutcome {
+    int pagesPrinted = 0;
+    bool deviceFailed = false;
+};
+
 class PrintJob {
 public:
     explicit PrintJob(QPagedPaintDevice& device);

@@ -40,11 +40,11 @@ std::unique_ptr<ProjectMailer> MakeProjectMailer() {
                                     QCoreApplication::applicationPid(), IsProcessRunning));
 }
 
-MailNotice EmailProjectPdf(ProjectMailer& mailer, const CQorDoc& doc, const DrawDetailsFn& draw) {
-    return mailer.EmailProjectPdf(doc, [&doc, &draw](const std::filesystem::path& path) {
+MailNotice EmailProjectPdf(ProjectMailer& mailer, const CQorDoc& doc) {
+    return mailer.EmailProjectPdf(doc, [&doc](const std::filesystem::path& path) {
         return WriteDetailsPdf(QString::fromStdU16String(path.u16string()), doc,
                                ProjectDetailsPages(doc), PageRange::All(),
-                               draw) == PdfResult::Written;
+                               ScreenDrawings(doc)) == PdfResult::Written;
     });
 }
 

@@ -3,7 +3,6 @@
 // temporary folders in the user's cache, and the PDF of the project's details pages.
 
 #include "reports/Mailer.h"
-#include "ui/DetailsPrinting.h"
 
 #include <cstdint>
 #include <memory>
@@ -18,6 +17,6 @@ bool IsProcessRunning(std::int64_t processId);
 std::unique_ptr<ProjectMailer> MakeProjectMailer();
 
 // Every details page of the project, as the project details print them.
-MailNotice EmailProjectPdf(ProjectMailer& mailer, const CQorDoc& doc, const DrawDetailsFn& draw);
+MailNotice EmailProjectPdf(ProjectMailer& mailer, const CQorDoc& doc);
 
 } // namespace lumivane

@@ -3,21 +3,15 @@
 // device, so the printer and the PDF writer get the same pages.
 
 #include "reports/PageGeometry.h"
+#include "ui/PrintJob.h"
 
 #include <string>
 
-class QPagedPaintDevice;
 class RichTextDoc;
 
 namespace lumivane {
 
-class PrintJob;
 struct PrintedReport;
-
-struct PrintOutcome {
-    int pagesPrinted = 0;
-    bool deviceFailed = false;
-};
 
 // The text in each page's text rectangle, with the running header on every page after the
 // first and every page's number. Pages before the range are laid out only to find where the

@@ -21,7 +21,7 @@ public:
 
     // waitMs: how long a send waits for xdg-email to finish. Some mail programs keep it
     // running until their composer closes; the send counts as done then.
-    explicit XdgMailSender(int waitMs = 30000);
+    explicit XdgMailSender(int waitMs = 10000);
     ~XdgMailSender() override;
 
     bool IsAvailable() const override;

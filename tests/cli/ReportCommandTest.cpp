@@ -94,14 +94,6 @@ private Q_SLOTS:
                               QStringLiteral("Roxy Screens")}));
         QCOMPARE(Lines(pages[1]).first(), QStringLiteral("Multiplex"));
         QCOMPARE(Lines(pages[2]).last(), QStringLiteral("3"));
-
-        const CliRun range =
-            Cli({QStringLiteral("report"), QStringLiteral("products"), QStringLiteral("--pdf"), pdf,
-                 QStringLiteral("--from"), QStringLiteral("2"), QStringLiteral("--to"),
-                 QStringLiteral("2")});
-        QCOMPARE(range.exitCode, 0);
-        QCOMPARE(test::PdfPages(pdf).size(), 1);
-        QCOMPARE(Lines(test::PdfPages(pdf).first()).first(), QStringLiteral("Lens Catalog"));
     }
 
     void purchaseListCountsOverTheProject() {

@@ -79,12 +79,6 @@ private Q_SLOTS:
                  PdfResult::CannotWrite);
     }
 
-    void emptyTextIsOnePageWithItsNumber() {
-        const QStringList pages = Print(PrintedReport{}, PageRange::All());
-        QCOMPARE(pages.size(), 1);
-        QCOMPARE(Trimmed(pages[0]), QStringList{QStringLiteral("1")});
-    }
-
     void aLongLowerCaseTitleHeadsLaterPagesCutAndUpperCased() {
         ScopedAppContext context;
         test::InstallShippedCatalogs();
