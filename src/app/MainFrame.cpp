@@ -8,9 +8,15 @@
 #include "app/UndoBridge.h"
 #include "base/SettingsStore.h"
 #include "base/WindowPlacement.h"
+#include "dialogs/AdjustFormatDlg.h"
+#include "dialogs/AuditoriumWizardSheet.h"
+#include "dialogs/FormatsDlg.h"
+#include "dialogs/OptionsSheet.h"
 #include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "document/ViewKind.h"
+#include "reports/PrintedReport.h"
+#include "reports/TextExport.h"
 #include "ui/IconLibrary.h"
 #include "ui/ProjectRelay.h"
 #include "views/AuditoriumView.h"
@@ -22,16 +28,19 @@
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 
+#include <filesystem>
 #include <optional>
 
 using lumivane::Ctx;
@@ -130,6 +139,33 @@ CMainFrame::CMainFrame(CQorDoc& doc, QWidget* parent)
     FollowPlace(m_pane->CurrentPlace());
 }
 
+void CMainFrame::RefreshView() {
+    if (CQorView* view = m_pane->CurrentView()) {
+        view->Refresh(true);
+    }
+}
+
+// The project report as plain text; an existing file is replaced without asking.
+void CMainFrame::PrintToTextFile() {
+    QFileDialog dialog(this, tr("Print to Text File"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({tr("Text Files (*.txt)"), tr("All Files (*.*)")});
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const std::filesystem::path path(dialog.selectedFiles().front().toStdU16String());
+    const lumivane::PrintedReport report = lumivane::ComposeReport(
+        lumivane::ReportKind::Project, m_doc, Ctx().settings.m_company, *Ctx().lenses);
+    if (!lumivane::ExportText(report.text, path)) {
+        QMessageBox::critical(
+            this, tr("Error"),
+            QString::fromUtf8(lumivane::kExportFailedMessage.data(),
+                              static_cast<qsizetype>(lumivane::kExportFailedMessage.size())));
+    }
+}
+
 // The tree bar listens to the relay and the pane, which as earlier children would otherwise go
 // first.
 CMainFrame::~CMainFrame() {
@@ -218,6 +254,9 @@ void CMainFrame::MakeTreeDock() {
     m_treeDock->setObjectName(QStringLiteral("ProjectTreeBar"));
     auto* bar = new ProjectTreeBar(m_doc, *m_relay, *m_pane, m_treeDock);
     bar->UseWizardAction(Action(FrameCommand::AuditoriumWizard));
+    bar->SetAdjustFormatHandler([this](int auditorium, int projector, int format) {
+        lumivane::RunAdjustFormat(m_doc, auditorium, projector, format, this);
+    });
     m_treeDock->setWidget(bar);
     addDockWidget(Qt::LeftDockWidgetArea, m_treeDock);
 }
@@ -252,6 +291,16 @@ void CMainFrame::ConnectSettingsCommands() {
     connect(Action(FixedFocalLengths), &QAction::triggered, this, &CMainFrame::UseFixedFocal);
     connect(Action(ProjectSettings), &QAction::triggered, m_commands,
             &DocumentCommands::ProjectSettings);
+    connect(Action(FilmFormats), &QAction::triggered, this,
+            [this] { lumivane::ShowFormatsDialog(m_doc, this); });
+    connect(Action(Options), &QAction::triggered, this, [this] {
+        if (lumivane::ShowOptionsSheet(&m_doc, this)) {
+            RefreshView();
+        }
+    });
+    connect(Action(AuditoriumWizard), &QAction::triggered, this,
+            [this] { lumivane::RunAuditoriumWizard(m_doc, this); });
+    connect(Action(PrintToTextFile), &QAction::triggered, this, &CMainFrame::PrintToTextFile);
     // Reading a project can switch the units too.
     connect(m_relay, &lumivane::ProjectRelay::unitsChanged, this, &CMainFrame::ShowUnits);
     connect(m_relay, &lumivane::ProjectRelay::projectReplaced, this, &CMainFrame::ShowUnits);

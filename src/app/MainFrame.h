@@ -55,6 +55,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void RefreshView();
+    void PrintToTextFile();
     void MakeActions();
     void MakeMenus();
     void MakeRecentFileActions(QMenu* menu);

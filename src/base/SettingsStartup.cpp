@@ -1,5 +1,6 @@
 #include "base/SettingsStartup.h"
 
+#include "base/ColumnBounds.h"
 #include "base/NumberText.h"
 #include "base/SettingsStore.h"
 
@@ -18,7 +19,6 @@ const std::string kRecentFileList = "Recent File List";
 const std::array<std::string, 3> kColumnNames{"Column1", "Column2", "Column3"};
 
 constexpr std::int32_t kDefaultUpdateDays = 30;
-constexpr std::int32_t kColumnScale = 1000;
 // None, Recommended, 2/3, 3/4, 7/8, Throw, Adjustable.
 constexpr std::int32_t kRadiusTypeCount = 7;
 // None, Recommended, Adjustable.
@@ -50,13 +50,6 @@ std::size_t PathHeadLength(const std::string& path) {
         end = std::min(path.find_first_of(kPathSeparators, end + 1), path.size());
     }
     return end;
-}
-
-// Boundaries that are not ascending thousandths of the list width would give columns of
-// negative width.
-bool AreColumnsValid(const std::array<std::int32_t, 3>& columns) {
-    return columns[0] >= 0 && std::is_sorted(columns.begin(), columns.end()) &&
-           columns[2] <= kColumnScale;
 }
 
 // A type index from a damaged store would point past the end of its list.
@@ -91,7 +84,7 @@ void ReadWindowSettings(const SettingsStore& store, AppSettings& settings) {
     for (std::size_t i = 0; i < columns.size(); ++i) {
         columns[i] = store.ReadInt(kWindow, kColumnNames[i], defaults.m_columns[i]);
     }
-    settings.m_columns = AreColumnsValid(columns) ? columns : defaults.m_columns;
+    settings.m_columns = AreColumnBoundsValid(columns) ? columns : defaults.m_columns;
     settings.m_updateDays = store.ReadInt(kSettings, "Update", kDefaultUpdateDays);
 }
 

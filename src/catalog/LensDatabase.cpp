@@ -291,6 +291,7 @@ CLensDatabase::BarrelList CLensDatabase::FillBarrelList(const lumivane::LensSetu
             list.labels.push_back(BarrelLabel(barrel));
         }
     }
+    list.diameters = m_barrels;
     if (m_barrels.empty()) {
         return list;
     }

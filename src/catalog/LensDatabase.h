@@ -33,10 +33,13 @@ public:
     using CandidateVisitor = std::function<WalkStep(
         const CLensDescriptor& lens, const CAttachDescriptor* attachment, int score)>;
 
-    // The drop-down of barrel diameters: labels such as "70.5mm" and the selected position
-    // (-1 when there is no diameter on offer).
+    // The drop-down of barrel diameters: labels such as "70.5mm", the diameters they stand
+    // for (tenths of a millimetre) and the selected position (-1 when there is no diameter on
+    // offer). Each list keeps its own diameters, so a view picks from the list it shows even
+    // after another view filled a list of its own.
     struct BarrelList {
         std::vector<std::string> labels;
+        std::vector<std::int16_t> diameters;
         int selection = -1;
     };
 

@@ -1,12 +1,10 @@
 #include "cli/ReportCommand.h"
 
 #include "base/AppContext.h"
-#include "base/RichTextDoc.h"
 #include "cli/CommandSetup.h"
+#include "cli/PdfOptions.h"
 #include "document/QorDoc.h"
-#include "reports/ProductList.h"
-#include "reports/ProjectReport.h"
-#include "reports/PurchaseList.h"
+#include "reports/PrintedReport.h"
 #include "reports/TextExport.h"
 #include "ui/QtClockAndLocale.h"
 
@@ -20,7 +18,8 @@ namespace lumivane::cli {
 namespace {
 
 constexpr auto kUsage = "Usage: lumivane-cli report project|purchase|products [PROJECT.hoprj] "
-                        "[--catalog-dir DIR] [--settings FILE] [--text OUT.txt]\n";
+                        "[--catalog-dir DIR] [--settings FILE] [--text OUT.txt] "
+                        "[--pdf OUT.pdf [--from N] [--to M]]\n";
 
 QCommandLineOption TextOption() {
     return {QStringLiteral("text"), QStringLiteral("Text file to write instead of stdout."),
@@ -39,28 +38,21 @@ std::optional<std::string> OpenProject(CQorDoc& project, const QStringList& posi
     return std::nullopt;
 }
 
-std::optional<std::string> ComposeReport(const QString& kind, const QStringList& positional,
-                                         RichTextDoc& doc) {
-    if (kind == QLatin1String("products")) {
+std::optional<std::string> Compose(ReportKind kind, const QStringList& positional,
+                                   PrintedReport& report) {
+    CQorDoc project(std::make_shared<QtClockAndLocale>());
+    if (kind == ReportKind::Products) {
         if (!positional.isEmpty()) {
             return "The product list takes no project.";
         }
-        WriteProductList(doc, *Ctx().lenses);
-        return std::nullopt;
-    }
-    CQorDoc project(std::make_shared<QtClockAndLocale>());
-    if (auto error = OpenProject(project, positional)) {
+    } else if (auto error = OpenProject(project, positional)) {
         return error;
     }
-    if (kind == QLatin1String("project")) {
-        WriteProjectReport(doc, project, Ctx().settings.m_company);
-    } else {
-        WritePurchaseList(doc, project, Ctx().settings.m_company);
-    }
+    report = ComposeReport(kind, project, Ctx().settings.m_company, *Ctx().lenses);
     return std::nullopt;
 }
 
-int Deliver(const RichTextDoc& doc, const QCommandLineParser& parser) {
+int DeliverText(const RichTextDoc& doc, const QCommandLineParser& parser) {
     if (!parser.isSet(TextOption())) {
         // stdout is a text stream that writes the platform's line end for each "\n" itself;
         // the exported text's "\r\n" would come out as "\r\r\n" on Windows.
@@ -74,20 +66,31 @@ int Deliver(const RichTextDoc& doc, const QCommandLineParser& parser) {
     return 0;
 }
 
+// The PDF instead of the text on stdout; both when a text file is named too.
+int Deliver(const PrintedReport& report, const QCommandLineParser& parser, PageRange range) {
+    if (parser.isSet(PdfOption())) {
+        const int code = PdfExitCode(WriteReportPdf(parser.value(PdfOption()), report, range));
+        if (code != 0 || !parser.isSet(TextOption())) {
+            return code;
+        }
+    }
+    return DeliverText(report.text, parser);
+}
+
 } // namespace
 
 int RunReportCommand(const QStringList& arguments) {
     // arguments[0] is the program, [1] "report", [2] the kind of report.
-    const QString kind = arguments.value(2);
-    if (kind != QLatin1String("project") && kind != QLatin1String("purchase") &&
-        kind != QLatin1String("products")) {
+    const auto kind = ReportKindNamed(arguments.value(2).toStdString());
+    if (!kind) {
         std::fputs(kUsage, stderr);
         return 1;
     }
     QStringList rest = arguments.mid(3);
     rest.prepend(arguments.value(0));
     QCommandLineParser parser;
-    parser.addOptions({CatalogDirOption(), SettingsOption(), TextOption()});
+    parser.addOptions({CatalogDirOption(), SettingsOption(), TextOption(), PdfOption(),
+                       FromOption(), ToOption()});
     if (!parser.parse(rest)) {
         return Fail(parser.errorText().toStdString());
     }
@@ -95,14 +98,22 @@ int RunReportCommand(const QStringList& arguments) {
     if (positional.size() > 1) {
         return Fail("Unexpected argument: " + positional.at(1).toStdString());
     }
-    if (auto error = SetUpProcess(parser)) {
-        return Fail(*error);
+    if ((parser.isSet(FromOption()) || parser.isSet(ToOption())) && !parser.isSet(PdfOption())) {
+        return Fail("--from and --to choose the pages of --pdf.");
     }
-    RichTextDoc doc;
-    if (auto error = ComposeReport(kind, positional, doc)) {
-        return Fail(*error);
+    std::string error;
+    const auto range = ChosenRange(parser, error);
+    if (!range) {
+        return Fail(error);
     }
-    return Deliver(doc, parser);
+    if (auto setUpError = SetUpProcess(parser)) {
+        return Fail(*setUpError);
+    }
+    PrintedReport report;
+    if (auto composeError = Compose(*kind, positional, report)) {
+        return Fail(*composeError);
+    }
+    return Deliver(report, parser, *range);
 }
 
 } // namespace lumivane::cli

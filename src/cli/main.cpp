@@ -4,14 +4,18 @@
 #include "base/Version.h"
 #include "cli/CatalogCommands.h"
 #include "cli/CommandSetup.h"
+#include "cli/DetailsCommand.h"
 #include "cli/DumpCommand.h"
+#include "cli/PdfOptions.h"
 #include "cli/ReportCommand.h"
 #include "cli/SaveCommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace {
@@ -24,10 +28,13 @@ constexpr auto kDescription = "Lumivane command-line tool: cinema projection des
                               "  catalog dump [--catalog-dir DIR | --store FILE] "
                               "[--settings FILE]\n"
                               "  catalog update [--store FILE] [--url BASE] [--settings FILE]\n"
+                              "  details PROJECT.hoprj --pdf OUT.pdf [--from N] [--to M] "
+                              "[--catalog-dir DIR] [--settings FILE]\n"
                               "  dump PROJECT.hoprj [--catalog-dir DIR] [--settings FILE] "
                               "[--as-stored] [--candidates]\n"
                               "  report project|purchase|products [PROJECT.hoprj] "
-                              "[--catalog-dir DIR] [--settings FILE] [--text OUT.txt]\n"
+                              "[--catalog-dir DIR] [--settings FILE] [--text OUT.txt] "
+                              "[--pdf OUT.pdf [--from N] [--to M]]\n"
                               "  save IN.hoprj OUT.hoprj [--recalculate] [--catalog-dir DIR] "
                               "[--settings FILE]";
 
@@ -37,6 +44,9 @@ int RunCommand(const QStringList& arguments) {
     const QString command = arguments.value(1);
     if (command == QLatin1String("catalog")) {
         return RunCatalogCommand(arguments);
+    }
+    if (command == QLatin1String("details")) {
+        return RunDetailsCommand(arguments);
     }
     if (command == QLatin1String("dump")) {
         return RunDumpCommand(arguments);
@@ -65,10 +75,20 @@ int RunCommand(const QStringList& arguments) {
     return askedForHelp ? 0 : 1;
 }
 
+// Text is laid out with fonts only a GUI application has; the other commands start faster
+// and need no platform plugin without one.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
+    if (lumivane::cli::WritesPdf(argc, argv)) {
+        lumivane::cli::UseOffscreenPlatformUnlessChosen();
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const auto app = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumivane-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(lumivane::kVersion));
     return lumivane::cli::CheckedExit(RunCommand(QCoreApplication::arguments()));

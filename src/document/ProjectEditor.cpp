@@ -399,6 +399,17 @@ bool ProjectEditor::ClearLens(int auditorium, int projector, int format) {
         [](CAuditorium& owner, CLensType& setUp) { lumivane::EditClearLens(owner, setUp); });
 }
 
+bool ProjectEditor::ToggleLink(int auditorium, int projector, int format) {
+    return EditSetUp(
+        auditorium, projector, format, "Toggle Link",
+        [](CAuditorium& owner, CLensType& setUp) { lumivane::EditToggleLink(owner, setUp); });
+}
+
+bool ProjectEditor::ChooseBarrel(int auditorium, int projector, int format, std::int16_t barrel) {
+    return EditSetUp(auditorium, projector, format, "Lens Diameter",
+                     [barrel](CAuditorium&, CLensType& setUp) { setUp.SetBarrel(barrel); });
+}
+
 bool ProjectEditor::AdjustFormatCorners(int auditorium, int projector, int format,
                                         const PanelCorners& corners) {
     return EditSetUp(auditorium, projector, format, "Adjust Format",

@@ -14,6 +14,7 @@
 #include "model/EditCommands.h"
 #include "model/LensType.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -90,6 +91,10 @@ public:
     bool RemoveFormat(int auditorium, int projector, int format);
     bool ChooseLens(int auditorium, int projector, int format, const CLensChoice& choice);
     bool ClearLens(int auditorium, int projector, int format);
+    // Clears a chosen lens, else unlinks a linked set-up, else links it and recalculates.
+    bool ToggleLink(int auditorium, int projector, int format);
+    // Binds the set-up to a barrel diameter (tenths of a millimetre) for its next lens.
+    bool ChooseBarrel(int auditorium, int projector, int format, std::int16_t barrel);
     // The used area of a digital panel (top-left, top-right, bottom-right, bottom-left).
     bool AdjustFormatCorners(int auditorium, int projector, int format,
                              const PanelCorners& corners);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CAuditorium;
@@ -14,6 +15,8 @@ class CAuditorium;
 namespace lumivane {
 
 class Archive;
+
+inline constexpr std::string_view kProjectExtension = ".hoprj";
 
 inline constexpr int kNewerVersionMessage = 101;
 inline constexpr const char* kNewerVersionText =

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr std::string_view kProjectExtension = ".hoprj";
-
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) ==
@@ -197,7 +195,7 @@ void CQorDoc::SetTitle(std::string_view proposed) {
     }
     const auto dot = proposed.rfind('.');
     if (dot != std::string_view::npos &&
-        EqualsIgnoringCase(proposed.substr(dot), kProjectExtension)) {
+        EqualsIgnoringCase(proposed.substr(dot), lumivane::kProjectExtension)) {
         proposed = proposed.substr(0, dot);
     }
     if (m_title != proposed) {

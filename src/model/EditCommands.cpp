@@ -151,6 +151,17 @@ void EditClearLens(CAuditorium& auditorium, CLensType& setUp) {
     RecalculateForView(auditorium, setUp, true);
 }
 
+void EditToggleLink(CAuditorium& auditorium, CLensType& setUp) {
+    if (setUp.HasCombination()) {
+        EditClearLens(auditorium, setUp);
+    } else if (setUp.Linked()) {
+        setUp.SetLinked(false);
+    } else {
+        setUp.SetLinked(true);
+        RecalculateForView(auditorium, setUp, false);
+    }
+}
+
 void EditLensShift(CAuditorium& auditorium, CLensType& setUp, double vertical, double horizontal) {
     if (!auditorium.AllowLensShift()) {
         return;

@@ -28,6 +28,9 @@ void EditThrow(CAuditorium& auditorium, CProjectorType& projector, CLensType* cu
 // its prime lens.
 void EditChooseLens(CAuditorium& auditorium, CLensType& setUp, const CLensChoice& choice);
 void EditClearLens(CAuditorium& auditorium, CLensType& setUp);
+// The link button of the set-up list: a chosen lens is cleared, else a linked set-up is
+// unlinked, else it is linked and takes the shared image size at once.
+void EditToggleLink(CAuditorium& auditorium, CLensType& setUp);
 // A lens shift set by the user (metres at the film plane); ignored unless shift is allowed.
 void EditLensShift(CAuditorium& auditorium, CLensType& setUp, double vertical, double horizontal);
 // A lens position typed in the projector or format view: the current set-up's focal length

@@ -40,6 +40,10 @@ std::int32_t SaturatedInt32(long long value) {
 
 } // namespace
 
+std::string_view lumivane::AdapterRingCatalog(std::int32_t ring) {
+    return ring == 1 ? "48-206651" : ring == 2 ? "48-203175" : "";
+}
+
 void CLensChoice::AddItem(const CDescriptor* item) {
     Append(item, kRing2LowerBuilt);
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,7 +17,10 @@ class CLensType;
 
 namespace lumivane {
 class Archive;
-}
+
+// The catalog number of adapter ring 1 or 2; empty for no ring.
+std::string_view AdapterRingCatalog(std::int32_t ring);
+} // namespace lumivane
 
 class CLensChoice {
 public:

@@ -474,10 +474,9 @@ void CLensType::WriteSummary(RichTextDoc& text, const CAuditorium& auditorium,
         for (const CDescriptor* item : m_choice.Items()) {
             items += (items.empty() ? "" : "\n\t") + item->CatalogAndName();
         }
-        if (m_choice.GetAdapterRing() == 1) {
-            items += "\n\t48-206651\tAdapter ring";
-        } else if (m_choice.GetAdapterRing() == 2) {
-            items += "\n\t48-203175\tAdapter ring";
+        if (m_choice.GetAdapterRing() != 0) {
+            items += "\n\t" + std::string(lumivane::AdapterRingCatalog(m_choice.GetAdapterRing())) +
+                     "\tAdapter ring";
         }
         text.AppendText(items);
     } else {

@@ -1,5 +1,6 @@
 #include "views/ViewPane.h"
 
+#include "document/ItemTracking.h"
 #include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "model/ProjectorType.h"
@@ -10,24 +11,6 @@
 
 using lumivane::ItemPath;
 using lumivane::ViewKind;
-
-namespace {
-
-int& RowAt(ItemPath& path, int level) {
-    return level == 1 ? path.auditorium : level == 2 ? path.projector : path.setUp;
-}
-
-// Whether an item at path lies at or below the event's level under the event's parent.
-bool SharesParent(const ItemPath& place, const ItemPath& event) {
-    const int level = event.Level();
-    if (place.Level() < level) {
-        return false;
-    }
-    return (level < 2 || place.auditorium == event.auditorium) &&
-           (level < 3 || place.projector == event.projector);
-}
-
-} // namespace
 
 ViewPane::ViewPane(CQorDoc& doc, lumivane::ProjectRelay& relay, QWidget* parent)
     : QStackedWidget(parent), m_doc(doc) {
@@ -140,44 +123,39 @@ void ViewPane::TellEditor() {
 }
 
 void ViewPane::ItemInserted(const ItemPath& path) {
-    ItemPath inserted = path;
-    const int level = path.Level();
-    if (SharesParent(m_place.path, path) && RowAt(m_place.path, level) >= RowAt(inserted, level)) {
-        ++RowAt(m_place.path, level);
-        CurrentView()->MoveItem(m_place.path);
-        TellEditor();
-    }
+    MoveTo(lumivane::AfterInsert(m_place.path, path));
 }
 
 void ViewPane::ItemAboutToBeRemoved(const ItemPath& path) {
-    ItemPath removed = path;
-    if (SharesParent(m_place.path, path) &&
-        RowAt(m_place.path, path.Level()) == RowAt(removed, path.Level())) {
+    if (lumivane::IsAtOrInside(m_place.path, path)) {
         m_lost = true;
     }
 }
 
 void ViewPane::ItemRemoved(const ItemPath& path) {
-    ItemPath removed = path;
-    const int level = path.Level();
-    if (m_lost) {
-        // Fall back to what holds the removed item: the project, its auditorium or projector.
-        Place parent;
-        if (level >= 2) {
-            parent = {ViewKind::Auditorium, ItemPath::Auditorium(path.auditorium), -1};
-        }
-        if (level == 3) {
-            parent = {ViewKind::Projector, ItemPath::Projector(path.auditorium, path.projector),
-                      -1};
-        }
-        Show(parent);
+    if (!m_lost) {
+        MoveTo(lumivane::AfterRemove(m_place.path, path));
         return;
     }
-    if (SharesParent(m_place.path, path) && RowAt(m_place.path, level) > RowAt(removed, level)) {
-        --RowAt(m_place.path, level);
-        CurrentView()->MoveItem(m_place.path);
-        TellEditor();
+    // Fall back to what holds the removed item: the project, its auditorium or projector.
+    const int level = path.Level();
+    Place parent;
+    if (level >= 2) {
+        parent = {ViewKind::Auditorium, ItemPath::Auditorium(path.auditorium), -1};
     }
+    if (level == 3) {
+        parent = {ViewKind::Projector, ItemPath::Projector(path.auditorium, path.projector), -1};
+    }
+    Show(parent);
+}
+
+void ViewPane::MoveTo(const ItemPath& path) {
+    if (path == m_place.path) {
+        return;
+    }
+    m_place.path = path;
+    CurrentView()->MoveItem(m_place.path);
+    TellEditor();
 }
 
 void ViewPane::ItemChanged(const ItemPath& path, unsigned /*flags*/) {

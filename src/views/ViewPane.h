@@ -63,6 +63,8 @@ private:
     void ItemAboutToBeRemoved(const lumivane::ItemPath& path);
     void ItemRemoved(const lumivane::ItemPath& path);
     void ItemChanged(const lumivane::ItemPath& path, unsigned flags);
+    // The shown item moved rows.
+    void MoveTo(const lumivane::ItemPath& path);
 
     CQorDoc& m_doc;
     std::map<lumivane::ViewKind, Factory> m_factories;

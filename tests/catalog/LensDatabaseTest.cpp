@@ -357,6 +357,7 @@ TEST_F(LensDatabaseTest, BarrelListOffersEachDiameterOnceAndSelectsTheSetUps) {
     auto list = m_db.FillBarrelList(flat);
     EXPECT_EQ(list.labels, (std::vector<std::string>{"70.5mm", "62.5mm"}));
     EXPECT_EQ(m_db.Barrels(), (std::vector<std::int16_t>{705, 625}));
+    EXPECT_EQ(list.diameters, m_db.Barrels());
     EXPECT_EQ(list.selection, 1);
     EXPECT_EQ(flat.m_barrel, 625);
 

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "CliRun.h"
+#include "PdfText.h"
 
 using namespace lumivane;
 using lumivane::test::CliRun;
@@ -76,6 +77,23 @@ private Q_SLOTS:
             QCOMPARE(printed.exitCode, 0);
             QCOMPARE(printed.out, ReadAll(out));
         }
+    }
+
+    // The PDF holds the printed pages: the heading on page 1, the running header after it and
+    // every page's number.
+    void pdfOptionWritesThePrintedPages() {
+        const QString pdf = Native(*m_dir / "report.pdf");
+        const CliRun run = Cli({QStringLiteral("report"), QStringLiteral("project"), kExample,
+                                QStringLiteral("--pdf"), pdf});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.isEmpty());
+        const QStringList pages = test::PdfPages(pdf);
+        QCOMPARE(pages.size(), 3);
+        QCOMPARE(Lines(pages[0]).mid(0, 3),
+                 (QStringList{QStringLiteral("Multiplex"), QStringLiteral("Auditorium List"),
+                              QStringLiteral("Roxy Screens")}));
+        QCOMPARE(Lines(pages[1]).first(), QStringLiteral("Multiplex"));
+        QCOMPARE(Lines(pages[2]).last(), QStringLiteral("3"));
     }
 
     void purchaseListCountsOverTheProject() {
@@ -165,6 +183,16 @@ private Q_SLOTS:
     }
 
 private:
+    static QStringList Lines(const QString& page) {
+        QStringList lines;
+        for (const QString& line : page.split(QLatin1Char('\n'))) {
+            if (!line.trimmed().isEmpty()) {
+                lines << line.trimmed();
+            }
+        }
+        return lines;
+    }
+
     QString Settings() const { return Native(*m_dir / "settings.ini"); }
 
     CliRun Cli(QStringList arguments, const QString& outputFile = {}) const {

@@ -182,6 +182,45 @@ TEST_F(ProjectEditorTest, ChoosingALensChangesTheSetUpsLensItem) {
     EXPECT_FALSE(m_editor.ClearLens(a, 0, m_format + 1000));
 }
 
+TEST_F(ProjectEditorTest, TheLinkButtonClearsTheLensThenUnlinksThenLinksAndRecalculates) {
+    const int a = FurnishedAuditorium();
+    const int other = m_doc.GetProjector(a, 0)->FirstSupportedFormat(m_format + 1);
+    ASSERT_TRUE(m_editor.AddFormat(a, 0, other));
+    const CLensType* setUp = m_doc.GetLensType(a, 0, m_format);
+    const CLensType* linked = m_doc.GetLensType(a, 0, other);
+    m_doc.SetModifiedFlag(false);
+    m_history.steps.clear();
+    m_log.events.clear();
+
+    EXPECT_TRUE(m_editor.ToggleLink(a, 0, m_format));
+    EXPECT_FALSE(setUp->HasCombination());
+    EXPECT_FALSE(setUp->Linked());
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_NE(std::find(m_log.events.begin(), m_log.events.end(), "~4 0 0 0"), m_log.events.end());
+    m_editor.EditImageSize(a, 0, m_format, 2.5, false);
+    EXPECT_NE(linked->ImageHeight(), 2.5);
+
+    EXPECT_TRUE(m_editor.ToggleLink(a, 0, m_format));
+    EXPECT_TRUE(setUp->Linked());
+    EXPECT_DOUBLE_EQ(linked->ImageHeight(), 2.5);
+    EXPECT_TRUE(m_editor.ToggleLink(a, 0, m_format));
+    EXPECT_FALSE(setUp->Linked());
+    EXPECT_FALSE(m_editor.ToggleLink(a, 0, -1));
+    ASSERT_EQ(m_history.steps.size(), 4u);
+    EXPECT_EQ(m_history.steps.back().label, "Toggle Link");
+}
+
+TEST_F(ProjectEditorTest, ABarrelPickBindsTheSetUpInOneStep) {
+    const int a = FurnishedAuditorium();
+    m_history.steps.clear();
+    const auto barrel = static_cast<std::int16_t>(m_doc.GetLensType(a, 0, m_format)->Barrel() + 1);
+    EXPECT_TRUE(m_editor.ChooseBarrel(a, 0, m_format, barrel));
+    EXPECT_EQ(m_doc.GetLensType(a, 0, m_format)->Barrel(), barrel);
+    EXPECT_FALSE(m_editor.ChooseBarrel(a, 1, m_format, barrel));
+    ASSERT_EQ(m_history.steps.size(), 1u);
+    EXPECT_EQ(m_history.steps[0].label, "Lens Diameter");
+}
+
 TEST_F(ProjectEditorTest, CopiedProjectorIsMirroredAndEveryTreeCommandMarksModified) {
     const int a = m_editor.AddAuditorium();
     m_editor.AddProjector(a, 0, {std::nullopt, 1.5});

@@ -1,0 +1,263 @@
+#include "views/FormatListCtrl.h"
+
+#include "base/ColumnBounds.h"
+#include "document/ProjectEditor.h"
+#include "document/QorDoc.h"
+#include "model/LensListText.h"
+#include "model/LensType.h"
+#include "views/ColumnBoundHeader.h"
+#include "views/ListIcons.h"
+#include "views/SetUpListModel.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStyledItemDelegate>
+
+namespace {
+
+using lumivane::LensCellKind;
+
+constexpr int kTextInset = 2;
+// The joined lens labels must leave this much of the lens column free.
+constexpr int kLensMargin = 3;
+const QColor kBlinkRed(255, 0, 0);
+
+lumivane::Rgb RgbOf(const QColor& colour) {
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
+QColor ColourOf(const lumivane::Rgb& rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+// Paints each row whole, opaque, from the model and the list's blink and press state.
+class SetUpRowDelegate : public QStyledItemDelegate {
+public:
+    explicit SetUpRowDelegate(CFormatListCtrl& list) : QStyledItemDelegate(&list), m_list(list) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+        return {option.rect.width(), m_list.RowHeight()};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        const QPalette& palette = option.palette;
+        const QColor background = palette.color(selected ? QPalette::Highlight : QPalette::Base);
+        const QColor text = palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+        painter->save();
+        painter->fillRect(option.rect, background);
+        painter->setFont(option.font);
+        switch (index.column()) {
+        case SetUpListModel::StateColumn:
+            PaintStateAndButton(*painter, option, index, selected);
+            break;
+        case SetUpListModel::LensColumn:
+            PaintLens(*painter, option, index, background, text);
+            break;
+        default:
+            PaintText(*painter, option.rect, index.data().toString(), text);
+            break;
+        }
+        painter->restore();
+    }
+
+private:
+    static void PaintText(QPainter& painter, const QRect& cell, const QString& words,
+                          const QColor& colour) {
+        painter.setPen(colour);
+        painter.setClipRect(cell);
+        painter.drawText(cell.adjusted(kTextInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         words);
+    }
+
+    void PaintStateAndButton(QPainter& painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index, bool selected) const {
+        const QRect row = option.rect;
+        const int icon = lumivane::kStateIconWidth;
+        PaintStateIcon(
+            painter, QRectF(row.left(), row.top() + (row.height() - icon) / 2, icon, icon),
+            static_cast<lumivane::SetUpState>(index.data(SetUpListModel::StateRole).toInt()));
+        QStyleOptionButton button;
+        button.initFrom(m_list.viewport());
+        button.rect =
+            QRect(row.left() + icon, row.top(), lumivane::kFixedColumnsWidth - icon, row.height());
+        const bool pushed = selected && m_list.PressedRow() == index.row();
+        button.state |= pushed ? QStyle::State_Sunken : QStyle::State_Raised;
+        m_list.style()->drawControl(QStyle::CE_PushButtonBevel, &button, &painter, &m_list);
+        const int side = std::min(button.rect.width(), button.rect.height()) - 4;
+        QRectF face(0, 0, side, side);
+        face.moveCenter(QRectF(button.rect).center() + (pushed ? QPointF(1, 1) : QPointF()));
+        PaintLinkIcon(
+            painter, face,
+            static_cast<lumivane::LinkState>(index.data(SetUpListModel::LinkRole).toInt()));
+    }
+
+    void PaintLens(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index,
+                   const QColor& background, const QColor& text) const {
+        const auto kind =
+            static_cast<LensCellKind>(index.data(SetUpListModel::LensKindRole).toInt());
+        switch (kind) {
+        case LensCellKind::NotSelected:
+            PaintText(painter, option.rect, index.data().toString(),
+                      m_list.IsBlinkOn() ? kBlinkRed : text);
+            return;
+        case LensCellKind::NotAvailable: {
+            const lumivane::Rgb fill = lumivane::NotAvailableFill(RgbOf(background));
+            painter.fillRect(option.rect, ColourOf(fill));
+            PaintText(painter, option.rect, index.data().toString(),
+                      ColourOf(lumivane::NotAvailableText(fill)));
+            return;
+        }
+        case LensCellKind::Chosen:
+            break;
+        }
+        const CLensType* setUp = m_list.Model().SetUpAt(index.row());
+        if (setUp == nullptr) {
+            return;
+        }
+        const QFontMetrics metrics(option.font);
+        const int room = option.rect.width() - kLensMargin;
+        const std::string words =
+            lumivane::ChosenLensText(setUp->Choice(), [&](const std::string& joined) {
+                return metrics.horizontalAdvance(QString::fromStdString(joined)) <= room;
+            });
+        PaintText(painter, option.rect, QString::fromStdString(words), text);
+    }
+
+    CFormatListCtrl& m_list;
+};
+
+} // namespace
+
+CFormatListCtrl::CFormatListCtrl(CQorDoc& doc, lumivane::ProjectRelay& relay, QWidget* parent)
+    : QTreeView(parent), m_doc(doc), m_model(new SetUpListModel(doc, relay, this)),
+      m_header(new ColumnBoundHeader(this)) {
+    setAccessibleName(tr("Lens set-ups"));
+    setHeader(m_header);
+    setModel(m_model);
+    setItemDelegate(new SetUpRowDelegate(*this));
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setIndentation(0);
+    connect(&m_blink, &QTimer::timeout, this, [this] {
+        m_blinkOn = !m_blinkOn;
+        viewport()->update();
+    });
+    connect(m_header, &ColumnBoundHeader::dragStarted, &m_blink, &QTimer::stop);
+    connect(m_header, &ColumnBoundHeader::dragFinished, this,
+            [this] { m_blink.start(kBlinkMilliseconds); });
+    m_blink.setObjectName(QStringLiteral("blink"));
+    m_blink.start(kBlinkMilliseconds);
+    LayOut();
+}
+
+void CFormatListCtrl::SetProjector(int auditorium, int projector) {
+    m_pressedRow = -1;
+    m_model->SetProjector(auditorium, projector);
+}
+
+void CFormatListCtrl::Refresh(bool force) {
+    m_model->Refresh(force);
+}
+
+void CFormatListCtrl::SelectFormat(int format) {
+    const int row = m_model->RowOfFormat(format);
+    m_selecting = true;
+    if (row < 0) {
+        selectionModel()->clear();
+    } else {
+        setCurrentIndex(m_model->index(row, 0));
+    }
+    m_selecting = false;
+}
+
+int CFormatListCtrl::SelectedFormat() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : m_model->FormatAt(rows.front().row());
+}
+
+void CFormatListCtrl::selectionChanged(const QItemSelection& selected,
+                                       const QItemSelection& deselected) {
+    QTreeView::selectionChanged(selected, deselected);
+    if (!m_selecting) {
+        Q_EMIT formatSelected(SelectedFormat());
+    }
+}
+
+int CFormatListCtrl::LinkButtonX(const QPoint& position) const {
+    return position.x() - visualRect(m_model->index(0, 0)).left();
+}
+
+void CFormatListCtrl::mousePressEvent(QMouseEvent* event) {
+    const QPoint position = event->position().toPoint();
+    const QModelIndex index = indexAt(position);
+    if (event->button() == Qt::LeftButton && index.isValid() &&
+        lumivane::IsOnLinkButton(LinkButtonX(position))) {
+        m_pressedRow = index.row();
+    }
+    QTreeView::mousePressEvent(event);
+    viewport()->update();
+}
+
+void CFormatListCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint position = event->position().toPoint();
+    const int pressed = m_pressedRow;
+    m_pressedRow = -1;
+    QTreeView::mouseReleaseEvent(event);
+    if (pressed >= 0 && indexAt(position).row() == pressed &&
+        lumivane::IsOnLinkButton(LinkButtonX(position))) {
+        ToggleLink(pressed);
+    }
+    viewport()->update();
+}
+
+// The link button has no focus of its own, so the space bar presses the current row's.
+void CFormatListCtrl::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && currentIndex().isValid()) {
+        ToggleLink(currentIndex().row());
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+void CFormatListCtrl::ToggleLink(int row) {
+    const lumivane::ItemPath& projector = m_model->Projector();
+    const int format = m_model->FormatAt(row);
+    if (format >= 0) {
+        m_doc.Editor().ToggleLink(projector.auditorium, projector.projector, format);
+    }
+}
+
+void CFormatListCtrl::resizeEvent(QResizeEvent* event) {
+    LayOut();
+    QTreeView::resizeEvent(event);
+}
+
+void CFormatListCtrl::changeEvent(QEvent* event) {
+    QTreeView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        LayOut();
+    }
+}
+
+void CFormatListCtrl::LayOut() {
+    const int textHeight = fontMetrics().size(Qt::TextSingleLine, QStringLiteral("Wy")).height();
+    const lumivane::SetUpListLayout layout = lumivane::LayOutSetUpList(height(), textHeight);
+    if (layout.headerHeight != m_header->sizeHint().height()) {
+        m_header->SetHeight(layout.headerHeight);
+        updateGeometries();
+    }
+    if (layout.rowHeight != m_rowHeight) {
+        m_rowHeight = layout.rowHeight;
+        scheduleDelayedItemsLayout();
+    }
+}

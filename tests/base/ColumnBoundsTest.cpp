@@ -1,0 +1,71 @@
+#include "base/ColumnBounds.h"
+
+#include "base/SettingsStartup.h"
+#include "support/MemorySettingsStore.h"
+
+#include <gtest/gtest.h>
+
+namespace lumivane {
+namespace {
+
+TEST(ColumnBoundsTest, ABoundStopsShortOfItsNeighbours) {
+    const ColumnBounds bounds = kDefaultColumnBounds;
+    EXPECT_EQ(DragBound(bounds, 1, 100, 1000), (ColumnBounds{333, 334, 666}));
+    EXPECT_EQ(DragBound(bounds, 1, 900, 1000), (ColumnBounds{333, 665, 666}));
+    EXPECT_EQ(DragBound(bounds, 1, 550, 1000), (ColumnBounds{333, 550, 666}));
+    EXPECT_EQ(DragBound(bounds, 0, 0, 400), (ColumnBounds{90, 500, 666}));
+    EXPECT_EQ(DragBound(bounds, 2, 5000, 400), (ColumnBounds{333, 500, 1000}));
+}
+
+TEST(ColumnBoundsTest, NarrowListsNeitherDivideByZeroNorGiveNegativeWidths) {
+    const ColumnBounds bounds = kDefaultColumnBounds;
+    EXPECT_EQ(DragBound(bounds, 1, 10, 0), bounds);
+    EXPECT_EQ(DragBound(bounds, 0, 10, 30), bounds);
+    EXPECT_EQ(ColumnWidths(bounds, 0), (std::array<int, 5>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(ColumnWidths(bounds, 60), (std::array<int, 5>{36, 0, 0, 3, 21}));
+    EXPECT_EQ(ColumnWidths(bounds, 600), (std::array<int, 5>{36, 163, 101, 99, 201}));
+    EXPECT_EQ(LayOutSetUpList(0, 0).visibleRows, 1);
+}
+
+TEST(ColumnBoundsTest, BordersAreFoundWithinAPixel) {
+    EXPECT_EQ(BoundAt(kDefaultColumnBounds, 600, 300), 1);
+    EXPECT_EQ(BoundAt(kDefaultColumnBounds, 600, 301), 1);
+    EXPECT_EQ(BoundAt(kDefaultColumnBounds, 600, 302), -1);
+    EXPECT_EQ(BoundAt(kDefaultColumnBounds, 0, 0), 0);
+    const ColumnBounds close{333, 334, 666};
+    EXPECT_EQ(BoundToDrag(close, 600, 200, 100), 0);
+    EXPECT_EQ(BoundToDrag(close, 600, 200, 300), 1);
+    EXPECT_EQ(BoundToDrag(close, 600, 250, 300), -1);
+    EXPECT_TRUE(IsOnLinkButton(16));
+    EXPECT_TRUE(IsOnLinkButton(30));
+    EXPECT_FALSE(IsOnLinkButton(15));
+    EXPECT_FALSE(IsOnLinkButton(36));
+}
+
+TEST(ColumnBoundsTest, HeaderTakesAFifthUntilTheTextNeedsMore) {
+    const SetUpListLayout tall = LayOutSetUpList(150, 13);
+    EXPECT_EQ(tall.headerHeight, 29);
+    EXPECT_EQ(tall.visibleRows, 5);
+    EXPECT_EQ(tall.rowHeight, 23);
+    const SetUpListLayout shortList = LayOutSetUpList(60, 13);
+    EXPECT_EQ(shortList.headerHeight, 16);
+    EXPECT_EQ(shortList.visibleRows, 3);
+    EXPECT_EQ(shortList.rowHeight, 13);
+}
+
+TEST(ColumnBoundsTest, StoredBoundsThatDoNotIncreaseFallBackToTheDefaults) {
+    test::MemorySettingsStore store;
+    AppSettings settings;
+    for (const ColumnBounds& stored :
+         {ColumnBounds{500, 500, 666}, ColumnBounds{333, 500, 1001}, ColumnBounds{-1, 500, 666}}) {
+        for (std::size_t i = 0; i < stored.size(); ++i) {
+            store.WriteInt("Window", "Column" + std::to_string(i + 1), stored[i]);
+        }
+        settings.m_columns = {1, 2, 3};
+        ReadWindowSettings(store, settings);
+        EXPECT_EQ(settings.m_columns, kDefaultColumnBounds);
+    }
+}
+
+} // namespace
+} // namespace lumivane
