@@ -34,6 +34,15 @@ struct AppContext {
 
 AppContext& Ctx();
 
+// The lacing allowance left around the image on the screen, and whether every projector is
+// held at the screen's centre: the two options the formulas read as they go.
+inline double ScreenEdge() {
+    return Ctx().settings.m_screenEdge;
+}
+inline bool LockProjector() {
+    return Ctx().settings.m_lockProjector != 0;
+}
+
 // Installs a fresh context for its lifetime and restores the previous one afterwards.
 class ScopedAppContext {
 public:

@@ -19,19 +19,15 @@
 #include <cmath>
 #include <utility>
 
+using lumivane::LockProjector;
+using lumivane::ScreenEdge;
+
 namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292519944003;
 constexpr double kHalfDegreesPerRadian = 28.64788975654;
 constexpr double kFitTolerance = 0.001;
 constexpr auto kSolveBudget = std::chrono::milliseconds(1000);
-
-double ScreenEdge() {
-    return lumivane::Ctx().settings.m_screenEdge;
-}
-bool LockProjector() {
-    return lumivane::Ctx().settings.m_lockProjector != 0;
-}
 
 // Sets a process-wide flag for the lifetime of the guard, clearing it on every exit.
 class FlagGuard {

@@ -24,10 +24,6 @@ const char* const kNoFormatMessage =
     "Please check at least one format that the projector should support.";
 const char* const kNoProjectorMessage = "No projector of the catalog can show the checked formats.";
 
-double ScreenEdge() {
-    return Ctx().settings.m_screenEdge;
-}
-
 struct FreeWall {
     double height;
     double width;

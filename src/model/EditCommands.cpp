@@ -13,10 +13,6 @@ namespace lumivane {
 
 namespace {
 
-double ScreenEdge() {
-    return Ctx().settings.m_screenEdge;
-}
-
 double ChordDepthIfCurved(const CAuditorium& auditorium, const CLensType& setUp) {
     return auditorium.GetCurvePercent() > 0 ? auditorium.GetChordDepth(&setUp) : 0.0;
 }

@@ -10,18 +10,14 @@
 #include <algorithm>
 #include <cmath>
 
+using lumivane::LockProjector;
+using lumivane::ScreenEdge;
+
 namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292519944003;
 constexpr double kFlatBelowPercent = 0.0000001;
 constexpr int kLast = ImageGeometry::kGridSize - 1;
-
-double ScreenEdge() {
-    return lumivane::Ctx().settings.m_screenEdge;
-}
-bool LockProjector() {
-    return lumivane::Ctx().settings.m_lockProjector != 0;
-}
 
 // Extremes that turn into NaN as soon as one value is NaN, so callers that store results
 // can skip them instead of storing the starting sentinel.

@@ -18,6 +18,8 @@
 #include <cmath>
 #include <utility>
 
+using lumivane::LockProjector;
+
 namespace {
 
 constexpr double kDegreesPerRadian = 57.29577951307999939;
@@ -28,10 +30,6 @@ std::string DisplayNameOf(const CProjectorDescriptor* model) {
 
 double NewThrow() {
     return lumivane::Ctx().metricUnits ? 30.0 : MetresFromFeet(100);
-}
-
-bool LockProjector() {
-    return lumivane::Ctx().settings.m_lockProjector != 0;
 }
 
 } // namespace

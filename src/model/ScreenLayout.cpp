@@ -25,14 +25,6 @@ constexpr int kDropWithoutProjector = 20;
 constexpr double kCircleStep = 0.1;
 constexpr double kCircleEnd = 6.2831;
 
-double ScreenEdge() {
-    return Ctx().settings.m_screenEdge;
-}
-
-bool LockProjector() {
-    return Ctx().settings.m_lockProjector != 0;
-}
-
 bool IsFinite(ScreenPoint p) {
     return std::isfinite(p.x) && std::isfinite(p.y);
 }
