@@ -35,6 +35,7 @@ constexpr double kValuePerShift = 10;
 constexpr int kShiftSteps = 50;
 constexpr int kShiftTicks = 5;
 constexpr int kSmallestCommentLines = 2;
+constexpr int kDisplayUnits = 6;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -73,13 +74,31 @@ CLensView::CLensView(CQorDoc& doc, ViewHooks hooks, QWidget* parent)
       m_autoShift(new QCheckBox(tr("Auto lens shift"))),
       m_horizontal(MakeShiftSlider(Qt::Horizontal, tr("Horizontal Shift"))),
       m_vertical(MakeShiftSlider(Qt::Vertical, tr("Vertical Shift"))), m_shiftText(new QLabel),
-      m_alignment(lumivane::MakeTypeList({"Top Alignment", "Center Alignment", "Bottom Alignment"},
-                                         tr("Alignment"))),
+      m_alignment(lumivane::MakeTypeList(lumivane::AlignmentNames(), tr("Alignment"))),
       m_picture(new LensShiftPicture(doc)), m_display(new ScreenDisplay(doc, this)) {
     setAccessibleName(tr("Lens"));
     m_display->SetDrawGrid(true);
     m_display->SetShowProjectors(true);
+    // A pane too low for everything scrolls down to a drawing still worth looking at.
+    m_display->setMinimumHeight(kDisplayUnits * fontMetrics().horizontalAdvance(u"Wy"_qs));
 
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(MakeContent());
+
+    const std::vector<QWidget*> order{m_comments,   m_allowShift, m_autoShift, m_alignment,
+                                      m_horizontal, m_vertical,   m_display};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    ConnectComments();
+    ConnectShiftControls();
+    FitComments();
+    Refresh(true);
+}
+
+// A pane too small for the controls scrolls them, as the other views do.
+QWidget* CLensView::MakeContent() {
     auto* commentsLabel = new QLabel(tr("Comments:"));
     commentsLabel->setBuddy(m_comments);
     m_comments->setAccessibleName(tr("Comments"));
@@ -100,24 +119,11 @@ CLensView::CLensView(CQorDoc& doc, ViewHooks hooks, QWidget* parent)
     layout->addWidget(m_comments);
     layout->addLayout(groups);
     layout->addWidget(m_display, 1);
-    // A pane too small for the controls scrolls them, as the other views do.
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
-    auto* frame = new QVBoxLayout(this);
-    frame->setContentsMargins(0, 0, 0, 0);
-    frame->addWidget(scroll);
-
-    const std::vector<QWidget*> order{m_comments,   m_allowShift, m_autoShift, m_alignment,
-                                      m_horizontal, m_vertical,   m_display};
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
-    ConnectComments();
-    ConnectShiftControls();
-    FitComments();
-    Refresh(true);
+    return scroll;
 }
 
 QGroupBox* CLensView::MakeDetailsGroup() {

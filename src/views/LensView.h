@@ -34,6 +34,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QWidget* MakeContent();
     QGroupBox* MakeDetailsGroup();
     QGroupBox* MakeShiftGroup();
     void ConnectComments();

@@ -167,6 +167,7 @@ void LensViewTest::grabsWithAndWithoutLens() {
     for (int auditorium : {kFlat, kCurved}) {
         m_view = Show(auditorium);
         AllowShift();
+        m_window->Editor().EditLensShift(auditorium, 0, SetUp().GetFormat(), 0.004, -0.006);
         for (const QSize size : {QSize(560, 520), QSize(1100, 800)}) {
             m_window->window.resize(size);
             m_window->pane->resize(size);
