@@ -168,7 +168,7 @@ void LensViewTest::grabsWithAndWithoutLens() {
         m_view = Show(auditorium);
         AllowShift();
         m_window->Editor().EditLensShift(auditorium, 0, SetUp().GetFormat(), 0.004, -0.006);
-        for (const QSize size : {QSize(560, 520), QSize(1100, 800)}) {
+        for (const QSize size : {QSize(420, 400), QSize(560, 520), QSize(1100, 800)}) {
             m_window->window.resize(size);
             m_window->pane->resize(size);
             QCoreApplication::processEvents();
