@@ -20,6 +20,7 @@
 #include "ui/IconLibrary.h"
 #include "ui/ProjectRelay.h"
 #include "views/AuditoriumView.h"
+#include "views/LensView.h"
 #include "views/QorView.h"
 
 #include <QActionGroup>
@@ -351,6 +352,9 @@ void CMainFrame::MakeViews() {
     };
     m_pane->RegisterView(lumivane::ViewKind::Auditorium, [hooks](CQorDoc& doc, QWidget* parent) {
         return new CAuditoriumView(doc, hooks, parent);
+    });
+    m_pane->RegisterView(lumivane::ViewKind::Lens, [hooks](CQorDoc& doc, QWidget* parent) {
+        return new CLensView(doc, hooks, parent);
     });
 }
 

@@ -16,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QUndoStack>
 
@@ -24,6 +23,7 @@
 
 #include "AccessibleWidgets.h"
 #include "ProjectWindow.h"
+#include "SliderDrag.h"
 
 namespace lumivane {
 
@@ -43,24 +43,6 @@ void Type(QWidget* field, const QString& text) {
         line->selectAll();
     }
     QTest::keyClicks(field, text);
-}
-
-// Where a horizontal slider's handle is drawn.
-QPoint Handle(const ValueSlider* slider) {
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.upsideDown = slider->invertedAppearance();
-    option.tickPosition = slider->tickPosition();
-    option.tickInterval = slider->tickInterval();
-    option.subControls = QStyle::SC_All;
-    return slider->style()
-        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
-        .center();
 }
 
 } // namespace
@@ -221,14 +203,7 @@ void AuditoriumViewTest::aSliderDragIsOneUndoStep() {
     const CAuditoriumView* view = Show(kTilted);
     auto* tilt = Named<ValueSlider>(view, u"Tilt"_qs);
     const double before = Model(kTilted).GetTiltAngle();
-    const QPoint handle = Handle(tilt);
-    QTest::mousePress(tilt, Qt::LeftButton, {}, handle);
-    for (int dx : {10, 20, 30}) {
-        QMouseEvent move(QEvent::MouseMove, handle + QPoint(dx, 0), tilt->mapToGlobal(handle),
-                         Qt::NoButton, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(tilt, &move);
-    }
-    QTest::mouseRelease(tilt, Qt::LeftButton, {}, handle + QPoint(30, 0));
+    test::DragSlider(tilt, {{10, 0}, {20, 0}, {30, 0}});
     QVERIFY(Model(kTilted).GetTiltAngle() > before);
     QCOMPARE(Model(kTilted).GetTiltAngle(), tilt->Value());
     QCOMPARE(m_window->undo.Stack()->count(), 1);
