@@ -88,9 +88,10 @@ void PrintCommands::Connect() {
 
 void PrintCommands::PrintReport(ReportKind kind) {
     m_frame.Undo().CommitFieldEdits();
+    const lumivane::PrintedReport report = lumivane::ComposeForPrinting(kind, m_doc);
     QPrinter printer(QPrinter::HighResolution);
-    if (ChoosePrinter(printer, lumivane::PageRange::kLastPage, kReportCaption) &&
-        lumivane::PrintReportOn(printer, lumivane::ComposeForPrinting(kind, m_doc)).deviceFailed) {
+    if (ChoosePrinter(printer, lumivane::PageRange::kLastPage, report.header, kReportCaption) &&
+        lumivane::PrintReportOn(printer, report).deviceFailed) {
         ShowPrinterFailed(kReportCaption);
     }
 }
@@ -125,14 +126,19 @@ void PrintCommands::PrintItemDetails() {
 void PrintCommands::PrintPages(const std::vector<DetailsPage>& pages, const QString& caption) {
     m_frame.Undo().CommitFieldEdits();
     QPrinter printer(QPrinter::HighResolution);
-    if (!pages.empty() && ChoosePrinter(printer, static_cast<int>(pages.size()), caption) &&
+    if (!pages.empty() &&
+        ChoosePrinter(printer, static_cast<int>(pages.size()), lumivane::DetailsJobName(m_doc),
+                      caption) &&
         lumivane::PrintDetailsOn(printer, m_doc, pages).deviceFailed) {
         ShowPrinterFailed(caption);
     }
 }
 
-// Every print starts from one copy of page 1 to 1, printing all pages unless told otherwise.
-bool PrintCommands::ChoosePrinter(QPrinter& printer, int maxPage, const QString& caption) {
+// Every print starts from one copy of page 1 to 1, printing all pages unless told otherwise;
+// the job's name is the dialog's suggestion for a PDF file.
+bool PrintCommands::ChoosePrinter(QPrinter& printer, int maxPage, const std::string& job,
+                                  const QString& caption) {
+    printer.setDocName(QString::fromStdString(job));
     printer.setCopyCount(1);
     printer.setFromTo(1, 1);
     printer.setPrintRange(QPrinter::AllPages);

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class CMainFrame;
@@ -41,7 +42,8 @@ private:
     void PrintToTextFile();
     void PrintPages(const std::vector<lumivane::DetailsPage>& pages, const QString& caption);
     // Asks for the printer; false when there is nothing to print with, told under caption.
-    bool ChoosePrinter(QPrinter& printer, int maxPage, const QString& caption);
+    bool ChoosePrinter(QPrinter& printer, int maxPage, const std::string& job,
+                       const QString& caption);
     void ShowPrinterFailed(const QString& caption) const;
     std::vector<lumivane::DetailsPage> ItemPages() const;
     void FollowProject();
