@@ -68,8 +68,12 @@ PrintCommands::PrinterChoice PrintCommands::PrintDialog(QWidget* window) {
 
 void PrintCommands::Connect() {
     using enum FrameCommand;
-    const auto on = [this](FrameCommand command, auto slot) {
-        connect(m_frame.Action(command), &QAction::triggered, this, slot);
+    // What the field being edited holds is printed too.
+    const auto on = [this](FrameCommand command, auto print) {
+        connect(m_frame.Action(command), &QAction::triggered, this, [this, print] {
+            m_frame.Undo().CommitFieldEdits();
+            print();
+        });
     };
     on(Print, [this] { PrintReport(ReportKind::Project); });
     on(PrintPurchaseList, [this] { PrintReport(ReportKind::Purchase); });
@@ -87,7 +91,6 @@ void PrintCommands::Connect() {
 }
 
 void PrintCommands::PrintReport(ReportKind kind) {
-    m_frame.Undo().CommitFieldEdits();
     const lumivane::PrintedReport report = lumivane::ComposeForPrinting(kind, m_doc);
     QPrinter printer(QPrinter::HighResolution);
     if (ChoosePrinter(printer, lumivane::PageRange::kLastPage, report.header, kReportCaption) &&
@@ -98,7 +101,6 @@ void PrintCommands::PrintReport(ReportKind kind) {
 
 // The user's choice of one page or pages side by side outlasts the run.
 void PrintCommands::PreviewReport() {
-    m_frame.Undo().CommitFieldEdits();
     const lumivane::PrintedReport report = lumivane::ComposeForPrinting(ReportKind::Project, m_doc);
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, &m_frame);
@@ -124,7 +126,6 @@ void PrintCommands::PrintItemDetails() {
 }
 
 void PrintCommands::PrintPages(const std::vector<DetailsPage>& pages, const QString& caption) {
-    m_frame.Undo().CommitFieldEdits();
     QPrinter printer(QPrinter::HighResolution);
     if (!pages.empty() &&
         ChoosePrinter(printer, static_cast<int>(pages.size()), lumivane::DetailsJobName(m_doc),
@@ -158,7 +159,6 @@ void PrintCommands::ShowPrinterFailed(const QString& caption) const {
 
 // The project report as plain text; an existing file is replaced without asking.
 void PrintCommands::PrintToTextFile() {
-    m_frame.Undo().CommitFieldEdits();
     QFileDialog dialog(&m_frame, tr("Print to Text File"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({tr("Text Files (*.txt)"), tr("All Files (*.*)")});
