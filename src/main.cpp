@@ -1,4 +1,5 @@
 #include "app/MainFrame.h"
+#include "app/PrinterJobs.h"
 #include "app/QorApp.h"
 #include "base/Version.h"
 #include "ui/QtClockAndLocale.h"
@@ -7,7 +8,31 @@
 #include <QCommandLineParser>
 
 #include <filesystem>
+#include <iostream>
 #include <memory>
+
+namespace {
+
+// A print from the command line asks nothing and opens no window: it offers no live update
+// and says why it failed on the error stream.
+CQorApp::UserInterface ConsoleAnswers() {
+    return {[] { return CQorApp::UpdateAnswer::Cancel; },
+            [](CQorApp::MessageKind, const std::string& caption, const std::string& text) {
+                std::cerr << caption << ": " << text << '\n';
+            }};
+}
+
+int PrintAndQuit(CQorApp& app) {
+    const std::string failure = lumivane::PrintReportOnDefaultPrinter(*app.Document());
+    app.ExitInstance();
+    if (!failure.empty()) {
+        std::cerr << failure << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -21,17 +46,26 @@ int main(int argc, char* argv[]) {
     parser.addPositionalArgument(QStringLiteral("project"),
                                  QStringLiteral("Project file (.hoprj) to open."),
                                  QStringLiteral("[project]"));
+    const QCommandLineOption print(
+        QStringLiteral("print"),
+        QStringLiteral("Print the project report of FILE on the default printer, then quit."),
+        QStringLiteral("FILE"));
+    parser.addOption(print);
     parser.process(application);
 
-    std::filesystem::path projectFile;
-    if (!parser.positionalArguments().isEmpty()) {
-        projectFile = std::filesystem::path(parser.positionalArguments().front().toStdU16String());
+    QString projectFile = parser.value(print);
+    if (projectFile.isEmpty() && !parser.positionalArguments().isEmpty()) {
+        projectFile = parser.positionalArguments().front();
     }
 
-    CQorApp app(std::make_shared<lumivane::QtClockAndLocale>(), CQorApp::RealDialogs(),
-                CQorApp::ProgramLocations());
-    if (!app.InitInstance(projectFile)) {
+    const bool printing = parser.isSet(print);
+    CQorApp app(std::make_shared<lumivane::QtClockAndLocale>(),
+                printing ? ConsoleAnswers() : CQorApp::RealDialogs(), CQorApp::ProgramLocations());
+    if (!app.InitInstance(std::filesystem::path(projectFile.toStdU16String()))) {
         return 1;
+    }
+    if (printing) {
+        return PrintAndQuit(app);
     }
 
     CMainFrame frame(*app.Document());

@@ -1,8 +1,8 @@
 #pragma once
 // The main window's commands: each one's menu text with its mnemonic, its keys, its status-bar
 // prompt and tooltip and its toolbar icon. Commands whose work comes with later parts of the
-// program (printing, mail, the wizard, the formats and options dialogs, the screen bars) are
-// made here too, greyed; those parts find them by FrameCommand, connect and enable them.
+// program (the screen bars) are made here too, greyed; those parts find them by FrameCommand,
+// connect and enable them.
 
 #include <QString>
 

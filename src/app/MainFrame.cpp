@@ -3,6 +3,8 @@
 #include "app/AboutDlg.h"
 #include "app/DocumentCommands.h"
 #include "app/HelpWindow.h"
+#include "app/MailCommands.h"
+#include "app/PrintCommands.h"
 #include "app/ProjectTreeBar.h"
 #include "app/ScreenBars.h"
 #include "app/UndoBridge.h"
@@ -15,9 +17,8 @@
 #include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "document/ViewKind.h"
-#include "reports/PrintedReport.h"
-#include "reports/TextExport.h"
 #include "ui/IconLibrary.h"
+#include "ui/ProjectMail.h"
 #include "ui/ProjectRelay.h"
 #include "views/AuditoriumView.h"
 #include "views/LensView.h"
@@ -29,19 +30,16 @@
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 
-#include <filesystem>
 #include <optional>
 
 using lumivane::Ctx;
@@ -128,6 +126,8 @@ CMainFrame::CMainFrame(CQorDoc& doc, QWidget* parent)
     ConnectSettingsCommands();
     ConnectViewCommands();
     ConnectHelpCommands();
+    m_printing = new PrintCommands(doc, *this);
+    new MailCommands(doc, *this, lumivane::MakeProjectMailer());
     MakeViews();
 
     if (lumivane::SettingsStore* store = Store()) {
@@ -137,33 +137,11 @@ CMainFrame::CMainFrame(CQorDoc& doc, QWidget* parent)
     RestorePlacement();
     setWindowTitle(m_commands->WindowTitle());
     setWindowModified(m_doc.IsModified());
-    FollowPlace(m_pane->CurrentPlace());
 }
 
 void CMainFrame::RefreshView() {
     if (CQorView* view = m_pane->CurrentView()) {
         view->Refresh(true);
-    }
-}
-
-// The project report as plain text; an existing file is replaced without asking.
-void CMainFrame::PrintToTextFile() {
-    QFileDialog dialog(this, tr("Print to Text File"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({tr("Text Files (*.txt)"), tr("All Files (*.*)")});
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    const std::filesystem::path path(dialog.selectedFiles().front().toStdU16String());
-    const lumivane::PrintedReport report = lumivane::ComposeReport(
-        lumivane::ReportKind::Project, m_doc, Ctx().settings.m_company, *Ctx().lenses);
-    if (!lumivane::ExportText(report.text, path)) {
-        QMessageBox::critical(
-            this, tr("Error"),
-            QString::fromUtf8(lumivane::kExportFailedMessage.data(),
-                              static_cast<qsizetype>(lumivane::kExportFailedMessage.size())));
     }
 }
 
@@ -269,12 +247,6 @@ void CMainFrame::ConnectFileCommands() {
     connect(Action(Save), &QAction::triggered, m_commands, &DocumentCommands::Save);
     connect(Action(SaveAs), &QAction::triggered, m_commands, &DocumentCommands::SaveAs);
     connect(Action(Exit), &QAction::triggered, this, &QWidget::close);
-    connect(Action(PrintItemDetails), &QAction::triggered, this, [this] {
-        if (CQorView* view = m_pane->CurrentView()) {
-            view->PrintDetails();
-        }
-    });
-    connect(m_pane, &ViewPane::placeChanged, this, &CMainFrame::FollowPlace);
     connect(m_commands, &DocumentCommands::recentFilesChanged, this, &CMainFrame::FillRecentFiles);
     connect(m_commands, &DocumentCommands::windowTitleChanged, this, &QWidget::setWindowTitle);
     connect(m_relay, &lumivane::ProjectRelay::modifiedChanged, this, &QWidget::setWindowModified);
@@ -301,7 +273,6 @@ void CMainFrame::ConnectSettingsCommands() {
     });
     connect(Action(AuditoriumWizard), &QAction::triggered, this,
             [this] { lumivane::RunAuditoriumWizard(m_doc, this); });
-    connect(Action(PrintToTextFile), &QAction::triggered, this, &CMainFrame::PrintToTextFile);
     // Reading a project can switch the units too.
     connect(m_relay, &lumivane::ProjectRelay::unitsChanged, this, &CMainFrame::ShowUnits);
     connect(m_relay, &lumivane::ProjectRelay::projectReplaced, this, &CMainFrame::ShowUnits);
@@ -369,12 +340,6 @@ void CMainFrame::FillRecentFiles() {
         }
     }
     m_noRecentFile->setVisible(files.isEmpty());
-}
-
-void CMainFrame::FollowPlace(const ViewPane::Place& place) {
-    QAction* details = Action(FrameCommand::PrintItemDetails);
-    details->setText(QString::fromUtf8(lumivane::PrintItemDetailsText(place.kind)));
-    details->setEnabled(lumivane::CanPrintItemDetails(place.kind));
 }
 
 void CMainFrame::ShowUnits() {

@@ -4,8 +4,9 @@
 // Settings and View commands itself, hands the File commands to DocumentCommands and undo to
 // UndoBridge, and keeps its placement and bar layout in the settings between runs.
 //
-// Later parts plug in here: the tree sets TreeDock()'s widget; printing, mail, the wizard,
-// the formats and options dialogs and the screen bars connect and enable their Action().
+// Later parts plug in here: the tree sets TreeDock()'s widget; the wizard, the formats and
+// options dialogs and the screen bars connect and enable their Action(). Printing and mail
+// connect theirs in PrintCommands and MailCommands.
 
 #include "app/FrameCommands.h"
 #include "base/AppContext.h"
@@ -19,6 +20,7 @@
 
 class CQorDoc;
 class DocumentCommands;
+class PrintCommands;
 class QDockWidget;
 class QMenu;
 class QToolBar;
@@ -46,6 +48,7 @@ public:
     DocumentCommands& Commands() const { return *m_commands; }
     UndoBridge& Undo() const { return *m_undo; }
     ScreenBars& Bars() const { return *m_screenBars; }
+    PrintCommands& Printing() const { return *m_printing; }
     // Null until a help command first opened it.
     lumivane::HelpWindow* Help() const { return m_help; }
 
@@ -56,7 +59,6 @@ protected:
 
 private:
     void RefreshView();
-    void PrintToTextFile();
     void MakeActions();
     void MakeMenus();
     void MakeRecentFileActions(QMenu* menu);
@@ -70,7 +72,6 @@ private:
     void MakeViews();
 
     void FillRecentFiles();
-    void FollowPlace(const ViewPane::Place& place);
     void ShowUnits();
     void UseMetricUnits(bool metric);
     void UseLockMode(LockMode mode);
@@ -93,5 +94,6 @@ private:
     QToolBar* m_toolBar = nullptr;
     QDockWidget* m_treeDock = nullptr;
     ScreenBars* m_screenBars = nullptr;
+    PrintCommands* m_printing = nullptr;
     lumivane::HelpWindow* m_help = nullptr;
 };

@@ -94,7 +94,7 @@ bool CQorApp::InitInstance(const std::filesystem::path& projectFile) {
     AppContext& context = Ctx();
 
     m_store = InstallSettings(QString(), *m_clock);
-    m_previewPages = ReadPreviewPages(*m_store);
+    context.settings.m_previewPages = ReadPreviewPages(*m_store);
 
     context.settings.m_catalogStorePath = m_locations.catalogStore.string();
     OfferLiveUpdate(*m_store, today);
@@ -114,7 +114,7 @@ int CQorApp::ExitInstance() {
         return 0;
     }
     WriteWindowSettings(*m_store, Ctx().settings);
-    WritePreviewPages(*m_store, m_previewPages);
+    WritePreviewPages(*m_store, Ctx().settings.m_previewPages);
     m_store->Sync();
     return 0;
 }

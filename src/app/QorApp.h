@@ -3,7 +3,6 @@
 // the project named on the command line) and saves what it alone owns at exit. Questions and
 // messages go through UserInterface, so tests can answer them without a screen.
 
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -69,7 +68,6 @@ private:
     UserInterface m_ui;
     Locations m_locations;
     std::shared_ptr<lumivane::QtSettingsStore> m_store;
-    std::int32_t m_previewPages = 0;
     std::unique_ptr<CQorDoc> m_document;
 };
 

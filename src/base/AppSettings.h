@@ -10,6 +10,8 @@ struct AppSettings {
     std::array<std::int32_t, 3> m_columns{333, 500, 666};
     std::int32_t m_updateDays = 30;
     bool m_fixedFocal = false;
+    // Pages the print preview shows side by side; 0 until the user chose.
+    std::int32_t m_previewPages = 0;
     std::string m_catalogStorePath;
     std::string m_helpFilePath;
     std::string m_company;

@@ -18,8 +18,4 @@ std::string_view PrintItemDetailsText(ViewKind kind) {
     return "Print Item Details...";
 }
 
-bool CanPrintItemDetails(ViewKind kind) {
-    return kind != ViewKind::Project;
-}
-
 } // namespace lumivane

@@ -9,7 +9,5 @@ enum class ViewKind { Project, Auditorium, Projector, Format, Lens };
 
 // The text of the "Print Item Details..." command while a view of kind is shown.
 std::string_view PrintItemDetailsText(ViewKind kind);
-// The command prints only the details of a detail view.
-bool CanPrintItemDetails(ViewKind kind);
 
 } // namespace lumivane

@@ -120,7 +120,6 @@ void MainFrameTest::menusListEveryCommandInOrder() {
              u"Show or hide the project tree"_qs);
     QCOMPARE(frame->Action(FrameCommand::ToggleProjectTree)->toolTip(), u"Toggle Project Tree"_qs);
     QVERIFY(!frame->Action(FrameCommand::Cut)->isEnabled());
-    QVERIFY(!frame->Action(FrameCommand::Print)->isEnabled());
 }
 
 void MainFrameTest::toolbarButtonsAreNamedInOrder() {
