@@ -20,6 +20,7 @@
 #include "ui/IconLibrary.h"
 #include "ui/ProjectRelay.h"
 #include "views/AuditoriumView.h"
+#include "views/ProjectorView.h"
 #include "views/QorView.h"
 
 #include <QActionGroup>
@@ -352,6 +353,10 @@ void CMainFrame::MakeViews() {
     m_pane->RegisterView(lumivane::ViewKind::Auditorium, [hooks](CQorDoc& doc, QWidget* parent) {
         return new CAuditoriumView(doc, hooks, parent);
     });
+    m_pane->RegisterView(lumivane::ViewKind::Projector,
+                         [hooks, relay = m_relay](CQorDoc& doc, QWidget* parent) {
+                             return new CProjectorView(doc, *relay, hooks, parent);
+                         });
 }
 
 void CMainFrame::FillRecentFiles() {

@@ -28,22 +28,13 @@
 namespace lumivane {
 
 using test::Named;
+using test::Type;
 
 namespace {
 
 constexpr int kCurved = 0;
 constexpr int kTilted = 1;
 constexpr int kFlat = 2;
-
-void Type(QWidget* field, const QString& text) {
-    field->setFocus();
-    if (auto* length = qobject_cast<LengthEdit*>(field)) {
-        length->selectAll();
-    } else if (auto* line = qobject_cast<QLineEdit*>(field)) {
-        line->selectAll();
-    }
-    QTest::keyClicks(field, text);
-}
 
 // Where a horizontal slider's handle is drawn.
 QPoint Handle(const ValueSlider* slider) {
