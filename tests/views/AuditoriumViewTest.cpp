@@ -90,6 +90,7 @@ void AuditoriumViewTest::init() {
     UndoBridge* undo = &w.undo;
     const ViewHooks hooks{[undo](const QObject* f) { undo->FieldEdited(f); },
                           [undo](const QObject* f) { undo->FieldFinished(f); },
+                          {},
                           {}};
     w.pane->RegisterView(ViewKind::Auditorium, [hooks](CQorDoc& doc, QWidget* parent) {
         return new CAuditoriumView(doc, hooks, parent);

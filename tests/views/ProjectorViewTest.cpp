@@ -72,6 +72,7 @@ void ProjectorViewTest::init() {
     UndoBridge* undo = &w.undo;
     const ViewHooks hooks{[undo](const QObject* f) { undo->FieldEdited(f); },
                           [undo](const QObject* f) { undo->FieldFinished(f); },
+                          {},
                           {}};
     ProjectRelay* relay = &w.relay;
     w.pane->RegisterView(ViewKind::Projector, [hooks, relay](CQorDoc& doc, QWidget* parent) {
