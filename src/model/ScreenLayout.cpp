@@ -1,8 +1,8 @@
 #include "model/ScreenLayout.h"
 
 #include "base/AppContext.h"
-#include "catalog/LensDescriptor.h"
 #include "model/Auditorium.h"
+#include "model/LensPicture.h"
 #include "model/LensType.h"
 #include "model/PixelMath.h"
 #include "model/ProjectorType.h"
@@ -284,12 +284,6 @@ std::vector<PixelPolyline> GridLines(const PointGrid& points) {
         AppendRuns(lines, points[i]);
     }
     return lines;
-}
-
-// Barrels are catalogued in tenths of a millimetre.
-double PrimeBarrelMm(const CLensType& setUp) {
-    const CLensDescriptor* lens = setUp.Choice().FirstLens();
-    return lens ? lens->Barrel() / 10.0 : 0.0;
 }
 
 std::vector<PixelPolyline> LensCircle(const CLensType& setUp, ImageGeometry& geometry, double scale,
