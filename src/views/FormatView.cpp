@@ -4,18 +4,17 @@
 #include "document/QorDoc.h"
 #include "model/ProjectorType.h"
 #include "views/FormatListCtrl.h"
+#include "views/ImageDetailsGroup.h"
 #include "views/ScreenDisplay.h"
 #include "views/SetUpControls.h"
 #include "views/SetUpListModel.h"
-
-#include <QGroupBox>
 
 using lumivane::ItemPath;
 
 CFormatView::CFormatView(CQorDoc& doc, lumivane::ProjectRelay& relay, ViewHooks hooks,
                          QWidget* parent)
     : CQorView(doc, parent), m_hooks(hooks), m_formats(new CFormatListCtrl(doc, relay)),
-      m_details(new QGroupBox(tr("Image Details"))),
+      m_details(new ImageDetailsGroup),
       m_controls(new SetUpControls(doc, relay, std::move(hooks), lumivane::EditView::Format, this)),
       m_display(new ScreenDisplay(doc)) {
     setAccessibleName(tr("Format"));
@@ -56,6 +55,7 @@ void CFormatView::Refresh(bool force) {
                                    projector->IndexOfFormat(Format()));
     }
     m_controls->Refresh(force);
+    m_details->ShowSetUp(GetAuditorium(), GetProjector(), GetLensType());
     m_display->update();
 }
 

@@ -8,7 +8,7 @@
 #include "views/ViewHooks.h"
 
 class CFormatListCtrl;
-class QGroupBox;
+class ImageDetailsGroup;
 class ScreenDisplay;
 class SetUpControls;
 
@@ -33,7 +33,7 @@ private:
 
     ViewHooks m_hooks;
     CFormatListCtrl* m_formats;
-    QGroupBox* m_details;
+    ImageDetailsGroup* m_details;
     SetUpControls* m_controls;
     ScreenDisplay* m_display;
 };

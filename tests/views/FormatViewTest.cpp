@@ -2,10 +2,12 @@
 
 #include "base/AppContext.h"
 #include "model/Auditorium.h"
+#include "model/ImageDetailsText.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "support/ExampleProject.h"
 #include "views/FormatListCtrl.h"
+#include "views/ImageDetailsGroup.h"
 #include "views/LengthEdit.h"
 #include "views/SetUpListModel.h"
 
@@ -109,6 +111,19 @@ void FormatViewTest::theFocalEditAddsTheChordDepthAsTheCoreDoes() {
     QVERIFY(Projector(kFilm).GetThrow() !=
             CLensType::ThrowFromImage(60.0, Projector(kFilm).GetLensType(0)->ImageHeight(),
                                       Projector(kFilm).GetLensType(0)->EffApertureH()));
+    // The details follow the edit.
+    const ImageDetailsText details =
+        ImageDetailsFor(m_window->doc.GetAuditorium(kFilm), &Projector(kFilm), view->GetLensType());
+    const auto shown = [view](const QString& name) {
+        for (const QLabel* label : view->findChild<ImageDetailsGroup*>()->findChildren<QLabel*>()) {
+            if (label->accessibleName() == name) {
+                return label->text();
+            }
+        }
+        return QString();
+    };
+    QCOMPARE(shown(u"Height"_qs), QString::fromStdString(details.height));
+    QCOMPARE(shown(u"Curve"_qs), QString::fromStdString(details.curve.text));
 }
 
 void FormatViewTest::positionsCenterAndTheReadOnlyThrow() {
