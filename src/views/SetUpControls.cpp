@@ -200,6 +200,8 @@ void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, QWidget
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
+    // The page itself is no stop of the Tab key; it scrolls to the control that has the focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto* frame = new QVBoxLayout(view);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(scroll);

@@ -8,8 +8,11 @@
 #include "support/ExampleProject.h"
 #include "views/FormatListCtrl.h"
 #include "views/LengthEdit.h"
+#include "views/LensListBox.h"
 #include "views/SetUpListModel.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -50,6 +53,7 @@ private Q_SLOTS:
     void focalAndImageEditsFollowTheLockModeAsTheCoreDoes();
     void sizeModeCenterAndDefaultAreOneStepEach();
     void thePortholeFollowsTheFocalLength();
+    void everyControlIsNamedAndTabFollowsTheLayout();
     void visitingChangesNoByte();
     void grabsWithManyFormats();
 
@@ -179,6 +183,31 @@ void ProjectorViewTest::thePortholeFollowsTheFocalLength() {
     Type(focal, u"50"_qs);
     QTest::keyClick(focal, Qt::Key_Return);
     QVERIFY(porthole->text() != before);
+}
+
+void ProjectorViewTest::everyControlIsNamedAndTabFollowsTheLayout() {
+    CProjectorView* view = Show(kFilm);
+    for (QWidget* control : view->findChildren<QWidget*>()) {
+        if (control->isVisibleTo(view) && control->focusPolicy() != Qt::NoFocus &&
+            control->focusProxy() == nullptr && qobject_cast<QLineEdit*>(control) == nullptr) {
+            QVERIFY2(
+                !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                control->metaObject()->className());
+        }
+    }
+    auto* size = Named<LengthEdit>(view, u"Image Height"_qs);
+    size->setFocus();
+    QTest::keyClick(size, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Named<LengthEdit>(view, u"Focal Length"_qs));
+    // A diameter picked from the drop-down binds the set-up to it.
+    auto* diameters = Named<QComboBox>(view, u"Diameter"_qs);
+    QVERIFY(diameters->count() > 1);
+    diameters->setFocus();
+    QTest::keyClick(diameters, diameters->currentIndex() == 0 ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(SetUp(kFilm, view).Barrel(),
+             view->findChild<CLensListBox*>()
+                 ->Barrels()
+                 .diameters[static_cast<std::size_t>(diameters->currentIndex())]);
 }
 
 void ProjectorViewTest::visitingChangesNoByte() {
