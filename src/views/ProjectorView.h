@@ -26,6 +26,7 @@ public:
     lumivane::ViewKind Kind() const override { return lumivane::ViewKind::Projector; }
     void MoveItem(const lumivane::ItemPath& path) override;
     void Refresh(bool force) override;
+    void Recalculate(bool all) override;
     void CommitEdits() override;
 
     // The format of the set-up the controls act on; -1 without one.

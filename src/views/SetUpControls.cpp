@@ -9,6 +9,7 @@
 #include "views/LengthEdit.h"
 #include "views/LensListBox.h"
 #include "views/ScreenControls.h"
+#include "views/ScreenDisplay.h"
 #include "views/ValueSlider.h"
 
 #include <QComboBox>
@@ -181,7 +182,11 @@ std::vector<QWidget*> SetUpControls::TabOrder() const {
             m_size,     m_focal,      m_throw,      m_lenses,      m_diameters};
 }
 
-void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, QWidget* display) {
+void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenDisplay* display) {
+    connect(display, &ScreenDisplay::editStarted, this,
+            [this, display] { m_hooks.Edited(display); });
+    connect(display, &ScreenDisplay::editFinished, this,
+            [this, display] { m_hooks.Finished(display); });
     auto* content = new QWidget;
     auto* layout = new QGridLayout(content);
     layout->addWidget(list, 0, 0, 1, 3);

@@ -71,8 +71,9 @@ public:
     CLensListBox* LensList() const { return m_lenses; }
     // The view's page: the set-up list on top, the view's own group, the image controls and
     // the lenses side by side, the screen drawing and the position below; the keyboard
-    // visits them in that order. Scrolls when the pane is too small.
-    void LayOut(QWidget* view, QWidget* list, QWidget* group, QWidget* display);
+    // visits them in that order. Scrolls when the pane is too small. A drag of the projector's
+    // marker on the drawing is one undo step, as a field's burst is.
+    void LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenDisplay* display);
 
 private:
     bool EditsThrow() const { return m_view == lumivane::EditView::Projector; }
