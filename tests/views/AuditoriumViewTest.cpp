@@ -2,7 +2,6 @@
 
 #include "model/Auditorium.h"
 #include "model/AuditoriumTexts.h"
-#include "support/ExampleProject.h"
 #include "views/LengthEdit.h"
 #include "views/ScreenDisplay.h"
 #include "views/ValueSlider.h"
@@ -85,20 +84,11 @@ private:
 
 void AuditoriumViewTest::init() {
     m_window = std::make_unique<test::ProjectWindow>();
-    test::ProjectWindow& w = *m_window;
-    QVERIFY(w.commands.OpenFile(QString::fromStdString(test::ExampleProjectPath().string())));
-    UndoBridge* undo = &w.undo;
-    const ViewHooks hooks{[undo](const QObject* f) { undo->FieldEdited(f); },
-                          [undo](const QObject* f) { undo->FieldFinished(f); },
-                          {},
-                          {}};
-    w.pane->RegisterView(ViewKind::Auditorium, [hooks](CQorDoc& doc, QWidget* parent) {
-        return new CAuditoriumView(doc, hooks, parent);
-    });
-    w.window.resize(900, 760);
-    w.pane->resize(w.window.size());
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    m_window->pane->RegisterView(ViewKind::Auditorium,
+                                 [hooks = m_window->Hooks()](CQorDoc& doc, QWidget* parent) {
+                                     return new CAuditoriumView(doc, hooks, parent);
+                                 });
+    QVERIFY(m_window->ShowExample({900, 760}));
 }
 
 CAuditoriumView* AuditoriumViewTest::Show(int auditorium) {

@@ -5,7 +5,6 @@
 #include "model/ImageDetailsText.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
-#include "support/ExampleProject.h"
 #include "views/FormatListCtrl.h"
 #include "views/ImageDetailsGroup.h"
 #include "views/LengthEdit.h"
@@ -63,24 +62,12 @@ private:
 
 void FormatViewTest::init() {
     m_window = std::make_unique<test::ProjectWindow>();
-    test::ProjectWindow& w = *m_window;
-    QVERIFY(w.commands.OpenFile(QString::fromStdString(test::ExampleProjectPath().string())));
-    UndoBridge* undo = &w.undo;
-    ViewPane* pane = w.pane;
-    const ViewHooks hooks{[undo](const QObject* f) { undo->FieldEdited(f); },
-                          [undo](const QObject* f) { undo->FieldFinished(f); },
-                          {},
-                          [pane](int a, int p, int format) {
-                              pane->ShowFormat(a, p, format);
-                          }};
-    ProjectRelay* relay = &w.relay;
-    w.pane->RegisterView(ViewKind::Format, [hooks, relay](CQorDoc& doc, QWidget* parent) {
-        return new CFormatView(doc, *relay, hooks, parent);
-    });
-    w.window.resize(1000, 800);
-    w.pane->resize(w.window.size());
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    ProjectRelay* relay = &m_window->relay;
+    m_window->pane->RegisterView(ViewKind::Format,
+                                 [hooks = m_window->Hooks(), relay](CQorDoc& doc, QWidget* parent) {
+                                     return new CFormatView(doc, *relay, hooks, parent);
+                                 });
+    QVERIFY(m_window->ShowExample({1000, 800}));
 }
 
 CFormatView* FormatViewTest::Show(int row) {

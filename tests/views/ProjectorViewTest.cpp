@@ -5,7 +5,6 @@
 #include "model/Auditorium.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
-#include "support/ExampleProject.h"
 #include "views/FormatListCtrl.h"
 #include "views/LengthEdit.h"
 #include "views/LensListBox.h"
@@ -71,21 +70,12 @@ private:
 
 void ProjectorViewTest::init() {
     m_window = std::make_unique<test::ProjectWindow>();
-    test::ProjectWindow& w = *m_window;
-    QVERIFY(w.commands.OpenFile(QString::fromStdString(test::ExampleProjectPath().string())));
-    UndoBridge* undo = &w.undo;
-    const ViewHooks hooks{[undo](const QObject* f) { undo->FieldEdited(f); },
-                          [undo](const QObject* f) { undo->FieldFinished(f); },
-                          {},
-                          {}};
-    ProjectRelay* relay = &w.relay;
-    w.pane->RegisterView(ViewKind::Projector, [hooks, relay](CQorDoc& doc, QWidget* parent) {
-        return new CProjectorView(doc, *relay, hooks, parent);
-    });
-    w.window.resize(1000, 800);
-    w.pane->resize(w.window.size());
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    ProjectRelay* relay = &m_window->relay;
+    m_window->pane->RegisterView(ViewKind::Projector,
+                                 [hooks = m_window->Hooks(), relay](CQorDoc& doc, QWidget* parent) {
+                                     return new CProjectorView(doc, *relay, hooks, parent);
+                                 });
+    QVERIFY(m_window->ShowExample({1000, 800}));
 }
 
 CProjectorView* ProjectorViewTest::Show(int auditorium) {

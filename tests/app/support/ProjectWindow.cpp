@@ -1,8 +1,11 @@
 #include "ProjectWindow.h"
 
 #include "base/Archive.h"
+#include "support/ExampleProject.h"
 #include "support/ShippedCatalog.h"
 #include "ui/QtSettingsStore.h"
+
+#include <QTest>
 
 namespace lumivane::test {
 
@@ -25,6 +28,27 @@ std::filesystem::path ProjectWindow::WriteEmptyProject(const std::string& name) 
     const std::filesystem::path path = folder / name;
     project.SaveDocument(path);
     return path;
+}
+
+ViewHooks ProjectWindow::Hooks() {
+    UndoBridge* bridge = &undo;
+    ViewPane* shown = pane;
+    return {[bridge](const QObject* field) { bridge->FieldEdited(field); },
+            [bridge](const QObject* field) { bridge->FieldFinished(field); },
+            {},
+            [shown](int a, int p, int format) {
+                shown->ShowFormat(a, p, format);
+            }};
+}
+
+bool ProjectWindow::ShowExample(QSize size) {
+    if (!commands.OpenFile(QString::fromStdString(ExampleProjectPath().string()))) {
+        return false;
+    }
+    window.resize(size);
+    pane->resize(size);
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
 }
 
 QString ProjectWindow::PathOf(const std::string& name) const {

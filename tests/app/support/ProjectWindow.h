@@ -10,6 +10,7 @@
 #include "support/FixedClock.h"
 #include "support/TempDir.h"
 #include "ui/ProjectRelay.h"
+#include "views/ViewHooks.h"
 #include "views/ViewPane.h"
 
 #include <QWidget>
@@ -31,6 +32,11 @@ struct ProjectWindow {
     std::filesystem::path WriteEmptyProject(const std::string& name) const;
     QString PathOf(const std::string& name) const;
     ProjectEditor& Editor() { return doc.Editor(); }
+    // What the main window gives its views: a field's edits merge into one undo step, and a
+    // format is shown in the pane.
+    ViewHooks Hooks();
+    // Opens the shipped example and shows the window at size; false when either fails.
+    bool ShowExample(QSize size);
 
     ScopedAppContext context;
     TempDir folder;
