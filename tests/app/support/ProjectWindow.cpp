@@ -5,6 +5,8 @@
 #include "support/ShippedCatalog.h"
 #include "ui/QtSettingsStore.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QTest>
 
 namespace lumivane::test {
@@ -49,6 +51,18 @@ bool ProjectWindow::ShowExample(QSize size) {
     pane->resize(size);
     window.show();
     return QTest::qWaitForWindowExposed(&window);
+}
+
+QPixmap ProjectWindow::Grab(QWidget* view, QSize size, const QString& name) {
+    window.resize(size);
+    pane->resize(size);
+    QCoreApplication::processEvents();
+    const QPixmap picture = view->grab();
+    const QString shots = qEnvironmentVariable("LUMIVANE_SCREENSHOTS");
+    if (!shots.isEmpty()) {
+        picture.save(QDir(shots).filePath(name + u".png"_qs));
+    }
+    return picture;
 }
 
 QString ProjectWindow::PathOf(const std::string& name) const {

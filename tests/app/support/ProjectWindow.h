@@ -13,6 +13,7 @@
 #include "views/ViewHooks.h"
 #include "views/ViewPane.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <cstdint>
@@ -37,6 +38,9 @@ struct ProjectWindow {
     ViewHooks Hooks();
     // Opens the shipped example and shows the window at size; false when either fails.
     bool ShowExample(QSize size);
+    // The window resized to size, then view's picture; saved as name.png in the folder that
+    // LUMIVANE_SCREENSHOTS names, to look at.
+    QPixmap Grab(QWidget* view, QSize size, const QString& name);
 
     ScopedAppContext context;
     TempDir folder;
