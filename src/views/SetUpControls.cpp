@@ -17,8 +17,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 using lumivane::EditView;
@@ -41,6 +43,10 @@ constexpr SliderScale kThrowScale{100, 3, 10, 1.0};
 
 constexpr double kMillimetresPerMetre = 1000.0;
 constexpr int kDrawingLines = 12;
+// Rows of the page: the list, the groups, the lenses when they do not fit beside the groups,
+// the drawing and the position.
+constexpr int kDrawingRow = 3;
+constexpr int kCandidateLines = 6;
 
 ValueSlider* MakeSlider(const SliderScale& scale, LengthEdit* field) {
     auto* slider = new ValueSlider(Qt::Vertical);
@@ -140,6 +146,13 @@ void SetUpControls::MakeLensPanel() {
     row->addWidget(m_diameters);
     layout->addLayout(row);
     m_diameters->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Room for a lens label and its catalog number side by side, and for two candidates of a
+    // lens and an attachment each.
+    m_lenses->setMinimumHeight(kCandidateLines * m_lenses->LineHeight() +
+                               2 * m_lenses->frameWidth());
+    m_lensPanel->setMinimumWidth(
+        m_lenses->fontMetrics().horizontalAdvance(u"ST70 85 + ANA2 LP  48-204429"_qs) +
+        m_lenses->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_lenses->frameWidth());
     connect(m_lenses, &CLensListBox::refilled, this, &SetUpControls::ShowDiameters);
     // Only the user's pick: refilling the drop-down chooses nothing.
     connect(m_diameters, &QComboBox::activated, this,
@@ -188,19 +201,20 @@ void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenD
     connect(display, &ScreenDisplay::editFinished, this,
             [this, display] { m_hooks.Finished(display); });
     auto* content = new QWidget;
-    auto* layout = new QGridLayout(content);
-    layout->addWidget(list, 0, 0, 1, 3);
-    layout->addWidget(group, 1, 0);
-    layout->addWidget(m_imageGroup, 1, 1);
-    layout->addWidget(m_lensPanel, 1, 2);
-    layout->addWidget(display, 2, 0, 1, 3);
+    m_page = new QGridLayout(content);
+    m_group = group;
+    m_page->addWidget(list, 0, 0, 1, 3);
+    m_page->addWidget(group, 1, 0);
+    m_page->addWidget(m_imageGroup, 1, 1);
+    m_page->addWidget(m_lensPanel, 1, 2);
+    m_page->addWidget(display, kDrawingRow, 0, 1, 3);
     // A small pane scrolls rather than squeezing the drawing to a strip.
     display->setMinimumHeight(display->fontMetrics().height() * kDrawingLines);
-    layout->addWidget(m_positionPanel, 3, 0, 1, 3);
-    layout->setColumnStretch(0, 2);
-    layout->setColumnStretch(1, 2);
-    layout->setColumnStretch(2, 3);
-    layout->setRowStretch(2, 1);
+    m_page->addWidget(m_positionPanel, kDrawingRow + 1, 0, 1, 3);
+    m_page->setColumnStretch(0, 2);
+    m_page->setColumnStretch(1, 2);
+    m_page->setColumnStretch(2, 3);
+    m_page->setRowStretch(kDrawingRow, 1);
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
@@ -210,6 +224,7 @@ void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenD
     auto* frame = new QVBoxLayout(view);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(scroll);
+    scroll->viewport()->installEventFilter(this);
 
     // The view's own group only shows figures: nothing in it takes the focus.
     std::vector<QWidget*> order{list};
@@ -224,6 +239,34 @@ void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenD
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
+}
+
+bool SetUpControls::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        PlaceLensPanel(static_cast<QResizeEvent*>(event)->size().width());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SetUpControls::PlaceLensPanel(int width) {
+    const QMargins margins = m_page->contentsMargins();
+    const int lenses =
+        std::max(m_lensPanel->minimumWidth(), m_lensPanel->minimumSizeHint().width());
+    const int beside = margins.left() + margins.right() + 2 * m_page->horizontalSpacing() +
+                       m_group->minimumSizeHint().width() +
+                       m_imageGroup->minimumSizeHint().width() + lenses;
+    const bool below = width < beside;
+    if (below == m_lensBelow) {
+        return;
+    }
+    m_lensBelow = below;
+    m_page->removeWidget(m_lensPanel);
+    if (below) {
+        m_page->addWidget(m_lensPanel, kDrawingRow - 1, 0, 1, 2);
+    } else {
+        m_page->addWidget(m_lensPanel, 1, 2);
+    }
+    m_page->setColumnStretch(2, below ? 0 : 3);
 }
 
 void SetUpControls::SetTarget(const Target& target) {

@@ -26,6 +26,7 @@ class CQorDoc;
 class LengthEdit;
 class QAbstractButton;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -75,6 +76,9 @@ public:
     // marker on the drawing is one undo step, as a field's burst is.
     void LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenDisplay* display);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     bool EditsThrow() const { return m_view == lumivane::EditView::Projector; }
     const CAuditorium* Auditorium() const;
@@ -91,6 +95,9 @@ private:
     void StorePosition(const QObject* field, bool lateral, double metres);
     void AskThrowLock();
     void ShowDiameters();
+    // Beside the view's groups while all three fit side by side in width, else in a band of
+    // its own below them.
+    void PlaceLensPanel(int width);
     std::vector<QWidget*> TabOrder() const;
 
     void RefreshImage(const CLensType* setUp, bool force);
@@ -121,6 +128,10 @@ private:
     QComboBox* m_diameters;
 
     QWidget* m_positionPanel;
+
+    QGridLayout* m_page = nullptr;
+    QWidget* m_group = nullptr;
+    bool m_lensBelow = false;
     LengthEdit* m_lateral;
     QLabel* m_side;
     LengthEdit* m_lensHeight;
