@@ -411,9 +411,9 @@ void SetUpControls::RefreshThrow(const CProjectorType& projector, bool force) {
 void SetUpControls::RefreshPosition(const CProjectorType& projector, bool force) {
     const lumivane::ShownPosition shown = lumivane::ShownPositionOf(projector);
     m_lateral->SetValue(shown.lateral, force);
-    m_side->setText(tr(shown.side));
+    m_side->setText(QString::fromLatin1(shown.side));
     m_lensHeight->SetValue(shown.lensHeight, force);
-    m_updown->setText(tr(shown.updown));
+    m_updown->setText(QString::fromLatin1(shown.updown));
 }
 
 void SetUpControls::RefreshImage(const CLensType* setUp, bool force) {

@@ -53,6 +53,7 @@ private Q_SLOTS:
     void sizeModeCenterAndDefaultAreOneStepEach();
     void thePortholeFollowsTheFocalLength();
     void everyControlIsNamedAndTabFollowsTheLayout();
+    void removingTheListedFormatListsAnother();
     void visitingChangesNoByte();
     void grabsWithManyFormats();
 
@@ -198,6 +199,16 @@ void ProjectorViewTest::everyControlIsNamedAndTabFollowsTheLayout() {
              view->findChild<CLensListBox*>()
                  ->Barrels()
                  .diameters[static_cast<std::size_t>(diameters->currentIndex())]);
+}
+
+void ProjectorViewTest::removingTheListedFormatListsAnother() {
+    CProjectorView* view = Show(kFilm);
+    const int shown = view->CurrentFormat();
+    m_window->Editor().RemoveFormat(kFilm, 0, shown);
+    view->Recalculate(true);
+    QVERIFY(view->CurrentFormat() != shown);
+    QCOMPARE(view->CurrentFormat(), Projector(kFilm).GetLensType(0)->GetFormat());
+    QVERIFY(view->grab().width() > 0);
 }
 
 void ProjectorViewTest::visitingChangesNoByte() {
