@@ -110,8 +110,10 @@ void SetUpControls::MakeImageGroup() {
     m_throwSlider->setAccessibleName(tr("Throw"));
     m_throwLabel->setFlat(true);
     if (EditsThrow()) {
-        m_throwLabel->setAccessibleDescription(
-            tr("Gives the projector a throw of its own, or the auditorium's default again"));
+        const QString lock =
+            tr("Gives the projector a throw of its own, or the auditorium's default again");
+        m_throwLabel->setAccessibleDescription(lock);
+        m_throwLabel->setToolTip(lock);
     } else {
         m_throwLabel->setEnabled(false);
         m_throw->setReadOnly(true);
@@ -269,9 +271,15 @@ void SetUpControls::PlaceLensPanel(int width) {
     m_page->setColumnStretch(2, below ? 0 : 3);
 }
 
+// The lens list follows the project's changes by itself; listing afresh on every refresh would
+// also lose the user's place in it.
 void SetUpControls::SetTarget(const Target& target) {
+    const bool moved = target.auditorium != m_target.auditorium ||
+                       target.projector != m_target.projector || target.format != m_target.format;
     m_target = target;
-    m_lenses->SetSetUp(target.auditorium, target.projector, target.format);
+    if (moved || m_lenses->Format() != target.format) {
+        m_lenses->SetSetUp(target.auditorium, target.projector, target.format);
+    }
 }
 
 void SetUpControls::Store(const QObject* field, const std::function<void(ProjectEditor&)>& edit) {

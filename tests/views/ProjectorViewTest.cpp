@@ -3,6 +3,7 @@
 #include "base/AppContext.h"
 #include "catalog/FormatDatabase.h"
 #include "model/Auditorium.h"
+#include "model/LensChoice.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "views/FormatListCtrl.h"
@@ -190,6 +191,11 @@ void ProjectorViewTest::everyControlIsNamedAndTabFollowsTheLayout() {
     size->setFocus();
     QTest::keyClick(size, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), Named<LengthEdit>(view, u"Focal Length"_qs));
+    // A candidate picked from the list is the set-up's lens at once.
+    auto* lenses = view->findChild<CLensListBox*>();
+    const CLensChoice picked = *lenses->CandidateAt(1);
+    lenses->setCurrentIndex(lenses->model()->index(1, 0));
+    QVERIFY(SetUp(kFilm, view).Choice().Items() == picked.Items());
     // A diameter picked from the drop-down binds the set-up to it.
     auto* diameters = Named<QComboBox>(view, u"Diameter"_qs);
     QVERIFY(diameters->count() > 1);
