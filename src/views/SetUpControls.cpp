@@ -289,29 +289,40 @@ void SetUpControls::Store(const QObject* field, const std::function<void(Project
     Refresh(false);
 }
 
+// Typed values are stored once settled; a drag of the field's slider is stored as it moves,
+// the whole drag one undo step. A field that only shows its value stores nothing.
+void SetUpControls::StoreSettled(LengthEdit* field, ValueSlider* slider, const FieldEdit& edit) {
+    const auto store = [this, field, edit](double metres, bool settled) {
+        if (!field->isEnabled() || field->isReadOnly()) {
+            return;
+        }
+        m_hooks.Edited(field);
+        edit(m_doc.Editor(), metres);
+        if (settled) {
+            m_hooks.Finished(field);
+        }
+        Refresh(false);
+    };
+    connect(field, &LengthEdit::valueEdited, this, [store, slider](double metres) {
+        if (slider->IsDragging()) {
+            store(metres, false);
+        }
+    });
+    connect(field, &LengthEdit::valueCommitted, this,
+            [store](double metres) { store(metres, true); });
+}
+
 void SetUpControls::ConnectImageControls() {
-    connect(m_focal, &LengthEdit::valueCommitted, this, [this](double metres) {
-        if (SetUp() != nullptr && m_focal->isEnabled()) {
-            Store(m_focal, [&](ProjectEditor& editor) {
-                editor.EditFocalLength(m_target.auditorium, m_target.projector, m_target.format,
-                                       metres * kMillimetresPerMetre, m_view);
-            });
-        }
+    StoreSettled(m_focal, m_focalSlider, [this](ProjectEditor& editor, double metres) {
+        editor.EditFocalLength(m_target.auditorium, m_target.projector, m_target.format,
+                               metres * kMillimetresPerMetre, m_view);
     });
-    connect(m_size, &LengthEdit::valueCommitted, this, [this](double metres) {
-        if (SetUp() != nullptr && m_size->isEnabled()) {
-            Store(m_size, [&](ProjectEditor& editor) {
-                editor.EditImageSize(m_target.auditorium, m_target.projector, m_target.format,
-                                     metres, m_byWidth);
-            });
-        }
+    StoreSettled(m_size, m_sizeSlider, [this](ProjectEditor& editor, double metres) {
+        editor.EditImageSize(m_target.auditorium, m_target.projector, m_target.format, metres,
+                             m_byWidth);
     });
-    connect(m_throw, &LengthEdit::valueCommitted, this, [this](double metres) {
-        if (EditsThrow() && Projector() != nullptr && m_throw->isEnabled()) {
-            Store(m_throw, [&](ProjectEditor& editor) {
-                editor.EditThrow(m_target.auditorium, m_target.projector, m_target.format, metres);
-            });
-        }
+    StoreSettled(m_throw, m_throwSlider, [this](ProjectEditor& editor, double metres) {
+        editor.EditThrow(m_target.auditorium, m_target.projector, m_target.format, metres);
     });
     connect(m_sizeMode, &QPushButton::clicked, this, [this](bool byWidth) {
         Store(m_sizeMode, [&](ProjectEditor& editor) {

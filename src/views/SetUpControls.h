@@ -90,6 +90,8 @@ private:
     void MakePositionPanel();
     void ConnectImageControls();
     void ConnectPositions();
+    using FieldEdit = std::function<void(lumivane::ProjectEditor&, double metres)>;
+    void StoreSettled(LengthEdit* field, ValueSlider* slider, const FieldEdit& edit);
     // One step of the editor for field's value, bracketed for the undo history.
     void Store(const QObject* field, const std::function<void(lumivane::ProjectEditor&)>& edit);
     void StorePosition(const QObject* field, bool lateral, double metres);

@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QUndoStack>
 
@@ -26,6 +25,7 @@
 
 namespace lumivane {
 
+using test::Handle;
 using test::Named;
 using test::Type;
 
@@ -34,24 +34,6 @@ namespace {
 constexpr int kCurved = 0;
 constexpr int kTilted = 1;
 constexpr int kFlat = 2;
-
-// Where a horizontal slider's handle is drawn.
-QPoint Handle(const ValueSlider* slider) {
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.upsideDown = slider->invertedAppearance();
-    option.tickPosition = slider->tickPosition();
-    option.tickInterval = slider->tickInterval();
-    option.subControls = QStyle::SC_All;
-    return slider->style()
-        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
-        .center();
-}
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include "views/LengthEdit.h"
 #include "views/LensListBox.h"
 #include "views/SetUpListModel.h"
+#include "views/ValueSlider.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,6 +29,7 @@
 
 namespace lumivane {
 
+using test::Handle;
 using test::ModalAnswers;
 using test::Named;
 using test::Type;
@@ -52,6 +54,7 @@ private Q_SLOTS:
     void theThrowQuestionTwiceWithYesRestoresTheMode();
     void focalAndImageEditsFollowTheLockModeAsTheCoreDoes();
     void sizeModeCenterAndDefaultAreOneStepEach();
+    void aSliderDragStoresAsItMovesInOneStep();
     void thePortholeFollowsTheFocalLength();
     void everyControlIsNamedAndTabFollowsTheLayout();
     void removingTheListedFormatListsAnother();
@@ -158,6 +161,21 @@ void ProjectorViewTest::sizeModeCenterAndDefaultAreOneStepEach() {
     QCOMPARE(Projector(kFilm).Lateral(), 0.0);
     Named<QPushButton>(view, u"Default"_qs)->click();
     QCOMPARE(m_window->undo.Stack()->count(), 3);
+}
+
+void ProjectorViewTest::aSliderDragStoresAsItMovesInOneStep() {
+    CProjectorView* view = Show(kFilm);
+    auto* slider = Named<ValueSlider>(view, u"Image Height"_qs);
+    const double before = SetUp(kFilm, view).ImageHeight();
+    const QPoint handle = Handle(slider);
+    QTest::mousePress(slider, Qt::LeftButton, {}, handle);
+    QMouseEvent move(QEvent::MouseMove, handle - QPoint(0, 30), slider->mapToGlobal(handle),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(slider, &move);
+    QCOMPARE(SetUp(kFilm, view).ImageHeight(), slider->Value());
+    QVERIFY(SetUp(kFilm, view).ImageHeight() > before);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, handle - QPoint(0, 30));
+    QCOMPARE(m_window->undo.Stack()->count(), 1);
 }
 
 void ProjectorViewTest::thePortholeFollowsTheFocalLength() {
