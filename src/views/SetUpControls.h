@@ -3,13 +3,12 @@
 // image controls (image size, focal length and throw, each a slider over a length field),
 // the lenses that fit with the diameter drop-down, and the projector's position with Center
 // and Default. Each change goes through the project's editor as one step and follows the lock
-// mode there; the views lay the three panels out as they like.
+// mode there; both views lay the panels out on the same page.
 //
 // Typed values are stored when the user settles on them (Enter, leaving the field, an arrow
-// step, the end of a slider drag): a half-typed "1" of "12" would clear a chosen lens or move
-// the projector on the way.
+// step): a half-typed "1" of "12" would clear a chosen lens or move the projector on the way.
+// A slider drag is stored as it moves, the whole drag one undo step.
 
-#include "document/ProjectEvents.h"
 #include "model/EditCommands.h"
 #include "views/ViewHooks.h"
 
@@ -24,7 +23,6 @@ class CLensType;
 class CProjectorType;
 class CQorDoc;
 class LengthEdit;
-class QAbstractButton;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
@@ -58,7 +56,6 @@ public:
                   lumivane::EditView view, QObject* parent);
 
     void SetTarget(const Target& target);
-    const Target& GetTarget() const { return m_target; }
     void SetConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
 
     // Fields from the model; unless forced, a field whose value did not change keeps its text.
@@ -66,10 +63,6 @@ public:
     // Stores what a field holds that the user has not settled yet.
     void CommitEdits();
 
-    QGroupBox* ImageGroup() const { return m_imageGroup; }
-    QWidget* LensPanel() const { return m_lensPanel; }
-    QWidget* PositionPanel() const { return m_positionPanel; }
-    CLensListBox* LensList() const { return m_lenses; }
     // The view's page: the set-up list on top, the view's own group, the image controls and
     // the lenses side by side, the screen drawing and the position below; the keyboard
     // visits them in that order. Scrolls when the pane is too small. A drag of the projector's
