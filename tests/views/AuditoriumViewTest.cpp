@@ -228,12 +228,7 @@ void AuditoriumViewTest::narrowPanesShortenTheLabels() {
     CAuditoriumView* view = Show(kFlat);
     const int w = view->fontMetrics().horizontalAdvance(u"Wy"_qs);
     const auto buddyText = [view](const QString& field) {
-        for (const QLabel* l : view->findChildren<QLabel*>()) {
-            if (l->buddy() == Named<LengthEdit>(view, field)) {
-                return l->text();
-            }
-        }
-        return QString();
+        return test::BuddyText(view, Named<LengthEdit>(view, field));
     };
     view->resize(w * 84 / 2, view->height());
     QCOMPARE(buddyText(u"Finished floor to screen bottom"_qs), u"FF to scrn. B "_qs);

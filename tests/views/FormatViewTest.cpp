@@ -119,18 +119,10 @@ void FormatViewTest::positionsCenterAndTheReadOnlyThrow() {
     Type(lateral, u"-2"_qs);
     QTest::keyClick(lateral, Qt::Key_Return);
     QCOMPARE(Projector(kFilm).Lateral(), -2.0);
-    const auto side = [view, lateral] {
-        for (const QLabel* label : view->findChildren<QLabel*>()) {
-            if (label->buddy() == lateral) {
-                return label->text();
-            }
-        }
-        return QString();
-    };
-    QCOMPARE(side(), u"Left"_qs);
+    QCOMPARE(test::BuddyText(view, lateral), u"Left"_qs);
     Named<QPushButton>(view, u"Center"_qs)->click();
     QCOMPARE(Projector(kFilm).Lateral(), 0.0);
-    QCOMPARE(side(), u"Right"_qs);
+    QCOMPARE(test::BuddyText(view, lateral), u"Right"_qs);
     QCOMPARE(m_window->undo.Stack()->count(), 2);
 
     auto* throwField = Named<LengthEdit>(view, u"Throw"_qs);

@@ -4,6 +4,7 @@
 #include "views/LengthEdit.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <QStyle>
@@ -23,6 +24,16 @@ template <class W> W* Named(const QWidget* root, const QString& name) {
         }
     }
     return nullptr;
+}
+
+// The text of the label that names field, as its buddy.
+inline QString BuddyText(const QWidget* root, const QWidget* field) {
+    for (const QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->buddy() == field) {
+            return label->text();
+        }
+    }
+    return {};
 }
 
 // Where a slider's handle is drawn.
