@@ -58,6 +58,7 @@ private Q_SLOTS:
     void thePortholeFollowsTheFocalLength();
     void everyControlIsNamedAndTabFollowsTheLayout();
     void removingTheListedFormatListsAnother();
+    void aProjectorWithoutFormatsOnlyMoves();
     void visitingChangesNoByte();
     void grabsWithManyFormats();
 
@@ -232,6 +233,18 @@ void ProjectorViewTest::removingTheListedFormatListsAnother() {
     view->Recalculate(true);
     QVERIFY(view->CurrentFormat() != shown);
     QCOMPARE(view->CurrentFormat(), Projector(kFilm).GetLensType(0)->GetFormat());
+    QVERIFY(view->grab().width() > 0);
+}
+
+void ProjectorViewTest::aProjectorWithoutFormatsOnlyMoves() {
+    const int model = Projector(kFilm).Model();
+    QCOMPARE(m_window->Editor().AddProjector(kFilm, model, {}), 1);
+    m_window->pane->ShowProjector(kFilm, 1);
+    auto* view = qobject_cast<CProjectorView*>(m_window->pane->CurrentView());
+    QCOMPARE(view->CurrentFormat(), -1);
+    QVERIFY(!Named<LengthEdit>(view, u"Focal Length"_qs)->isEnabled());
+    Named<QPushButton>(view, u"Default"_qs)->click();
+    QCOMPARE(m_window->doc.GetProjector(kFilm, 1)->Lateral(), 0.0);
     QVERIFY(view->grab().width() > 0);
 }
 
