@@ -21,6 +21,7 @@
 #include "ui/ProjectRelay.h"
 #include "views/AuditoriumView.h"
 #include "views/FormatView.h"
+#include "views/LensView.h"
 #include "views/ProjectorView.h"
 #include "views/QorView.h"
 
@@ -365,6 +366,9 @@ void CMainFrame::MakeViews() {
                          [hooks, relay = m_relay](CQorDoc& doc, QWidget* parent) {
                              return new CFormatView(doc, *relay, hooks, parent);
                          });
+    m_pane->RegisterView(lumivane::ViewKind::Lens, [hooks](CQorDoc& doc, QWidget* parent) {
+        return new CLensView(doc, hooks, parent);
+    });
 }
 
 void CMainFrame::FillRecentFiles() {

@@ -452,6 +452,27 @@ bool ProjectEditor::EditLensShift(int auditorium, int projector, int format, dou
                      });
 }
 
+bool ProjectEditor::SetAllowLensShift(int auditorium, int projector, int format, bool on) {
+    return EditSetUp(auditorium, projector, format, "Allow Lens Shift",
+                     [on](CAuditorium& owner, CLensType& setUp) {
+                         lumivane::EditAllowLensShift(owner, setUp, on);
+                     });
+}
+
+bool ProjectEditor::SetAutoLensShift(int auditorium, int projector, int format, bool on) {
+    return EditSetUp(auditorium, projector, format, "Auto Lens Shift",
+                     [on](CAuditorium& owner, CLensType& setUp) {
+                         lumivane::EditAutoLensShift(owner, setUp, on);
+                     });
+}
+
+bool ProjectEditor::SetAlignment(int auditorium, int projector, int format, int alignment) {
+    return EditSetUp(auditorium, projector, format, "Image Alignment",
+                     [alignment](CAuditorium& owner, CLensType& setUp) {
+                         lumivane::EditAlignment(owner, setUp, alignment);
+                     });
+}
+
 bool ProjectEditor::EditProjectorPosition(int auditorium, int projector, int format, double lateral,
                                           double lensHeight, EditView view) {
     return EditProjector(auditorium, projector, "Edit Lens Position", ChangeGeometry,

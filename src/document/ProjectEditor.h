@@ -105,6 +105,10 @@ public:
     bool EditThrow(int auditorium, int projector, int format, double throwDistance);
     bool EditLensShift(int auditorium, int projector, int format, double vertical,
                        double horizontal);
+    // The auditorium's lens-shift settings, from the view of one of its set-ups.
+    bool SetAllowLensShift(int auditorium, int projector, int format, bool on);
+    bool SetAutoLensShift(int auditorium, int projector, int format, bool on);
+    bool SetAlignment(int auditorium, int projector, int format, int alignment);
     bool EditProjectorPosition(int auditorium, int projector, int format, double lateral,
                                double lensHeight, EditView view);
     // The Center and Default buttons of the projector and format views.

@@ -171,6 +171,24 @@ void EditLensShift(CAuditorium& auditorium, CLensType& setUp, double vertical, d
     RecalculateForView(auditorium, setUp, true);
 }
 
+void EditAllowLensShift(CAuditorium& auditorium, CLensType& setUp, bool on) {
+    auditorium.SetAllowLensShift(on);
+    RecalculateForView(auditorium, setUp, true);
+}
+
+void EditAutoLensShift(CAuditorium& auditorium, CLensType& setUp, bool on) {
+    auditorium.SetAutoLensShift(on);
+    RecalculateForView(auditorium, setUp, true);
+}
+
+void EditAlignment(CAuditorium& auditorium, CLensType& setUp, int alignment) {
+    if (alignment < AlignBottom || alignment > AlignTop) {
+        return;
+    }
+    auditorium.SetAlignment(alignment);
+    RecalculateForView(auditorium, setUp, true);
+}
+
 void EditProjectorPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
                            double lateral, double lensHeight, EditView view) {
     projector.SetLateral(lateral);

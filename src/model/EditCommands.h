@@ -33,6 +33,12 @@ void EditClearLens(CAuditorium& auditorium, CLensType& setUp);
 void EditToggleLink(CAuditorium& auditorium, CLensType& setUp);
 // A lens shift set by the user (metres at the film plane); ignored unless shift is allowed.
 void EditLensShift(CAuditorium& auditorium, CLensType& setUp, double vertical, double horizontal);
+// The auditorium's lens-shift settings, changed from the view of one of its set-ups, which the
+// auditorium is then recalculated around. Forbidding shift zeroes every shift; automatic shift
+// solves the shifts for the alignment (0 bottom, 1 centre, 2 top; others are ignored).
+void EditAllowLensShift(CAuditorium& auditorium, CLensType& setUp, bool on);
+void EditAutoLensShift(CAuditorium& auditorium, CLensType& setUp, bool on);
+void EditAlignment(CAuditorium& auditorium, CLensType& setUp, int alignment);
 // A lens position typed in the projector or format view: the current set-up's focal length
 // is applied again at the new position, so the lock mode decides what follows.
 void EditProjectorPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,

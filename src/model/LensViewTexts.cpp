@@ -44,6 +44,10 @@ std::string ShiftText(double horizontal, double vertical) {
            Millimetres(vertical) + (vertical >= 0 ? " up." : " down.");
 }
 
+std::vector<std::string> AlignmentNames() {
+    return {"Top Alignment", "Center Alignment", "Bottom Alignment"};
+}
+
 int AlignmentRow(std::int32_t alignment) {
     return kLastAlignment - alignment;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class CLensType;
 
@@ -28,6 +29,7 @@ std::string DiameterText(std::int16_t barrel);
 std::string ShiftText(double horizontal, double vertical);
 
 // The alignment list runs top to bottom, the model's alignment bottom to top.
+std::vector<std::string> AlignmentNames();
 int AlignmentRow(std::int32_t alignment);
 std::int32_t AlignmentOfRow(int row);
 

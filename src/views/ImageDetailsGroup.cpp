@@ -1,25 +1,17 @@
 #include "views/ImageDetailsGroup.h"
 
 #include "model/ImageDetailsText.h"
+#include "views/ValueLabel.h"
 
 #include <QGridLayout>
 #include <QLabel>
 
 namespace {
 
-const QColor kWarning(255, 0, 0);
-
 QLabel* Caption(const QString& text, Qt::Alignment alignment = Qt::AlignLeft) {
     auto* label = new QLabel(text);
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
-}
-
-// The description carries the shown text too, for readers that speak only names and
-// descriptions.
-void ShowText(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->setAccessibleDescription(text);
 }
 
 } // namespace
@@ -52,11 +44,10 @@ ImageDetailsGroup::ImageDetailsGroup(QWidget* parent) : QGroupBox(tr("Image Deta
     ShowSetUp(nullptr, nullptr, nullptr);
 }
 
-QLabel* ImageDetailsGroup::AddValue(QGridLayout* layout, const QString& name, int row, int column) {
-    auto* value = new QLabel;
-    value->setAccessibleName(name);
+ValueLabel* ImageDetailsGroup::AddValue(QGridLayout* layout, const QString& name, int row,
+                                        int column) {
+    auto* value = new ValueLabel(name);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Room for "-100.0%" so the table keeps its columns as the figures change.
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(u"-100.0%"_qs));
     layout->addWidget(value, row, column);
@@ -78,16 +69,10 @@ void ImageDetailsGroup::ShowSetUp(const CAuditorium* auditorium, const CProjecto
     ShowFigure(m_curve, details.curve);
 }
 
-void ImageDetailsGroup::ShowLength(QLabel* label, const std::string& text) {
-    ShowText(label, QString::fromStdString(text));
+void ImageDetailsGroup::ShowLength(ValueLabel* label, const std::string& text) {
+    label->ShowValue(QString::fromStdString(text), false);
 }
 
-void ImageDetailsGroup::ShowFigure(QLabel* label, const lumivane::DetailFigure& figure) {
-    ShowText(label, QString::fromStdString(figure.text));
-    // A palette with no role set hands the label back to its parent's colours.
-    QPalette colours;
-    if (figure.warning) {
-        colours.setColor(QPalette::WindowText, kWarning);
-    }
-    label->setPalette(colours);
+void ImageDetailsGroup::ShowFigure(ValueLabel* label, const lumivane::DetailFigure& figure) {
+    label->ShowValue(QString::fromStdString(figure.text), figure.warning);
 }

@@ -9,7 +9,7 @@ class CAuditorium;
 class CLensType;
 class CProjectorType;
 class QGridLayout;
-class QLabel;
+class ValueLabel;
 
 namespace lumivane {
 struct DetailFigure;
@@ -27,17 +27,17 @@ public:
 
 private:
     // A value label at row and column, spoken as name.
-    QLabel* AddValue(QGridLayout* layout, const QString& name, int row, int column);
-    static void ShowLength(QLabel* label, const std::string& text);
-    static void ShowFigure(QLabel* label, const lumivane::DetailFigure& figure);
+    ValueLabel* AddValue(QGridLayout* layout, const QString& name, int row, int column);
+    static void ShowLength(ValueLabel* label, const std::string& text);
+    static void ShowFigure(ValueLabel* label, const lumivane::DetailFigure& figure);
 
-    QLabel* m_height;
-    QLabel* m_topWidth;
-    QLabel* m_bottomWidth;
-    QLabel* m_lost;
-    QLabel* m_verticalKeystone;
-    QLabel* m_horizontalKeystone;
-    QLabel* m_verticalStretch;
-    QLabel* m_horizontalStretch;
-    QLabel* m_curve;
+    ValueLabel* m_height;
+    ValueLabel* m_topWidth;
+    ValueLabel* m_bottomWidth;
+    ValueLabel* m_lost;
+    ValueLabel* m_verticalKeystone;
+    ValueLabel* m_horizontalKeystone;
+    ValueLabel* m_verticalStretch;
+    ValueLabel* m_horizontalStretch;
+    ValueLabel* m_curve;
 };

@@ -21,12 +21,6 @@ TEST(ImageDetailsTextTest, OnlyFiguresAboveFivePercentWarn) {
     EXPECT_EQ(FigureText(std::nan("")).text, "N/A");
 }
 
-TEST(ImageDetailsTextTest, MissingItemsGiveTheEmptyDetails) {
-    const lumivane::ImageDetailsText details = lumivane::ImageDetailsFor(nullptr, nullptr, nullptr);
-    EXPECT_EQ(details.height, "");
-    EXPECT_EQ(details.curve.text, "0.0");
-}
-
 TEST(ImageDetailsTextTest, RaisedProjectorWarnsOfKeystone) {
     lumivane::ScopedAppContext context;
     lumivane::test::InstallModelCatalogs();

@@ -22,14 +22,6 @@ protected:
     lumivane::test::TempDir m_dir;
 };
 
-TEST_F(LensPictureTest, SquareStandsInTheMiddleOfTheFrame) {
-    const LensPicture picture = LayoutLensPicture(nullptr, {0, 0, 104, 54});
-    EXPECT_EQ(picture.square.left, 27);
-    EXPECT_EQ(picture.square.top, 2);
-    EXPECT_EQ(picture.square.Width(), 50);
-    EXPECT_FALSE(picture.barrel || picture.aperture || picture.askForLens);
-}
-
 TEST_F(LensPictureTest, WithoutLensTheApertureFillsTheSquare) {
     lumivane::test::ScreenRoom room;
     const LensPicture picture = LayoutLensPicture(room.setUp, {0, 0, 104, 104});

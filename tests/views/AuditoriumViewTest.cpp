@@ -22,10 +22,10 @@
 
 #include "AccessibleWidgets.h"
 #include "ProjectWindow.h"
+#include "SliderDrag.h"
 
 namespace lumivane {
 
-using test::Handle;
 using test::Named;
 using test::Type;
 
@@ -185,14 +185,7 @@ void AuditoriumViewTest::aSliderDragIsOneUndoStep() {
     const CAuditoriumView* view = Show(kTilted);
     auto* tilt = Named<ValueSlider>(view, u"Tilt"_qs);
     const double before = Model(kTilted).GetTiltAngle();
-    const QPoint handle = Handle(tilt);
-    QTest::mousePress(tilt, Qt::LeftButton, {}, handle);
-    for (int dx : {10, 20, 30}) {
-        QMouseEvent move(QEvent::MouseMove, handle + QPoint(dx, 0), tilt->mapToGlobal(handle),
-                         Qt::NoButton, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(tilt, &move);
-    }
-    QTest::mouseRelease(tilt, Qt::LeftButton, {}, handle + QPoint(30, 0));
+    test::DragSlider(tilt, {{10, 0}, {20, 0}, {30, 0}});
     QVERIFY(Model(kTilted).GetTiltAngle() > before);
     QCOMPARE(Model(kTilted).GetTiltAngle(), tilt->Value());
     QCOMPARE(m_window->undo.Stack()->count(), 1);

@@ -26,10 +26,10 @@
 #include "AccessibleWidgets.h"
 #include "ModalAnswers.h"
 #include "ProjectWindow.h"
+#include "SliderDrag.h"
 
 namespace lumivane {
 
-using test::Handle;
 using test::ModalAnswers;
 using test::Named;
 using test::Type;
@@ -168,7 +168,7 @@ void ProjectorViewTest::aSliderDragStoresAsItMovesInOneStep() {
     CProjectorView* view = Show(kFilm);
     auto* slider = Named<ValueSlider>(view, u"Image Height"_qs);
     const double before = SetUp(kFilm, view).ImageHeight();
-    const QPoint handle = Handle(slider);
+    const QPoint handle = test::SliderHandle(slider);
     QTest::mousePress(slider, Qt::LeftButton, {}, handle);
     QMouseEvent move(QEvent::MouseMove, handle - QPoint(0, 30), slider->mapToGlobal(handle),
                      Qt::NoButton, Qt::LeftButton, {});

@@ -6,9 +6,6 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWidget>
 
@@ -34,24 +31,6 @@ inline QString BuddyText(const QWidget* root, const QWidget* field) {
         }
     }
     return {};
-}
-
-// Where a slider's handle is drawn.
-inline QPoint Handle(const QSlider* slider) {
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.upsideDown = slider->invertedAppearance();
-    option.tickPosition = slider->tickPosition();
-    option.tickInterval = slider->tickInterval();
-    option.subControls = QStyle::SC_All;
-    return slider->style()
-        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
-        .center();
 }
 
 // Types text over what the field holds, key by key, as the user does.
