@@ -21,7 +21,9 @@
 #include "ui/ProjectMail.h"
 #include "ui/ProjectRelay.h"
 #include "views/AuditoriumView.h"
+#include "views/FormatView.h"
 #include "views/LensView.h"
+#include "views/ProjectorView.h"
 #include "views/QorView.h"
 
 #include <QActionGroup>
@@ -314,7 +316,10 @@ void CMainFrame::ConnectHelpCommands() {
 void CMainFrame::MakeViews() {
     ViewHooks hooks{[this](const QObject* field) { m_undo->FieldEdited(field); },
                     [this](const QObject* field) { m_undo->FieldFinished(field); },
-                    {}};
+                    {},
+                    [this](int auditorium, int projector, int format) {
+                        m_pane->ShowFormat(auditorium, projector, format);
+                    }};
     m_screenBars = new ScreenBars(
         m_doc, *m_pane, *m_relay, hooks,
         {m_toolBar, Action(FrameCommand::ScreenCurve), Action(FrameCommand::ScreenTilt)}, this);
@@ -324,6 +329,14 @@ void CMainFrame::MakeViews() {
     m_pane->RegisterView(lumivane::ViewKind::Auditorium, [hooks](CQorDoc& doc, QWidget* parent) {
         return new CAuditoriumView(doc, hooks, parent);
     });
+    m_pane->RegisterView(lumivane::ViewKind::Projector,
+                         [hooks, relay = m_relay](CQorDoc& doc, QWidget* parent) {
+                             return new CProjectorView(doc, *relay, hooks, parent);
+                         });
+    m_pane->RegisterView(lumivane::ViewKind::Format,
+                         [hooks, relay = m_relay](CQorDoc& doc, QWidget* parent) {
+                             return new CFormatView(doc, *relay, hooks, parent);
+                         });
     m_pane->RegisterView(lumivane::ViewKind::Lens, [hooks](CQorDoc& doc, QWidget* parent) {
         return new CLensView(doc, hooks, parent);
     });

@@ -483,6 +483,30 @@ bool ProjectEditor::EditProjectorPosition(int auditorium, int projector, int for
                          });
 }
 
+bool ProjectEditor::PlaceProjector(int auditorium, int projector, int format,
+                                   PositionButton place) {
+    return EditProjector(auditorium, projector,
+                         place == PositionButton::Center ? "Center Projector" : "Default Position",
+                         ChangeGeometry, [&](CAuditorium& owner, CProjectorType& target) {
+                             lumivane::EditPlaceProjector(owner, target,
+                                                          target.FindLensType(format), place);
+                         });
+}
+
+bool ProjectEditor::SetSizeMode(int auditorium, int projector, int format, bool byWidth) {
+    CLensType* current = SetUpAt(auditorium, projector, format);
+    return EditAuditorium(auditorium, "Image Size Mode", [&](CAuditorium& owner) {
+        lumivane::EditSizeMode(owner, current, byWidth);
+    });
+}
+
+void ProjectEditor::SelectSetUp(int auditorium, int projector, int row) {
+    CProjectorType* target = ProjectorAt(auditorium, projector);
+    if (target != nullptr && row >= -1 && row < target->LensTypeCount()) {
+        target->SetSelected(row);
+    }
+}
+
 bool ProjectEditor::DragProjector(int auditorium, int projector, int format, double lateral,
                                   double lensHeight) {
     return EditProjector(auditorium, projector, "Move Projector", ChangeGeometry,

@@ -111,6 +111,12 @@ public:
     bool SetAlignment(int auditorium, int projector, int format, int alignment);
     bool EditProjectorPosition(int auditorium, int projector, int format, double lateral,
                                double lensHeight, EditView view);
+    // The Center and Default buttons of the projector and format views.
+    bool PlaceProjector(int auditorium, int projector, int format, PositionButton place);
+    // The Height/Width button: which image measure the auditorium keeps and the views edit.
+    bool SetSizeMode(int auditorium, int projector, int format, bool byWidth);
+    // The set-up row a projector's views open on. Not kept in the file, so no step.
+    void SelectSetUp(int auditorium, int projector, int row);
     // One step of dragging the projector's marker on the screen drawing; the drawing brackets
     // a whole drag with its edit signals so the undo history keeps it as one step.
     bool DragProjector(int auditorium, int projector, int format, double lateral,

@@ -4,6 +4,7 @@
 #include "catalog/LensDescriptor.h"
 #include "model/Auditorium.h"
 #include "model/LensType.h"
+#include "model/ProjectorTexts.h"
 #include "model/ProjectorType.h"
 
 #include <cmath>
@@ -192,8 +193,46 @@ void EditProjectorPosition(CAuditorium& auditorium, CProjectorType& projector, C
         auditorium.Recalculate(nullptr);
         return;
     }
-    EditFocalLength(auditorium, *current, current->GetFocal(true, true), view);
+    // The stored focal length: the achieved one of a lens would drift by its vertical factor.
+    EditFocalLength(auditorium, *current, current->GetFocal(false, false), view);
     RecalculateForView(auditorium, *current, true);
+}
+
+namespace {
+
+double ShownImageSize(const CLensType& setUp, bool byWidth) {
+    return byWidth ? setUp.ImageWidth() : setUp.ImageHeight();
+}
+
+} // namespace
+
+void EditPlaceProjector(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
+                        PositionButton place) {
+    const bool center = place == PositionButton::Center || DefaultIsCenter(auditorium);
+    const LensPosition position = center ? CenterPosition(auditorium) : DefaultPosition(auditorium);
+    projector.SetLateral(position.lateral);
+    projector.SetLensHeight(position.lensHeight);
+    if (current == nullptr) {
+        auditorium.Recalculate(nullptr);
+        return;
+    }
+    if (center) {
+        const bool byWidth = !auditorium.ConstantHeight();
+        EditImageSize(auditorium, *current, ShownImageSize(*current, byWidth), byWidth);
+        auditorium.Recalculate(current);
+        projector.SetLensHeight(position.lensHeight);
+    }
+    RecalculateForView(auditorium, *current, true);
+}
+
+void EditSizeMode(CAuditorium& auditorium, CLensType* current, bool byWidth) {
+    auditorium.SetConstantHeight(!byWidth);
+    if (current == nullptr) {
+        return;
+    }
+    current->SetLinked(true);
+    EditImageSize(auditorium, *current, ShownImageSize(*current, byWidth), byWidth);
+    auditorium.Recalculate(current);
 }
 
 void EditDraggedPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,

@@ -43,6 +43,14 @@ void EditAlignment(CAuditorium& auditorium, CLensType& setUp, int alignment);
 // is applied again at the new position, so the lock mode decides what follows.
 void EditProjectorPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
                            double lateral, double lensHeight, EditView view);
+// The Center and Default buttons: the projector goes to place; the centre also sizes the image
+// again under the lock mode, as a typed image size does.
+enum class PositionButton { Center, Default };
+void EditPlaceProjector(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
+                        PositionButton place);
+// The Height/Width button: the auditorium keeps the image width (byWidth) or height constant;
+// the shown set-up is linked and sized again by the measure now edited.
+void EditSizeMode(CAuditorium& auditorium, CLensType* current, bool byWidth);
 // A lens position dragged on the screen drawing: the projector's images follow the new place
 // under the lock mode, without applying the focal length again as a typed position does.
 void EditDraggedPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,

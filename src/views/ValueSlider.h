@@ -31,6 +31,9 @@ public:
     void SetRange(int first, int last);
     bool IsReversed() const { return m_reversed; }
 
+    // A mouse button is held on the slider: its moves are one drag.
+    bool IsDragging() const { return m_dragging; }
+
     double Value() const;
     // Moves to value / scale truncated toward zero; never reports. Values that are not finite
     // leave the slider where it is.

@@ -14,6 +14,8 @@ struct ViewHooks {
     std::function<void(const QObject* field)> fieldFinished;
     // Brings up the floating screen-tilt bar unless it is shown already.
     std::function<void()> showTiltBar;
+    // Shows the set-up of format of a projector, as choosing it in the project tree does.
+    std::function<void(int auditorium, int projector, int format)> showFormat;
 
     void Edited(const QObject* field) const {
         if (fieldEdited) {

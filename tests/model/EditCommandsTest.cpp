@@ -203,3 +203,40 @@ TEST_F(EditCommandsTest, DraggedPositionKeepsTheThrowAndFollowsTheLockMode) {
     EXPECT_DOUBLE_EQ(m_setUp->ImageHeight(), height);
     EXPECT_NE(m_setUp->Focal(), focal);
 }
+
+namespace {
+
+// The centre sizes the image again at the new place; the booth's default place does not.
+TEST_F(EditCommandsTest, CenterAndDefaultPlaceTheProjector) {
+    m_auditorium.SetScreenHeight(6.0);
+    m_projector->SetLateral(2.0);
+    m_setUp->SetImageHeight(4.0);
+    lumivane::EditPlaceProjector(m_auditorium, *m_projector, m_setUp,
+                                 lumivane::PositionButton::Center);
+    EXPECT_EQ(m_projector->Lateral(), 0.0);
+    EXPECT_EQ(m_projector->LensHeight(), 3.0);
+    EXPECT_DOUBLE_EQ(m_setUp->Focal(),
+                     CLensType::FocalFromThrow(m_auditorium.GetSlantThrow(m_setUp),
+                                               m_setUp->ImageHeight(), m_setUp->EffApertureH()));
+    EXPECT_DOUBLE_EQ(m_setUp->ImageHeight(), 4.0);
+
+    m_auditorium.SetFloorToBooth(8.0);
+    m_auditorium.SetFloorToScreen(1.5);
+    const double now = m_setUp->Focal();
+    lumivane::EditPlaceProjector(m_auditorium, *m_projector, m_setUp,
+                                 lumivane::PositionButton::Default);
+    EXPECT_EQ(m_projector->LensHeight(), 6.5);
+    EXPECT_EQ(m_setUp->Focal(), now);
+}
+
+TEST_F(EditCommandsTest, SizeModeLinksTheSetUpAndKeepsItsWidth) {
+    const double width = m_setUp->ImageWidth();
+    lumivane::EditSizeMode(m_auditorium, m_setUp, true);
+    EXPECT_EQ(m_auditorium.ConstantHeight(), 0);
+    EXPECT_EQ(m_setUp->Linked(), 1);
+    EXPECT_DOUBLE_EQ(m_setUp->ImageWidth(), width);
+    lumivane::EditSizeMode(m_auditorium, nullptr, false);
+    EXPECT_EQ(m_auditorium.ConstantHeight(), 1);
+}
+
+} // namespace

@@ -2,7 +2,6 @@
 
 #include "model/Auditorium.h"
 #include "model/AuditoriumTexts.h"
-#include "support/ExampleProject.h"
 #include "views/LengthEdit.h"
 #include "views/ScreenDisplay.h"
 #include "views/ValueSlider.h"
@@ -28,22 +27,13 @@
 namespace lumivane {
 
 using test::Named;
+using test::Type;
 
 namespace {
 
 constexpr int kCurved = 0;
 constexpr int kTilted = 1;
 constexpr int kFlat = 2;
-
-void Type(QWidget* field, const QString& text) {
-    field->setFocus();
-    if (auto* length = qobject_cast<LengthEdit*>(field)) {
-        length->selectAll();
-    } else if (auto* line = qobject_cast<QLineEdit*>(field)) {
-        line->selectAll();
-    }
-    QTest::keyClicks(field, text);
-}
 
 } // namespace
 
@@ -76,19 +66,11 @@ private:
 
 void AuditoriumViewTest::init() {
     m_window = std::make_unique<test::ProjectWindow>();
-    test::ProjectWindow& w = *m_window;
-    QVERIFY(w.commands.OpenFile(QString::fromStdString(test::ExampleProjectPath().string())));
-    UndoBridge* undo = &w.undo;
-    const ViewHooks hooks{[undo](const QObject* f) { undo->FieldEdited(f); },
-                          [undo](const QObject* f) { undo->FieldFinished(f); },
-                          {}};
-    w.pane->RegisterView(ViewKind::Auditorium, [hooks](CQorDoc& doc, QWidget* parent) {
-        return new CAuditoriumView(doc, hooks, parent);
-    });
-    w.window.resize(900, 760);
-    w.pane->resize(w.window.size());
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    m_window->pane->RegisterView(ViewKind::Auditorium,
+                                 [hooks = m_window->Hooks()](CQorDoc& doc, QWidget* parent) {
+                                     return new CAuditoriumView(doc, hooks, parent);
+                                 });
+    QVERIFY(m_window->ShowExample({900, 760}));
 }
 
 CAuditoriumView* AuditoriumViewTest::Show(int auditorium) {
@@ -239,12 +221,7 @@ void AuditoriumViewTest::narrowPanesShortenTheLabels() {
     CAuditoriumView* view = Show(kFlat);
     const int w = view->fontMetrics().horizontalAdvance(u"Wy"_qs);
     const auto buddyText = [view](const QString& field) {
-        for (const QLabel* l : view->findChildren<QLabel*>()) {
-            if (l->buddy() == Named<LengthEdit>(view, field)) {
-                return l->text();
-            }
-        }
-        return QString();
+        return test::BuddyText(view, Named<LengthEdit>(view, field));
     };
     view->resize(w * 84 / 2, view->height());
     QCOMPARE(buddyText(u"Finished floor to screen bottom"_qs), u"FF to scrn. B "_qs);

@@ -3,7 +3,6 @@
 #include "model/Auditorium.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
-#include "support/ExampleProject.h"
 #include "views/ValueSlider.h"
 
 #include <QCheckBox>
@@ -62,19 +61,11 @@ private:
 
 void LensViewTest::init() {
     m_window = std::make_unique<test::ProjectWindow>();
-    test::ProjectWindow& w = *m_window;
-    QVERIFY(w.commands.OpenFile(QString::fromStdString(test::ExampleProjectPath().string())));
-    UndoBridge* undo = &w.undo;
-    const ViewHooks hooks{[undo](const QObject* f) { undo->FieldEdited(f); },
-                          [undo](const QObject* f) { undo->FieldFinished(f); },
-                          {}};
-    w.pane->RegisterView(ViewKind::Lens, [hooks](CQorDoc& doc, QWidget* parent) {
-        return new CLensView(doc, hooks, parent);
-    });
-    w.window.resize(900, 760);
-    w.pane->resize(w.window.size());
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    m_window->pane->RegisterView(ViewKind::Lens,
+                                 [hooks = m_window->Hooks()](CQorDoc& doc, QWidget* parent) {
+                                     return new CLensView(doc, hooks, parent);
+                                 });
+    QVERIFY(m_window->ShowExample({900, 760}));
     m_view = Show(kFlat);
 }
 

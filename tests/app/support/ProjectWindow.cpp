@@ -1,8 +1,13 @@
 #include "ProjectWindow.h"
 
 #include "base/Archive.h"
+#include "support/ExampleProject.h"
 #include "support/ShippedCatalog.h"
 #include "ui/QtSettingsStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTest>
 
 namespace lumivane::test {
 
@@ -25,6 +30,39 @@ std::filesystem::path ProjectWindow::WriteEmptyProject(const std::string& name) 
     const std::filesystem::path path = folder / name;
     project.SaveDocument(path);
     return path;
+}
+
+ViewHooks ProjectWindow::Hooks() {
+    UndoBridge* bridge = &undo;
+    ViewPane* shown = pane;
+    return {[bridge](const QObject* field) { bridge->FieldEdited(field); },
+            [bridge](const QObject* field) { bridge->FieldFinished(field); },
+            {},
+            [shown](int a, int p, int format) {
+                shown->ShowFormat(a, p, format);
+            }};
+}
+
+bool ProjectWindow::ShowExample(QSize size) {
+    if (!commands.OpenFile(QString::fromStdString(ExampleProjectPath().string()))) {
+        return false;
+    }
+    window.resize(size);
+    pane->resize(size);
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
+
+QPixmap ProjectWindow::Grab(QWidget* view, QSize size, const QString& name) {
+    window.resize(size);
+    pane->resize(size);
+    QCoreApplication::processEvents();
+    const QPixmap picture = view->grab();
+    const QString shots = qEnvironmentVariable("LUMIVANE_SCREENSHOTS");
+    if (!shots.isEmpty()) {
+        picture.save(QDir(shots).filePath(name + u".png"_qs));
+    }
+    return picture;
 }
 
 QString ProjectWindow::PathOf(const std::string& name) const {

@@ -10,8 +10,10 @@
 #include "support/FixedClock.h"
 #include "support/TempDir.h"
 #include "ui/ProjectRelay.h"
+#include "views/ViewHooks.h"
 #include "views/ViewPane.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <cstdint>
@@ -31,6 +33,14 @@ struct ProjectWindow {
     std::filesystem::path WriteEmptyProject(const std::string& name) const;
     QString PathOf(const std::string& name) const;
     ProjectEditor& Editor() { return doc.Editor(); }
+    // What the main window gives its views: a field's edits merge into one undo step, and a
+    // format is shown in the pane.
+    ViewHooks Hooks();
+    // Opens the shipped example and shows the window at size; false when either fails.
+    bool ShowExample(QSize size);
+    // The window resized to size, then view's picture; saved as name.png in the folder that
+    // LUMIVANE_SCREENSHOTS names, to look at.
+    QPixmap Grab(QWidget* view, QSize size, const QString& name);
 
     ScopedAppContext context;
     TempDir folder;
