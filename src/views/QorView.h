@@ -47,8 +47,6 @@ public:
     // After a command changed the project outside the view: the views that show a set-up
     // re-fit and re-measure around it; then every field is refreshed.
     virtual void Recalculate(bool all);
-    // Prints the view's details pages; nothing for views without any.
-    virtual void PrintDetails() {}
     // Stores what the user is typing, before the project is saved or undone.
     virtual void CommitEdits() {}
 
