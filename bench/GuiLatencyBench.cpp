@@ -280,6 +280,9 @@ void MeasureDrag(benchmark::State& state) {
         }
     }
     QTest::mouseRelease(display, Qt::LeftButton, {}, marker);
+    if (!window.Doc().IsModified()) {
+        Fail(state, "the drag moved nothing");
+    }
 }
 
 // The projector view's throw field, else (until that view exists) the auditorium view's.
@@ -321,6 +324,9 @@ void MeasureTypeThrow(benchmark::State& state) {
         if (!shown) {
             return Fail(state, "the new throw was not shown");
         }
+    }
+    if (!window.Doc().IsModified()) {
+        Fail(state, "the typed throw changed nothing");
     }
 }
 
