@@ -360,6 +360,7 @@ int main(int argc, char** argv) {
     }
     const test::TempDir folder;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
         qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder.path().string()));
     }
     QStandardPaths::setTestModeEnabled(true);

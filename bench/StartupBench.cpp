@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -113,6 +114,7 @@ StartOutcome StartProgram(std::vector<std::string> arguments, const test::TempDi
 
 void MeasureColdStart(benchmark::State& state, const std::vector<std::string>& arguments) {
     const test::TempDir home;
+    std::filesystem::permissions(home.path(), std::filesystem::perms::owner_all);
     // The first run of a build writes the catalog store; every later start reads it.
     if (!StartProgram(arguments, home).painted) {
         state.SkipWithError("the program did not paint its window");
