@@ -101,6 +101,19 @@ QToolBar* ProjectTreeBar::MakeToolBar() {
 }
 
 void ProjectTreeBar::SetUpTree() {
+    // A current item that goes with its rows would have the tree move to a neighbour and then,
+    // when the pane shows another item, lay out every row again to repaint that neighbour; the
+    // pane chooses the item to show, and the tree follows it. Connected before the tree is.
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex& owner, int first, int last) {
+                QModelIndex item = m_tree->currentIndex();
+                while (item.isValid() && item.parent() != owner) {
+                    item = item.parent();
+                }
+                if (item.isValid() && item.row() >= first && item.row() <= last) {
+                    m_tree->selectionModel()->clearCurrentIndex();
+                }
+            });
     m_tree->setModel(m_model);
     m_tree->setHeaderHidden(true);
     // Long labels scroll into view sideways rather than being cut short. The column is not
