@@ -2,11 +2,17 @@
 #include "app/PrinterJobs.h"
 #include "app/QorApp.h"
 #include "base/Version.h"
+#include "document/QorDoc.h"
+#include "model/LensType.h"
+#include "model/ProjectorType.h"
 #include "ui/QtClockAndLocale.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QEvent>
 
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -32,6 +38,56 @@ int PrintAndQuit(CQorApp& app) {
     return 0;
 }
 
+// With LUMIVANE_QUIT_AFTER_FIRST_PAINT set, the program says "first paint" once the window has
+// been painted for the first time and quits: start-up is timed to what the user first sees.
+// The quit is queued, so the whole window has been painted and flushed when it runs.
+class FirstPaintQuit : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [] {
+                    std::puts("first paint");
+                    std::fflush(stdout);
+                    QCoreApplication::quit();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+const QStringList kShowKinds = {QStringLiteral("project"),   QStringLiteral("auditorium"),
+                                QStringLiteral("projector"), QStringLiteral("format"),
+                                QStringLiteral("lens"),      QStringLiteral("wizard")};
+
+// The first item of a kind in view (the first projector's first set-up for format and lens),
+// or the auditorium wizard open over the window: how the pictures of the program are taken.
+void ShowFirst(CMainFrame& frame, const CQorDoc& doc, const QString& kind) {
+    ViewPane& pane = frame.Pane();
+    const CProjectorType* projector = doc.GetProjector(0, 0);
+    const int format = projector != nullptr && projector->LensTypeCount() > 0
+                           ? projector->GetLensType(0)->GetFormat()
+                           : -1;
+    if (kind == u"auditorium") {
+        pane.ShowAuditorium(0);
+    } else if (kind == u"projector") {
+        pane.ShowProjector(0, 0);
+    } else if (kind == u"format") {
+        pane.ShowFormat(0, 0, format);
+    } else if (kind == u"lens") {
+        pane.ShowLens(0, 0, format);
+    } else if (kind == u"wizard") {
+        QAction* wizard = frame.Action(FrameCommand::AuditoriumWizard);
+        QMetaObject::invokeMethod(wizard, &QAction::trigger, Qt::QueuedConnection);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -51,7 +107,17 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Print the project report of FILE on the default printer, then quit."),
         QStringLiteral("FILE"));
     parser.addOption(print);
+    const QCommandLineOption show(QStringLiteral("show"),
+                                  QStringLiteral("Opens with the first item of a kind in view: %1.")
+                                      .arg(kShowKinds.join(QStringLiteral(", "))),
+                                  QStringLiteral("kind"));
+    parser.addOption(show);
     parser.process(application);
+    const QString shown = parser.value(show);
+    if (!shown.isEmpty() && !kShowKinds.contains(shown)) {
+        std::fprintf(stderr, "Unknown kind for --show: %s\n", qPrintable(shown));
+        return 1;
+    }
 
     QString projectFile = parser.value(print);
     if (projectFile.isEmpty() && !parser.positionalArguments().isEmpty()) {
@@ -69,6 +135,10 @@ int main(int argc, char* argv[]) {
     }
 
     CMainFrame frame(*app.Document());
+    if (qEnvironmentVariableIsSet("LUMIVANE_QUIT_AFTER_FIRST_PAINT")) {
+        frame.installEventFilter(new FirstPaintQuit(&frame));
+    }
+    ShowFirst(frame, *app.Document(), shown);
     frame.show();
     const int loopResult = QApplication::exec();
     const int exitResult = app.ExitInstance();

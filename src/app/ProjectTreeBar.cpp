@@ -101,10 +101,26 @@ QToolBar* ProjectTreeBar::MakeToolBar() {
 }
 
 void ProjectTreeBar::SetUpTree() {
+    // A current item that goes with its rows would have the tree move to a neighbour and then,
+    // when the pane shows another item, lay out every row again to repaint that neighbour; the
+    // pane chooses the item to show, and the tree follows it. Connected before the tree is.
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex& owner, int first, int last) {
+                QModelIndex item = m_tree->currentIndex();
+                while (item.isValid() && item.parent() != owner) {
+                    item = item.parent();
+                }
+                if (item.isValid() && item.row() >= first && item.row() <= last) {
+                    m_tree->selectionModel()->clearCurrentIndex();
+                }
+            });
     m_tree->setModel(m_model);
     m_tree->setHeaderHidden(true);
-    // Long labels scroll into view sideways rather than being cut short.
-    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Long labels scroll into view sideways rather than being cut short. The column is not
+    // sized to its contents by the header, which would measure the text of every row at each
+    // change of the project: it is measured in full when a project replaces the last, and
+    // only widened for the rows that a change brings or renames.
+    m_tree->header()->setSectionResizeMode(QHeaderView::Interactive);
     m_tree->header()->setStretchLastSection(false);
     m_tree->setRootIsDecorated(true);
     m_tree->setUniformRowHeights(true);
@@ -126,9 +142,34 @@ void ProjectTreeBar::SetUpTree() {
                 m_tree->expand(owner);
                 for (int row = first; row <= last; ++row) {
                     m_tree->expandRecursively(m_model->index(row, 0, owner));
+                    WidenFor(m_model->index(row, 0, owner), true);
                 }
             });
-    connect(m_model, &QAbstractItemModel::modelReset, m_tree, &QTreeView::expandAll);
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last) {
+                for (int row = first.row(); row <= last.row(); ++row) {
+                    WidenFor(first.siblingAtRow(row), false);
+                }
+            });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        m_tree->expandAll();
+        m_tree->resizeColumnToContents(0);
+    });
+    m_tree->resizeColumnToContents(0);
+}
+
+void ProjectTreeBar::WidenFor(const QModelIndex& index, bool withChildren) {
+    int level = m_tree->rootIsDecorated() ? 1 : 0;
+    for (QModelIndex owner = index.parent(); owner.isValid(); owner = owner.parent()) {
+        ++level;
+    }
+    const int width = m_tree->sizeHintForIndex(index).width() + level * m_tree->indentation();
+    if (width > m_tree->columnWidth(0)) {
+        m_tree->setColumnWidth(0, width);
+    }
+    for (int row = 0; withChildren && row < m_model->rowCount(index); ++row) {
+        WidenFor(m_model->index(row, 0, index), true);
+    }
 }
 
 // Connected after the model, and made after the pane: once both have followed a change of the

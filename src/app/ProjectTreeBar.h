@@ -63,6 +63,8 @@ private:
 
     QToolBar* MakeToolBar();
     void SetUpTree();
+    // Widens the tree's column to fit the label of index (and of its descendants).
+    void WidenFor(const QModelIndex& index, bool withChildren);
     void FollowProject(lumivane::ProjectRelay& relay);
     QToolButton* AddButton(Button button, const QString& name, const QString& icon,
                            std::function<void(QMenu&)> fill);

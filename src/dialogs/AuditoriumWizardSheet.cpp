@@ -222,9 +222,9 @@ CAuditoriumWizard::CAuditoriumWizard(int number, QWidget* parent)
     setWindowTitle(kTitle);
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::NoBackButtonOnStartPage);
-    // Each of the pages' sentences fits on one line.
+    // Each of the pages' sentences fits on one line. The height is left to the first show:
+    // before it the pages are not laid out yet and would leave room for the buttons alone.
     setMinimumWidth(kMinimumWidth);
-    resize(kMinimumWidth, minimumSizeHint().height());
 }
 
 CAuditoriumWizard::~CAuditoriumWizard() = default;

@@ -151,6 +151,7 @@ private Q_SLOTS:
     void rightClickBelowTheLastItemDoesNothing();
     void rightClickServesItsMenuOnly();
     void removingTheShownFormatShowsItsProjector();
+    void everyLabelFitsTheColumn();
 };
 
 void ProjectTreeBarTest::menusOfEachLevel() {
@@ -375,6 +376,27 @@ void ProjectTreeBarTest::removingTheShownFormatShowsItsProjector() {
     QVERIFY(!b.Selected().isValid());
     QVERIFY(!Button(b, u"Projector"_s)->isEnabled());
     QCOMPARE(b.Model().rowCount(), b.doc.GetAuditoriumCount());
+}
+
+// The column is widened for the rows a change brings and for renamed items, never measured
+// whole at each change.
+void ProjectTreeBarTest::everyLabelFitsTheColumn() {
+    Bench b;
+    Furnish(b);
+    QTreeView* tree = b.bar.Tree();
+    // Whether the column is at least as wide as the tree's own measure of every label.
+    const auto fits = [tree] {
+        const int width = tree->columnWidth(0);
+        tree->resizeColumnToContents(0);
+        const bool fit = width >= tree->columnWidth(0);
+        tree->setColumnWidth(0, width);
+        return fit;
+    };
+    const int furnished = tree->columnWidth(0);
+    QVERIFY(fits());
+    b.Editor().RenameProjector(0, 0, std::string(60, 'W'));
+    QVERIFY(tree->columnWidth(0) > furnished);
+    QVERIFY(fits());
 }
 
 } // namespace lumivane
