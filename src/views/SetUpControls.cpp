@@ -47,6 +47,8 @@ constexpr int kDrawingLines = 12;
 // the drawing and the position.
 constexpr int kDrawingRow = 3;
 constexpr int kCandidateLines = 6;
+// The set-up list's rows grow with its height: this keeps them as tall as their icons.
+constexpr int kSetUpListLines = 10;
 
 ValueSlider* MakeSlider(const SliderScale& scale, LengthEdit* field) {
     auto* slider = new ValueSlider(Qt::Vertical);
@@ -206,6 +208,7 @@ void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenD
     m_page = new QGridLayout(content);
     m_group = group;
     m_page->addWidget(list, 0, 0, 1, 3);
+    list->setMinimumHeight(list->fontMetrics().height() * kSetUpListLines);
     m_page->addWidget(group, 1, 0);
     m_page->addWidget(m_imageGroup, 1, 1);
     m_page->addWidget(m_lensPanel, 1, 2);
