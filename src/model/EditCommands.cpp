@@ -7,6 +7,7 @@
 #include "model/ProjectorTexts.h"
 #include "model/ProjectorType.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -105,10 +106,9 @@ void EditImageSize(CAuditorium& auditorium, CLensType& setUp, double value, bool
 
 void EditThrow(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
                double throwDistance) {
-    projector.SetThrow(throwDistance, 1);
-    if (throwDistance < kMinimumTypedThrow) {
-        projector.SetThrow(kMinimumTypedThrow, 1);
-    }
+    // Floored before it is set: a throw too short even for a moment cuts the lens position
+    // down to twice itself, and the set-ups would be fitted to it.
+    projector.SetThrow(std::max(throwDistance, kMinimumTypedThrow), 1);
     if (!current) {
         return;
     }

@@ -76,13 +76,14 @@ void LensShiftPicture::paintEvent(QPaintEvent*) {
     painter.setClipRect(square);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(palette().color(QPalette::WindowText));
-    if (picture.aperture) {
-        painter.setBrush(kAperture);
-        painter.drawRect(ToQt(*picture.aperture));
-    }
+    // The aperture lies over the barrel's outline where a shift carries it past the edge.
     if (picture.barrel) {
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(ToQt(*picture.barrel));
+    }
+    if (picture.aperture) {
+        painter.setBrush(kAperture);
+        painter.drawRect(ToQt(*picture.aperture));
     }
     if (picture.askForLens) {
         painter.setPen(kAsk);

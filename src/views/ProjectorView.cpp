@@ -61,9 +61,7 @@ QGroupBox* CProjectorView::MakeDetailsGroup() {
     layout->addWidget(m_portholeLabel, 3, 0);
     layout->addWidget(m_porthole, 3, 1);
     m_porthole->setWordWrap(true);
-    m_porthole->setAccessibleName(tr("Porthole size"));
-    m_angleV->setAccessibleName(tr("Vertical angle"));
-    m_angleH->setAccessibleName(tr("Horizontal angle"));
+    m_porthole->setObjectName(QStringLiteral("porthole"));
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(4, 1);
     return group;

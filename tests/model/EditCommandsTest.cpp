@@ -84,9 +84,13 @@ TEST_F(EditCommandsTest, ImageEditUnderLockThrowAndImageKeepsTheThrow) {
     }
 }
 
-TEST_F(EditCommandsTest, TypedThrowHasAFloorOfThreeMetres) {
-    lumivane::EditThrow(m_auditorium, *m_projector, m_setUp, 2.0);
+TEST_F(EditCommandsTest, TypedThrowHasAFloorOfThreeMetresAndKeepsTheLensPosition) {
+    m_projector->SetLensHeight(5.0);
+    m_projector->SetLateral(4.0);
+    lumivane::EditThrow(m_auditorium, *m_projector, m_setUp, 1.0);
     EXPECT_EQ(m_projector->GetThrow(), 3.0);
+    EXPECT_EQ(m_projector->LensHeight(), 5.0);
+    EXPECT_EQ(m_projector->Lateral(), 4.0);
 }
 
 TEST_F(EditCommandsTest, ThrowEditUnderLockImageSizeMovesTheFocalLengthWithoutALens) {

@@ -181,7 +181,8 @@ void ProjectorViewTest::aSliderDragStoresAsItMovesInOneStep() {
 
 void ProjectorViewTest::thePortholeFollowsTheFocalLength() {
     const CProjectorView* view = Show(kFilm);
-    auto* porthole = Named<QLabel>(view, u"Porthole size"_qs);
+    auto* porthole = view->findChild<QLabel*>(u"porthole"_qs);
+    QVERIFY(porthole != nullptr);
     QVERIFY(porthole->isHidden());
     m_window->Editor().EditAuditorium(kFilm, "Porthole", [](CAuditorium& a) {
         a.SetCalcPorthole(true);
