@@ -25,8 +25,14 @@ LensDetailsText EmptyLensDetails() {
 }
 
 LensDetailsText LensDetailsFor(const CLensType* setUp) {
-    if (!setUp || !setUp->HasCombination()) {
+    if (!setUp) {
         return EmptyLensDetails();
+    }
+    if (!setUp->HasCombination()) {
+        // The shift belongs to the set-up, not to the lens that is still to be picked.
+        LensDetailsText texts = EmptyLensDetails();
+        texts.shift = ShiftText(setUp->ShiftH(), setUp->ShiftV());
+        return texts;
     }
     const CLensChoice& choice = setUp->Choice();
     return {choice.GetName(), "Focal Length: " + FormatFixed(choice.GetFocal(), 2) + "mm",

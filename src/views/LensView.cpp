@@ -157,7 +157,7 @@ QGroupBox* CLensView::MakeShiftGroup() {
 
 void CLensView::ConnectComments() {
     connect(m_comments, &QPlainTextEdit::textChanged, this, [this] {
-        if (!ShownSetUp()) {
+        if (!GetLensType()) {
             return;
         }
         m_commentsBurst->NoteEdit();
@@ -172,19 +172,19 @@ void CLensView::ConnectComments() {
 void CLensView::ConnectShiftControls() {
     lumivane::ProjectEditor& editor = Doc().Editor();
     connect(m_allowShift, &QCheckBox::clicked, this, [this, &editor](bool on) {
-        if (ShownSetUp()) {
+        if (GetLensType()) {
             editor.SetAllowLensShift(Item().auditorium, Item().projector, Format(), on);
         }
         Refresh(false);
     });
     connect(m_autoShift, &QCheckBox::clicked, this, [this, &editor](bool on) {
-        if (ShownSetUp()) {
+        if (GetLensType()) {
             editor.SetAutoLensShift(Item().auditorium, Item().projector, Format(), on);
         }
         Refresh(false);
     });
     connect(m_alignment, &QComboBox::currentIndexChanged, this, [this, &editor](int row) {
-        if (ShownSetUp() && m_alignment->isEnabled()) {
+        if (GetLensType() && m_alignment->isEnabled()) {
             editor.SetAlignment(Item().auditorium, Item().projector, Format(),
                                 lumivane::AlignmentOfRow(row));
         }
@@ -203,7 +203,7 @@ void CLensView::ConnectShiftControls() {
 // it, but that must not store anything.
 void CLensView::StoreEachMove(ValueSlider* slider, bool horizontal) {
     connect(slider, &ValueSlider::valueReported, this, [this, slider, horizontal](double value) {
-        const CLensType* setUp = ShownSetUp();
+        const CLensType* setUp = GetLensType();
         if (setUp && slider->isEnabled()) {
             const double shift = value * kShiftPerValue;
             m_fields.Hooks().Edited(slider);
@@ -215,11 +215,6 @@ void CLensView::StoreEachMove(ValueSlider* slider, bool horizontal) {
     });
     connect(slider, &ValueSlider::editFinished, this,
             [this, slider] { m_fields.Hooks().Finished(slider); });
-}
-
-const CLensType* CLensView::ShownSetUp() const {
-    const CLensType* setUp = GetLensType();
-    return setUp && setUp->HasCombination() ? setUp : nullptr;
 }
 
 void CLensView::MoveItem(const lumivane::ItemPath& path) {
@@ -234,7 +229,8 @@ void CLensView::ShowItems() {
 
 void CLensView::Refresh(bool /*force*/) {
     ShowItems();
-    const CLensType* setUp = ShownSetUp();
+    // A set-up without a lens still has its auditorium's settings and its own shift.
+    const CLensType* setUp = GetLensType();
     const CAuditorium* auditorium = setUp ? GetAuditorium() : nullptr;
     ShowTexts(setUp);
     const QString comments = auditorium ? Text(auditorium->Comments()) : QString();

@@ -43,8 +43,6 @@ private:
     // editor; a drag is one undo step.
     void StoreEachMove(ValueSlider* slider, bool horizontal);
 
-    // The set-up shown, when it has a lens; null shows the empty fields.
-    const CLensType* ShownSetUp() const;
     void ShowItems();
     void ShowTexts(const CLensType* setUp);
     void ShowSettings(const CAuditorium* auditorium, const CLensType* setUp);

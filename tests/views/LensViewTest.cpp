@@ -42,7 +42,7 @@ private Q_SLOTS:
     void slidersStoreTheShiftTheTextNames();
     void aSliderDragIsOneUndoStep();
     void commentsAreOneStepAndMarkTheProject();
-    void aSetUpWithoutLensShowsTheEmptyState();
+    void aSetUpWithoutLensShowsEmptyLensDetails();
     void grabsWithAndWithoutLens();
 
 private:
@@ -143,13 +143,15 @@ void LensViewTest::commentsAreOneStepAndMarkTheProject() {
     QVERIFY(m_window->doc.IsModified());
 }
 
-void LensViewTest::aSetUpWithoutLensShowsTheEmptyState() {
+// The lens details empty out; the auditorium's settings and the set-up's shift stay.
+void LensViewTest::aSetUpWithoutLensShowsEmptyLensDetails() {
     AllowShift();
     m_window->Editor().ClearLens(kFlat, 0, SetUp().GetFormat());
     m_view->Refresh(true);
     QVERIFY(HasText(u"No Name"_qs) && HasText(u"Diameter: 0 inch"_qs));
-    QVERIFY(!Named<QWidget>(m_view, u"Horizontal Shift"_qs)->isEnabled());
-    QVERIFY(!Named<QWidget>(m_view, u"Allow lens shift"_qs)->isEnabled());
+    QVERIFY(HasText(u"Shift 0.00mm right 0.00mm up."_qs));
+    QVERIFY(Named<QWidget>(m_view, u"Horizontal Shift"_qs)->isEnabled());
+    QVERIFY(Named<QWidget>(m_view, u"Allow lens shift"_qs)->isEnabled());
 }
 
 // Set LUMIVANE_SCREENSHOTS to a folder to look at the pictures.
