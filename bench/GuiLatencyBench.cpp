@@ -13,6 +13,7 @@
 #include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
+#include "model/ProjectorType.h"
 #include "support/BenchCatalogs.h"
 #include "support/BenchProject.h"
 #include "support/TargetSummary.h"
@@ -229,30 +230,11 @@ ScreenDisplay* DraggableDisplay(QWidget* view) {
     return nullptr;
 }
 
-// The drawing of the projector view, else of the format view. Until those views exist, a
-// drawing of the set-up of its own beside the window, which shows the auditorium view of the
-// same auditorium, stands in: the edit then takes the same way through the project and the
-// window, the fields refreshed being the auditorium view's.
-ScreenDisplay* ShowDraggable(std::unique_ptr<ScreenDisplay>& standIn, int format) {
+// The projector view's drawing, whose marker drags the projector.
+ScreenDisplay* ShowDraggable() {
     ChainWindow& window = *g_window;
     window.ShowAndPaint([&] { window.Pane().ShowProjector(kShown, 0); });
-    if (ScreenDisplay* display = DraggableDisplay(CurrentView())) {
-        return display;
-    }
-    window.ShowAndPaint([&] { window.Pane().ShowFormat(kShown, 0, format); });
-    if (ScreenDisplay* display = DraggableDisplay(CurrentView())) {
-        return display;
-    }
-    window.ShowAndPaint([&] { window.Pane().ShowAuditorium(kShown); });
-    standIn = std::make_unique<ScreenDisplay>(window.Doc());
-    standIn->resize(500, 350);
-    standIn->SetItems(kShown, 0, format);
-    standIn->show();
-    if (!QTest::qWaitForWindowExposed(standIn.get())) {
-        return nullptr;
-    }
-    standIn->grab();
-    return DraggableDisplay(standIn.get());
+    return DraggableDisplay(CurrentView());
 }
 
 // One mouse move of a drag of the projector's marker, back and forth by a few pixels.
@@ -261,12 +243,10 @@ void MeasureDrag(benchmark::State& state) {
     if (!window.Reopen()) {
         return Fail(state, "the project did not open");
     }
-    std::unique_ptr<ScreenDisplay> standIn;
-    ScreenDisplay* display = ShowDraggable(standIn, window.ShownFormat());
+    ScreenDisplay* display = ShowDraggable();
     if (display == nullptr) {
-        return Fail(state, "no drawing shows a marker to drag");
+        return Fail(state, "the projector view shows no marker to drag");
     }
-    state.SetLabel(standIn ? "stand-in drawing beside the auditorium view" : "in the view");
     const auto handle = *display->LastFrontLayout().dragHandle;
     const QPoint marker(handle.x, handle.y);
     QTest::mousePress(display, Qt::LeftButton, {}, marker);
@@ -286,18 +266,13 @@ void MeasureDrag(benchmark::State& state) {
     }
 }
 
-// The projector view's throw field, else (until that view exists) the auditorium view's.
-QAbstractSpinBox* ShowThrowField(benchmark::State& state) {
+// The projector is first given a throw of its own, as a click on the field's label does: while
+// it follows the auditorium's default the field takes no typing.
+QAbstractSpinBox* ShowThrowField() {
     ChainWindow& window = *g_window;
-    const QString name = QStringLiteral("Throw");
+    window.Doc().Editor().SetLockThrowDistance(kShown, 0, false);
     window.ShowAndPaint([&] { window.Pane().ShowProjector(kShown, 0); });
-    if (auto* field = FindNamed<QAbstractSpinBox>(CurrentView(), name)) {
-        state.SetLabel("projector view");
-        return field;
-    }
-    window.ShowAndPaint([&] { window.Pane().ShowAuditorium(kShown); });
-    state.SetLabel("stand-in: the auditorium view's default throw");
-    return FindNamed<QAbstractSpinBox>(CurrentView(), name);
+    return FindNamed<QAbstractSpinBox>(CurrentView(), QStringLiteral("Throw"));
 }
 
 // The last digit of a throw and Enter: the model recomputed, the fields refreshed and the
@@ -307,10 +282,11 @@ void MeasureTypeThrow(benchmark::State& state) {
     if (!window.Reopen()) {
         return Fail(state, "the project did not open");
     }
-    QAbstractSpinBox* field = ShowThrowField(state);
+    QAbstractSpinBox* field = ShowThrowField();
     if (field == nullptr) {
-        return Fail(state, "no field is named Throw");
+        return Fail(state, "the projector view has no field named Throw");
     }
+    const double before = window.Doc().GetProjector(kShown, 0)->GetThrow();
     field->setFocus();
     int typed = 0;
     for (auto _ : state) {
@@ -326,7 +302,7 @@ void MeasureTypeThrow(benchmark::State& state) {
             return Fail(state, "the new throw was not shown");
         }
     }
-    if (!window.Doc().IsModified()) {
+    if (window.Doc().GetProjector(kShown, 0)->GetThrow() == before) {
         Fail(state, "the typed throw changed nothing");
     }
 }

@@ -146,11 +146,14 @@ void ProjectEditor::ReplaceAuditorium(int index, std::unique_ptr<CAuditorium> au
     const bool viewed = m_viewedAuditorium == index;
     const int projector = m_viewedProjector;
     const int format = m_viewedFormat;
+    const ItemPath path = ItemPath::Auditorium(index);
+    m_doc.Notify([&](ProjectListener& l) { l.ItemAboutToBeReplaced(path); });
     RemoveAuditorium(index);
     InsertAuditorium(index, std::move(auditorium));
     if (viewed) {
         SetViewedSetUp(index, projector, format);
     }
+    m_doc.Notify([&](ProjectListener& l) { l.ItemReplaced(path); });
 }
 
 void ProjectEditor::SetProjectInfo(const ProjectInfo& info) {

@@ -43,6 +43,10 @@ public:
     virtual void ItemAboutToBeRemoved(const ItemPath& /*path*/) {}
     // The item is gone; later siblings have moved up one row.
     virtual void ItemRemoved(const ItemPath& /*path*/) {}
+    // Undo puts an item back by removing it and inserting its restored self at the same row;
+    // these bracket that pair, so whoever shows the item can go on showing it.
+    virtual void ItemAboutToBeReplaced(const ItemPath& /*path*/) {}
+    virtual void ItemReplaced(const ItemPath& /*path*/) {}
     virtual void ItemChanged(const ItemPath& /*path*/, unsigned /*flags*/) {}
     // The project texts (manager, dates) changed.
     virtual void ProjectInfoChanged() {}

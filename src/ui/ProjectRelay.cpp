@@ -29,6 +29,14 @@ void ProjectRelay::ItemRemoved(const ItemPath& path) {
     Q_EMIT itemRemoved(path);
 }
 
+void ProjectRelay::ItemAboutToBeReplaced(const ItemPath& path) {
+    Q_EMIT itemAboutToBeReplaced(path);
+}
+
+void ProjectRelay::ItemReplaced(const ItemPath& path) {
+    Q_EMIT itemReplaced(path);
+}
+
 void ProjectRelay::ItemChanged(const ItemPath& path, unsigned flags) {
     Q_EMIT itemChanged(path, flags);
 }

@@ -30,6 +30,8 @@ Q_SIGNALS:
     void itemInserted(const lumivane::ItemPath& path);
     void itemAboutToBeRemoved(const lumivane::ItemPath& path);
     void itemRemoved(const lumivane::ItemPath& path);
+    void itemAboutToBeReplaced(const lumivane::ItemPath& path);
+    void itemReplaced(const lumivane::ItemPath& path);
     void itemChanged(const lumivane::ItemPath& path, unsigned flags);
     void projectInfoChanged();
     void modifiedChanged(bool modified);
@@ -44,6 +46,8 @@ private:
     void ItemInserted(const ItemPath& path) override;
     void ItemAboutToBeRemoved(const ItemPath& path) override;
     void ItemRemoved(const ItemPath& path) override;
+    void ItemAboutToBeReplaced(const ItemPath& path) override;
+    void ItemReplaced(const ItemPath& path) override;
     void ItemChanged(const ItemPath& path, unsigned flags) override;
     void ProjectInfoChanged() override;
     void ModifiedChanged(bool modified) override;

@@ -19,6 +19,9 @@ ViewPane::ViewPane(CQorDoc& doc, lumivane::ProjectRelay& relay, QWidget* parent)
     connect(&relay, &lumivane::ProjectRelay::itemAboutToBeRemoved, this,
             &ViewPane::ItemAboutToBeRemoved);
     connect(&relay, &lumivane::ProjectRelay::itemRemoved, this, &ViewPane::ItemRemoved);
+    connect(&relay, &lumivane::ProjectRelay::itemAboutToBeReplaced, this,
+            &ViewPane::ItemAboutToBeReplaced);
+    connect(&relay, &lumivane::ProjectRelay::itemReplaced, this, &ViewPane::ItemReplaced);
     connect(&relay, &lumivane::ProjectRelay::itemChanged, this, &ViewPane::ItemChanged);
     connect(&relay, &lumivane::ProjectRelay::projectReplaced, this, &ViewPane::ShowProjectView);
     connect(&relay, &lumivane::ProjectRelay::unitsChanged, this, [this] {
@@ -123,16 +126,22 @@ void ViewPane::TellEditor() {
 }
 
 void ViewPane::ItemInserted(const ItemPath& path) {
+    if (m_replacing) {
+        return;
+    }
     MoveTo(lumivane::AfterInsert(m_place.path, path));
 }
 
 void ViewPane::ItemAboutToBeRemoved(const ItemPath& path) {
-    if (lumivane::IsAtOrInside(m_place.path, path)) {
+    if (!m_replacing && lumivane::IsAtOrInside(m_place.path, path)) {
         m_lost = true;
     }
 }
 
 void ViewPane::ItemRemoved(const ItemPath& path) {
+    if (m_replacing) {
+        return;
+    }
     if (!m_lost) {
         MoveTo(lumivane::AfterRemove(m_place.path, path));
         return;
@@ -147,6 +156,24 @@ void ViewPane::ItemRemoved(const ItemPath& path) {
         parent = {ViewKind::Projector, ItemPath::Projector(path.auditorium, path.projector), -1};
     }
     Show(parent);
+}
+
+// Keeping the view shown spares repainting it anew, which is most of what an undo costs.
+void ViewPane::ItemAboutToBeReplaced(const ItemPath& path) {
+    m_replacing = lumivane::IsAtOrInside(m_place.path, path);
+}
+
+void ViewPane::ItemReplaced(const ItemPath& path) {
+    if (!m_replacing) {
+        return;
+    }
+    m_replacing = false;
+    if (Exists(m_place)) {
+        CurrentView()->Refresh(false);
+        return;
+    }
+    // The restored auditorium lacks the shown projector or set-up.
+    ShowAuditorium(path.auditorium);
 }
 
 void ViewPane::MoveTo(const ItemPath& path) {

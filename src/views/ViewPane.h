@@ -1,7 +1,8 @@
 #pragma once
 // The right-hand pane: one view per kind, made once and reused, one of them shown at a time.
 // The pane keeps the shown item's position current while items before it come and go, falls
-// back to the nearest surviving item when the shown one is removed, and tells the editor which
+// back to the nearest surviving item when the shown one is removed (but not when it is
+// replaced by its restored self), and tells the editor which
 // set-up is in view. Later views plug in through RegisterView; until a kind has its view, a
 // read-only summary of the item stands in.
 
@@ -62,6 +63,8 @@ private:
     void ItemInserted(const lumivane::ItemPath& path);
     void ItemAboutToBeRemoved(const lumivane::ItemPath& path);
     void ItemRemoved(const lumivane::ItemPath& path);
+    void ItemAboutToBeReplaced(const lumivane::ItemPath& path);
+    void ItemReplaced(const lumivane::ItemPath& path);
     void ItemChanged(const lumivane::ItemPath& path, unsigned flags);
     // The shown item moved rows.
     void MoveTo(const lumivane::ItemPath& path);
@@ -72,4 +75,6 @@ private:
     Place m_place;
     // Set while the shown item is being removed: where to go once it is gone.
     bool m_lost = false;
+    // Set while the shown item or what holds it is being replaced: its rows stay the same.
+    bool m_replacing = false;
 };

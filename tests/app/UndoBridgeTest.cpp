@@ -6,6 +6,7 @@
 #include "views/QorView.h"
 
 #include <QAction>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <QUndoStack>
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void mixedEditsUndoToEverySavedState();
     void aFieldBurstIsOneStep();
     void undoStoresTheFocusedFieldFirst();
+    void undoKeepsTheViewShown();
 };
 
 void UndoBridgeTest::mixedEditsUndoToEverySavedState() {
@@ -142,6 +144,20 @@ void UndoBridgeTest::undoStoresTheFocusedFieldFirst() {
     QCOMPARE(w.doc.GetAuditorium(0)->Name(), name);
     QCOMPARE(w.undo.RedoAction()->text(), QStringLiteral("&Redo Rename Auditorium"));
     QCOMPARE(w.undo.UndoAction()->text(), QStringLiteral("&Undo Add Auditorium"));
+}
+
+// Falling back to the project view and back again would repaint the whole view.
+void UndoBridgeTest::undoKeepsTheViewShown() {
+    test::ProjectWindow w;
+    w.Editor().AddAuditorium();
+    w.Editor().AddAuditorium();
+    w.pane->ShowAuditorium(1);
+    w.Editor().RenameAuditorium(1, "Main");
+    const QSignalSpy switches(w.pane, &QStackedWidget::currentChanged);
+    w.undo.Undo();
+    QCOMPARE(switches.count(), 0);
+    QCOMPARE(w.pane->CurrentPlace().path, ItemPath::Auditorium(1));
+    QVERIFY(w.doc.GetAuditorium(1)->Name() != "Main");
 }
 
 } // namespace lumivane

@@ -42,6 +42,8 @@ public:
         Add("-? " + NameAt(path) + ":", path);
     }
     void ItemRemoved(const ItemPath& path) override { Add("-", path); }
+    void ItemAboutToBeReplaced(const ItemPath& path) override { Add("=?", path); }
+    void ItemReplaced(const ItemPath& path) override { Add("=", path); }
     void ItemChanged(const ItemPath& path, unsigned flags) override {
         Add("~" + std::to_string(flags), path);
     }
@@ -327,6 +329,18 @@ TEST_F(ProjectEditorTest, UndoingAMiddleDeletionInsertsJustThatAuditorium) {
     m_editor.Restore(step.before, step.after);
     EXPECT_EQ(m_log.events, (std::vector<std::string>{"+? 1", "+ 1"}));
     EXPECT_EQ(m_doc.GetAuditorium(1)->Name(), "Auditorium 2");
+}
+
+TEST_F(ProjectEditorTest, UndoingAnEditReplacesJustThatAuditorium) {
+    for (int i = 0; i < 3; ++i) {
+        m_editor.AddAuditorium();
+    }
+    m_editor.RenameAuditorium(1, "Main");
+    const auto& step = m_history.steps.back();
+    m_log.events.clear();
+    m_editor.Restore(step.before, step.after);
+    EXPECT_EQ(m_log.events,
+              (std::vector<std::string>{"=? 1", "-? Main: 1", "- 1", "+? 1", "+ 1", "= 1"}));
 }
 
 TEST_F(ProjectEditorTest, SnapshotsDoNotDependOnTheUnitsShown) {
