@@ -43,6 +43,19 @@ inline bool LockProjector() {
     return Ctx().settings.m_lockProjector != 0;
 }
 
+// Sets one of the context's re-entrancy flags for the guard's lifetime, clearing it on every
+// exit.
+class FlagGuard {
+public:
+    explicit FlagGuard(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~FlagGuard() { m_flag = false; }
+    FlagGuard(const FlagGuard&) = delete;
+    FlagGuard& operator=(const FlagGuard&) = delete;
+
+private:
+    bool& m_flag;
+};
+
 // Installs a fresh context for its lifetime and restores the previous one afterwards.
 class ScopedAppContext {
 public:
