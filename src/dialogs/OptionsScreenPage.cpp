@@ -2,6 +2,7 @@
 
 #include "dialogs/FieldLabels.h"
 #include "model/SummaryText.h"
+#include "ui/QtText.h"
 #include "views/LengthEdit.h"
 #include "views/ValueSlider.h"
 
@@ -12,6 +13,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+using lumivane::Text;
 
 namespace {
 
@@ -25,10 +28,6 @@ const QStringList kCurveTypes = {QStringLiteral("None"),      QStringLiteral("Re
                                  QStringLiteral("Adjustable")};
 const QStringList kTiltTypes = {QStringLiteral("None"), QStringLiteral("Recommended"),
                                 QStringLiteral("Adjustable")};
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QComboBox* TypeList(const QStringList& entries, int current) {
     auto* list = new QComboBox;

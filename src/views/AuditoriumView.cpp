@@ -3,6 +3,7 @@
 #include "base/NumberText.h"
 #include "model/Auditorium.h"
 #include "model/AuditoriumEdits.h"
+#include "ui/QtText.h"
 #include "views/EditBurst.h"
 #include "views/LengthEdit.h"
 #include "views/ScreenControls.h"
@@ -24,6 +25,7 @@
 #include <vector>
 
 using lumivane::SettingsLabels;
+using lumivane::Text;
 
 namespace {
 
@@ -31,10 +33,6 @@ constexpr int kThrowShortest = 3;
 constexpr int kThrowLongest = 100;
 constexpr int kThrowTicks = 10;
 constexpr int kCommentLines = 3;
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // A label in front of its field; the field is named after it for screen readers.
 QLabel* FieldLabel(const QString& text, QWidget* field, Qt::Alignment alignment) {

@@ -9,6 +9,7 @@
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "ui/ProjectRelay.h"
+#include "ui/QtText.h"
 
 #include <QAbstractListModel>
 #include <QPainter>
@@ -17,16 +18,13 @@
 #include <vector>
 
 using lumivane::ItemPath;
+using lumivane::Text;
 
 namespace {
 
 constexpr int kTextInset = 2;
 // The label ends this far short of the catalog number.
 constexpr int kLabelGap = 3;
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "model/Auditorium.h"
 #include "model/LensType.h"
 #include "model/LensViewTexts.h"
+#include "ui/QtText.h"
 #include "views/EditBurst.h"
 #include "views/LensShiftPicture.h"
 #include "views/ScreenControls.h"
@@ -24,6 +25,8 @@
 #include <algorithm>
 #include <vector>
 
+using lumivane::Text;
+
 namespace {
 
 // Half a millimetre of shift per step, within about 25 mm either way. The step is kept in
@@ -36,10 +39,6 @@ constexpr int kShiftSteps = 50;
 constexpr int kShiftTicks = 5;
 constexpr int kSmallestCommentLines = 2;
 constexpr int kDisplayUnits = 6;
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 ValueSlider* MakeShiftSlider(Qt::Orientation orientation, const QString& name) {
     auto* slider = new ValueSlider(orientation);

@@ -6,6 +6,7 @@
 #include "model/LensType.h"
 #include "model/ProjectorTexts.h"
 #include "model/ProjectorType.h"
+#include "ui/QtText.h"
 #include "views/FormatListCtrl.h"
 #include "views/ScreenDisplay.h"
 #include "views/SetUpControls.h"
@@ -17,12 +18,9 @@
 #include <QMessageBox>
 
 using lumivane::ItemPath;
+using lumivane::Text;
 
 namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QLabel* RightLabel(const QString& text) {
     auto* label = new QLabel(text);

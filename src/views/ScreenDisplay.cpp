@@ -5,6 +5,7 @@
 #include "model/Auditorium.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
+#include "ui/QtText.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -15,6 +16,7 @@
 #include <cstdlib>
 
 using lumivane::ScreenView;
+using lumivane::Text;
 
 namespace {
 
@@ -23,10 +25,6 @@ constexpr int kFrame = 2;
 constexpr int kGrabDistance = 8;
 // The corner button and a little room around it.
 constexpr int kCorner = 26;
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 ScreenView Other(ScreenView view) {
     return view == ScreenView::Front ? ScreenView::Section : ScreenView::Front;

@@ -5,17 +5,11 @@
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "ui/ProjectRelay.h"
+#include "ui/QtText.h"
 
 using lumivane::ItemPath;
 using lumivane::ProjectRelay;
-
-namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
+using lumivane::Text;
 
 SetUpListModel::SetUpListModel(CQorDoc& doc, ProjectRelay& relay, QObject* parent)
     : QAbstractTableModel(parent), m_doc(doc) {
