@@ -20,10 +20,7 @@
 #include "ui/IconLibrary.h"
 #include "ui/ProjectMail.h"
 #include "ui/ProjectRelay.h"
-#include "views/AuditoriumView.h"
-#include "views/FormatView.h"
-#include "views/LensView.h"
-#include "views/ProjectorView.h"
+#include "views/ItemViews.h"
 #include "views/QorView.h"
 
 #include <QActionGroup>
@@ -326,20 +323,7 @@ void CMainFrame::MakeViews() {
     hooks.showTiltBar = [this] {
         m_screenBars->ShowTiltBar();
     };
-    m_pane->RegisterView(lumivane::ViewKind::Auditorium, [hooks](CQorDoc& doc, QWidget* parent) {
-        return new CAuditoriumView(doc, hooks, parent);
-    });
-    m_pane->RegisterView(lumivane::ViewKind::Projector,
-                         [hooks, relay = m_relay](CQorDoc& doc, QWidget* parent) {
-                             return new CProjectorView(doc, *relay, hooks, parent);
-                         });
-    m_pane->RegisterView(lumivane::ViewKind::Format,
-                         [hooks, relay = m_relay](CQorDoc& doc, QWidget* parent) {
-                             return new CFormatView(doc, *relay, hooks, parent);
-                         });
-    m_pane->RegisterView(lumivane::ViewKind::Lens, [hooks](CQorDoc& doc, QWidget* parent) {
-        return new CLensView(doc, hooks, parent);
-    });
+    RegisterItemViews(*m_pane, *m_relay, hooks);
 }
 
 void CMainFrame::FillRecentFiles() {

@@ -2,6 +2,7 @@
 
 #include "model/Auditorium.h"
 #include "model/AuditoriumTexts.h"
+#include "views/ItemViews.h"
 #include "views/LengthEdit.h"
 #include "views/ScreenDisplay.h"
 #include "views/ValueSlider.h"
@@ -66,10 +67,7 @@ private:
 
 void AuditoriumViewTest::init() {
     m_window = std::make_unique<test::ProjectWindow>();
-    m_window->pane->RegisterView(ViewKind::Auditorium,
-                                 [hooks = m_window->Hooks()](CQorDoc& doc, QWidget* parent) {
-                                     return new CAuditoriumView(doc, hooks, parent);
-                                 });
+    RegisterItemViews(*m_window->pane, m_window->relay, m_window->Hooks());
     QVERIFY(m_window->ShowExample({900, 760}));
 }
 

@@ -7,6 +7,7 @@
 #include "model/ProjectorType.h"
 #include "views/FormatListCtrl.h"
 #include "views/ImageDetailsGroup.h"
+#include "views/ItemViews.h"
 #include "views/LengthEdit.h"
 #include "views/SetUpListModel.h"
 
@@ -62,11 +63,7 @@ private:
 
 void FormatViewTest::init() {
     m_window = std::make_unique<test::ProjectWindow>();
-    ProjectRelay* relay = &m_window->relay;
-    m_window->pane->RegisterView(ViewKind::Format,
-                                 [hooks = m_window->Hooks(), relay](CQorDoc& doc, QWidget* parent) {
-                                     return new CFormatView(doc, *relay, hooks, parent);
-                                 });
+    RegisterItemViews(*m_window->pane, m_window->relay, m_window->Hooks());
     QVERIFY(m_window->ShowExample({1000, 800}));
 }
 

@@ -3,6 +3,7 @@
 #include "model/Auditorium.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
+#include "views/ItemViews.h"
 #include "views/ValueSlider.h"
 
 #include <QCheckBox>
@@ -61,10 +62,7 @@ private:
 
 void LensViewTest::init() {
     m_window = std::make_unique<test::ProjectWindow>();
-    m_window->pane->RegisterView(ViewKind::Lens,
-                                 [hooks = m_window->Hooks()](CQorDoc& doc, QWidget* parent) {
-                                     return new CLensView(doc, hooks, parent);
-                                 });
+    RegisterItemViews(*m_window->pane, m_window->relay, m_window->Hooks());
     QVERIFY(m_window->ShowExample({900, 760}));
     m_view = Show(kFlat);
 }

@@ -7,6 +7,7 @@
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "views/FormatListCtrl.h"
+#include "views/ItemViews.h"
 #include "views/LengthEdit.h"
 #include "views/LensListBox.h"
 #include "views/SetUpListModel.h"
@@ -76,11 +77,7 @@ private:
 
 void ProjectorViewTest::init() {
     m_window = std::make_unique<test::ProjectWindow>();
-    ProjectRelay* relay = &m_window->relay;
-    m_window->pane->RegisterView(ViewKind::Projector,
-                                 [hooks = m_window->Hooks(), relay](CQorDoc& doc, QWidget* parent) {
-                                     return new CProjectorView(doc, *relay, hooks, parent);
-                                 });
+    RegisterItemViews(*m_window->pane, m_window->relay, m_window->Hooks());
     QVERIFY(m_window->ShowExample({1000, 800}));
 }
 
