@@ -17,7 +17,6 @@ using lumivane::test::Native;
 
 namespace {
 
-const QString kShipped = QStringLiteral(LUMIVANE_SOURCE_DATA_DIR "/catalog");
 const QString kExample = QStringLiteral(LUMIVANE_SOURCE_DATA_DIR "/examples/Multiplex.hoprj");
 
 std::string Dword(std::uint32_t v) {
@@ -156,9 +155,7 @@ private:
 
     CliRun Dump(QStringList arguments) const {
         arguments.prepend(QStringLiteral("dump"));
-        arguments << QStringLiteral("--catalog-dir") << kShipped << QStringLiteral("--settings")
-                  << Native(*m_dir / "settings.ini");
-        return test::RunCli(arguments, m_dir->path(), test::CliEnvironment(m_dir->path()));
+        return test::RunWithShippedCatalog(arguments, m_dir->path());
     }
 
     std::unique_ptr<test::TempDir> m_dir;

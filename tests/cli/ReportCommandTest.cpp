@@ -20,7 +20,6 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-const QString kShipped = QStringLiteral(LUMIVANE_SOURCE_DATA_DIR "/catalog");
 const QString kExample = QStringLiteral(LUMIVANE_SOURCE_DATA_DIR "/examples/Multiplex.hoprj");
 const QString kGolden = QStringLiteral(LUMIVANE_TEST_DATA_DIR "/reports/Multiplex.txt");
 
@@ -195,13 +194,8 @@ private:
 
     QString Settings() const { return Native(*m_dir / "settings.ini"); }
 
-    CliRun Cli(QStringList arguments, const QString& outputFile = {}) const {
-        if (!arguments.contains(QStringLiteral("--catalog-dir"))) {
-            arguments << QStringLiteral("--catalog-dir") << kShipped;
-        }
-        arguments << QStringLiteral("--settings") << Settings();
-        return test::RunCli(arguments, m_dir->path(), test::CliEnvironment(m_dir->path()),
-                            outputFile);
+    CliRun Cli(const QStringList& arguments, const QString& outputFile = {}) const {
+        return test::RunWithShippedCatalog(arguments, m_dir->path(), outputFile);
     }
 
     std::unique_ptr<test::TempDir> m_dir;

@@ -67,4 +67,14 @@ CliRun RunCli(const QStringList& arguments, const std::filesystem::path& folder,
     return run;
 }
 
+CliRun RunWithShippedCatalog(QStringList arguments, const std::filesystem::path& folder,
+                             const QString& outputFile) {
+    if (!arguments.contains(QStringLiteral("--catalog-dir"))) {
+        arguments << QStringLiteral("--catalog-dir")
+                  << QStringLiteral(LUMIVANE_SOURCE_DATA_DIR "/catalog");
+    }
+    arguments << QStringLiteral("--settings") << Native(folder / "settings.ini");
+    return RunCli(arguments, folder, CliEnvironment(folder), outputFile);
+}
+
 } // namespace lumivane::test

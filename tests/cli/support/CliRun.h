@@ -31,4 +31,9 @@ QProcessEnvironment CliEnvironment(const std::filesystem::path& folder);
 CliRun RunCli(const QStringList& arguments, const std::filesystem::path& folder,
               const QProcessEnvironment& environment, const QString& outputFile = {});
 
+// A run with the shipped catalog (unless the arguments name another) and the settings file
+// settings.ini in folder.
+CliRun RunWithShippedCatalog(QStringList arguments, const std::filesystem::path& folder,
+                             const QString& outputFile = {});
+
 } // namespace lumivane::test
