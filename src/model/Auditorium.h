@@ -4,7 +4,6 @@
 // depth, tilt, slant throws, image fit, the calculated screen size and the lens-shift solve.
 
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -18,7 +17,13 @@ class CProjectorType;
 
 namespace lumivane {
 class Archive;
-}
+
+// A count of steps an iterative computation may still take.
+struct WorkBound {
+    long left;
+    bool Spend() { return left-- > 0; }
+};
+} // namespace lumivane
 
 enum CurveType : std::int16_t {
     CurveNone = 0,
@@ -140,8 +145,7 @@ private:
     // Mean of one projector quantity over the projectors; 0 without projectors.
     double AverageOverProjectors(double (CProjectorType::*value)() const) const;
     Span ExtentsOf(const CProjectorType& projector) const;
-    bool SolveAlignedGroup(CProjectorType& projector,
-                           std::chrono::steady_clock::time_point deadline);
+    bool SolveAlignedGroup(CProjectorType& projector, lumivane::WorkBound& bound);
     void RemoveListed(const CProjectorType& projector);
     void ReadRecord(lumivane::Archive& ar);
 

@@ -3,7 +3,6 @@
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 
-#include <chrono>
 #include <cmath>
 #include <vector>
 
@@ -15,10 +14,11 @@ using lumivane::ScreenEdge;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 // A solve that restarts endlessly on a damaged project gives up rather than hang the program.
-constexpr auto kSolveBudget = std::chrono::milliseconds(1000);
+// The bound counts set-ups looked at, not time, so a slow or busy machine gives the same
+// shifts as a fast one. A room of 8 projectors with 12 formats each, every set-up at the edge of
+// its coverage, takes about 1,200 steps; this allows a hundred times that (a few milliseconds).
+constexpr long kSolveSteps = 120000;
 
 struct ShiftTargets {
     double oV;
@@ -27,12 +27,12 @@ struct ShiftTargets {
 
 // Every member of the group is shifted so that its image centre moves by the wanted screen
 // offsets; a member the lens cannot cover lowers the offsets for the whole group, which then
-// starts again. Returns false when the deadline stopped the solve.
+// starts again. Returns false when the bound of work stopped the solve.
 bool SolveCentredGroup(const std::vector<CLensType*>& group, ShiftTargets target,
-                       Clock::time_point deadline) {
+                       lumivane::WorkBound& bound) {
     std::size_t k = 0;
     while (k < group.size()) {
-        if (Clock::now() > deadline) {
+        if (!bound.Spend()) {
             return false;
         }
         CLensType& m = *group[k];
@@ -63,15 +63,14 @@ bool SolveCentredGroup(const std::vector<CLensType*>& group, ShiftTargets target
 
 // The Top and Bottom branch steps and inverts with the same effective apertures; mixing in
 // the plain apertures kept anamorphic set-ups from ever converging.
-bool CAuditorium::SolveAlignedGroup(CProjectorType& projector,
-                                    std::chrono::steady_clock::time_point deadline) {
+bool CAuditorium::SolveAlignedGroup(CProjectorType& projector, lumivane::WorkBound& bound) {
     const double H = m_screenHeight;
     const double e = ScreenEdge();
     double oH = -(LockProjector() ? 0 : projector.Lateral());
     double correction = 0;
     int k = 0;
     while (k < projector.LensTypeCount()) {
-        if (Clock::now() > deadline) {
+        if (!bound.Spend()) {
             return false;
         }
         CLensType& m = *projector.GetLensType(k);
@@ -106,12 +105,12 @@ void CAuditorium::SolveLensShift(const CLensType* changed) {
         return;
     }
     lumivane::FlagGuard guard(busy);
-    const auto deadline = Clock::now() + kSolveBudget;
+    lumivane::WorkBound bound{kSolveSteps};
     if (changed) {
         const double oV = changed->ShiftV() * (changed->ExtentWidth() / changed->Squeeze()) * 1000 /
                           changed->ApertureW();
         const double oH = changed->ShiftH() * changed->ExtentHeight() * 1000 / changed->ApertureH();
-        SolveCentredGroup(m_lensTypes, {oV, oH}, deadline);
+        SolveCentredGroup(m_lensTypes, {oV, oH}, bound);
         return;
     }
     const double H = m_screenHeight;
@@ -125,9 +124,9 @@ void CAuditorium::SolveLensShift(const CLensType* changed) {
             }
             const double oV = -((LockProjector() ? H / 2 : projector->LensHeight()) - H / 2 - e);
             const double oH = -(LockProjector() ? 0 : projector->Lateral());
-            inTime = SolveCentredGroup(group, {oV, oH}, deadline);
+            inTime = SolveCentredGroup(group, {oV, oH}, bound);
         } else {
-            inTime = SolveAlignedGroup(*projector, deadline);
+            inTime = SolveAlignedGroup(*projector, bound);
         }
         if (!inTime) {
             return;

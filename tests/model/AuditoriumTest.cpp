@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <utility>
 
 namespace {
 
@@ -249,6 +251,39 @@ TEST_F(AuditoriumTest, AlignedLensShiftWithAnamorphicLensConverges) {
     const double y = std::fabs(setUp->ShiftV()) + setUp->ApertureH() * 0.0005;
     EXPECT_LT(std::sqrt(x * x + y * y), r);
     EXPECT_GT(std::sqrt(x * x + y * y), r * 0.99);
+}
+
+// A lens whose image circle is smaller than the aperture fails the coverage step whatever the
+// shift, so the solve restarts until its bound of work stops it: it must stop at the same place
+// on every run, however fast the machine.
+TEST_F(AuditoriumTest, LensShiftThatNeverConvergesStopsAtTheSamePlaceEveryTime) {
+    lumivane::test::TempDir folder;
+    std::ofstream(folder.path() / "lenses.txt", std::ios::binary)
+        << "Tiny 50mm;T50;48-000050;705;50;50;50;0;5;1;97;80\n";
+    std::ofstream(folder.path() / "attach.txt", std::ios::binary) << "";
+    auto lenses = std::make_shared<CLensDatabase>();
+    lenses->BuildFromText(folder.path());
+    lumivane::Ctx().lenses = lenses;
+    const auto solve = [] {
+        auto auditorium = std::make_unique<CAuditorium>(1);
+        auditorium->SetFixedScreen(true);
+        auditorium->SetDefaultThrow(20.0, 0);
+        auditorium->SetScreenWidth(14.0);
+        auditorium->AddProjector(kFilmProjector);
+        auditorium->GetProjector(0)->SetLensHeight(6.0);
+        CLensType* setUp = auditorium->AddFormat(kFlatFormat, 0);
+        CLensChoice choice;
+        choice.AddItem(lumivane::Ctx().lenses->FindItem(0x0050));
+        choice.Evaluate(*setUp);
+        setUp->ChooseCombination(choice);
+        auditorium->UpdateExtents(*setUp);
+        auditorium->SetAutoLensShift(true);
+        return std::pair{setUp->ShiftV(), setUp->ShiftH()};
+    };
+    const auto first = solve();
+    EXPECT_TRUE(std::isfinite(first.first));
+    EXPECT_EQ(solve(), first);
+    EXPECT_FALSE(lumivane::Ctx().lensShiftBusy);
 }
 
 TEST_F(AuditoriumTest, PurchaseCountsAddUpOverSetUps) {
