@@ -4,6 +4,7 @@
 #include "views/QorView.h"
 
 #include <QAction>
+#include <QMessageBox>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -133,26 +134,48 @@ void UndoBridge::Clear() {
 
 // The field is stored first, so its edit becomes the step that is undone.
 void UndoBridge::Undo() {
-    CommitFieldEdits();
-    EndFieldEdit();
-    m_stack->undo();
+    Move(&QUndoStack::undo, &QUndoStack::redo);
 }
 
 void UndoBridge::Redo() {
+    Move(&QUndoStack::redo, &QUndoStack::undo);
+}
+
+// A step whose project cannot be put back leaves the history where it was: the stack moves
+// back without restoring anything, and since the project may no longer be the saved one, no
+// state of the history counts as saved any more.
+void UndoBridge::Move(void (QUndoStack::*move)(), void (QUndoStack::*back)()) {
     CommitFieldEdits();
     EndFieldEdit();
-    m_stack->redo();
+    m_failure.clear();
+    (m_stack->*move)();
+    if (m_failure.isEmpty()) {
+        return;
+    }
+    m_skipRestore = true;
+    (m_stack->*back)();
+    m_skipRestore = false;
+    m_stack->resetClean();
+    m_doc.SetModifiedFlag(true);
+    QMessageBox::critical(&m_pane, tr("Error"),
+                          tr("The project could not be brought back to that step (%1). It is "
+                             "kept as it is and marked as modified.")
+                              .arg(m_failure));
 }
 
 void UndoBridge::ReturnTo(const ProjectSnapshot& target, const ProjectSnapshot& from,
                           const ViewPane::Place& place) {
+    if (m_skipRestore) {
+        return;
+    }
     m_returning = true;
     try {
         m_doc.Editor().Restore(target, from);
-    } catch (const std::exception&) {
+        m_pane.Show(place);
+    } catch (const std::exception& error) {
         // The editor reads every record before it changes anything, so the project is whole.
+        m_failure = QString::fromUtf8(error.what());
     }
-    m_pane.Show(place);
     m_returning = false;
 }
 

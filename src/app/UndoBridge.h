@@ -13,6 +13,7 @@
 #include "views/ViewPane.h"
 
 #include <QObject>
+#include <QString>
 
 class CQorDoc;
 class QAction;
@@ -56,7 +57,10 @@ public Q_SLOTS:
 private:
     class Step;
 
-    // Brings the project to target (from the state from) and the pane to place.
+    // Moves the history one step by move; back moves it where it was when the step failed.
+    void Move(void (QUndoStack::*move)(), void (QUndoStack::*back)());
+    // Brings the project to target (from the state from) and the pane to place; a failure
+    // is kept in m_failure.
     void ReturnTo(const lumivane::ProjectSnapshot& target, const lumivane::ProjectSnapshot& from,
                   const ViewPane::Place& place);
     void StepStarting() override;
@@ -77,4 +81,6 @@ private:
     QMetaObject::Connection m_fieldGone;
     int m_lastSession = 0;
     bool m_returning = false;
+    bool m_skipRestore = false;
+    QString m_failure;
 };

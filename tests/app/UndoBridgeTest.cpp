@@ -14,6 +14,7 @@
 #include <functional>
 #include <vector>
 
+#include "ModalAnswers.h"
 #include "ProjectWindow.h"
 
 namespace lumivane {
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void aFieldBurstIsOneStep();
     void undoStoresTheFocusedFieldFirst();
     void undoKeepsTheViewShown();
+    void aStepThatCannotBeRestoredStaysAndTheProjectIsModified();
 };
 
 void UndoBridgeTest::mixedEditsUndoToEverySavedState() {
@@ -158,6 +160,32 @@ void UndoBridgeTest::undoKeepsTheViewShown() {
     QCOMPARE(switches.count(), 0);
     QCOMPARE(w.pane->CurrentPlace().path, ItemPath::Auditorium(1));
     QVERIFY(w.doc.GetAuditorium(1)->Name() != "Main");
+}
+
+// A damaged snapshot stands for any restore that throws: the history must not move past it,
+// and the saved mark must not survive it.
+void UndoBridgeTest::aStepThatCannotBeRestoredStaysAndTheProjectIsModified() {
+    test::ProjectWindow w;
+    const auto file = w.WriteEmptyProject("broken.hoprj");
+    QVERIFY(w.commands.OpenFile(QString::fromStdString(file.string())));
+    w.Editor().AddAuditorium();
+    ProjectSnapshot after = w.Editor().TakeSnapshot();
+    ProjectSnapshot damaged = after;
+    damaged.auditoriums.push_back(std::make_shared<const RecordBytes>(RecordBytes{1, 2, 3}));
+    static_cast<EditRecorder&>(w.undo).Recorded("Broken", damaged, after);
+    QVERIFY(w.commands.Save());
+    const auto saved = test::ReadFileBytes(file);
+    const int index = w.undo.Stack()->index();
+
+    test::ModalAnswers answers;
+    w.undo.Undo();
+    QCOMPARE(w.undo.Stack()->index(), index);
+    QVERIFY(w.doc.IsModified());
+    QVERIFY(!w.undo.Stack()->isClean());
+    QCOMPARE(answers.Seen().size(), 1);
+    QVERIFY(answers.Seen().front().startsWith(QStringLiteral("Error: The project could not")));
+    QCOMPARE(w.Bytes(), saved);
+    QCOMPARE(w.doc.GetAuditoriumCount(), 1);
 }
 
 } // namespace lumivane
