@@ -137,3 +137,24 @@ CFormatDescriptor& CFormatDatabase::Append(std::unique_ptr<CFormatDescriptor> fo
 void CFormatDatabase::ReplaceAll(std::vector<std::unique_ptr<CFormatDescriptor>> formats) {
     m_formats = std::move(formats);
 }
+
+std::vector<std::string> CFormatDatabase::UserFormatTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& format : m_formats) {
+        if (format->IsCustom()) {
+            texts.push_back(format->ToText());
+        }
+    }
+    return texts;
+}
+
+void CFormatDatabase::ReplaceUserFormats(const std::vector<std::string>& texts) {
+    std::erase_if(m_formats, [](const auto& format) { return format->IsCustom(); });
+    std::int32_t index = 0;
+    for (const std::string& text : texts) {
+        auto format = std::make_unique<CFormatDescriptor>();
+        format->ParseText(text, index++);
+        m_formats.push_back(std::move(format));
+    }
+    SaveCustomFormats();
+}

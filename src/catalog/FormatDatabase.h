@@ -46,6 +46,10 @@ public:
     CFormatDescriptor& Append(std::unique_ptr<CFormatDescriptor> format);
     // The whole list at once, as the Formats dialog leaves it.
     void ReplaceAll(std::vector<std::unique_ptr<CFormatDescriptor>> formats);
+    // The user-defined formats in list order, each in its settings form.
+    std::vector<std::string> UserFormatTexts() const;
+    // Puts the user-defined formats back as texts gave them, after the maker's, and saves them.
+    void ReplaceUserFormats(const std::vector<std::string>& texts);
 
 private:
     std::vector<std::unique_ptr<CFormatDescriptor>> m_formats;

@@ -126,9 +126,10 @@ void FormatCatalogEdit::Commit(CFormatDatabase& catalog, ProjectEditor& editor) 
         formats.push_back(std::move(entry.format));
     }
     m_entries.clear();
-    catalog.ReplaceAll(std::move(formats));
-    catalog.SaveCustomFormats();
-    editor.ApplyFormatChanges(remap, changed);
+    editor.ApplyFormatChanges(remap, changed, [&] {
+        catalog.ReplaceAll(std::move(formats));
+        catalog.SaveCustomFormats();
+    });
 }
 
 } // namespace lumivane

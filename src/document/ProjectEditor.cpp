@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "base/Archive.h"
+#include "catalog/FormatDatabase.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
 #include "model/LensChoice.h"
@@ -90,7 +91,7 @@ std::shared_ptr<const RecordBytes> ProjectEditor::CachedRecord(int index) {
 ProjectSnapshot ProjectEditor::TakeSnapshot() {
     const int count = m_doc.GetAuditoriumCount();
     m_records.resize(static_cast<std::size_t>(count));
-    ProjectSnapshot snapshot{m_doc.GetProjectInfo(), {}};
+    ProjectSnapshot snapshot{m_doc.GetProjectInfo(), {}, CurrentUserFormats()};
     snapshot.auditoriums.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         snapshot.auditoriums.push_back(CachedRecord(i));
@@ -98,8 +99,16 @@ ProjectSnapshot ProjectEditor::TakeSnapshot() {
     return snapshot;
 }
 
+std::shared_ptr<const UserFormats> ProjectEditor::CurrentUserFormats() {
+    if (!m_userFormats && Ctx().formats) {
+        m_userFormats = std::make_shared<const UserFormats>(Ctx().formats->UserFormatTexts());
+    }
+    return m_userFormats;
+}
+
 void ProjectEditor::ForgetSnapshots() {
     m_records.clear();
+    m_userFormats.reset();
     SetViewedSetUp(-1, -1, -1);
 }
 
@@ -231,6 +240,15 @@ bool ProjectEditor::SetBoothHeights(int auditorium, double floorToScreen, double
         owner.SetFloorToScreen(floorToScreen);
         owner.SetFloorToBooth(floorToBooth);
     });
+}
+
+bool ProjectEditor::SetAuditoriumSetting(int auditorium, AuditoriumSetting setting, double value) {
+    return EditAuditorium(auditorium, InfoOf(setting).label,
+                          [&](CAuditorium& a) { ApplyAuditoriumSetting(a, setting, value); });
+}
+
+bool ProjectEditor::SetComments(int auditorium, const std::string& comments) {
+    return EditAuditorium(auditorium, "Comments", [&](CAuditorium& a) { a.SetComments(comments); });
 }
 
 bool ProjectEditor::EditAuditorium(int auditorium, const std::string& label,
@@ -520,6 +538,38 @@ bool ProjectEditor::DragProjector(int auditorium, int projector, int format, dou
 }
 
 void ProjectEditor::Restore(const ProjectSnapshot& target, const ProjectSnapshot& from) {
+    const std::shared_ptr<const UserFormats> formatsBefore = CurrentUserFormats();
+    const bool formatsRestored = RestoreUserFormats(target.userFormats);
+    try {
+        RestoreAuditoriums(target);
+    } catch (...) {
+        if (formatsRestored) {
+            RestoreUserFormats(formatsBefore);
+        }
+        throw;
+    }
+    if (formatsRestored) {
+        m_doc.Notify([](ProjectListener& l) { l.CatalogsReplaced(); });
+    }
+    if (!SameInfo(target.info, from.info)) {
+        m_doc.m_contents.info = target.info;
+        m_doc.Notify([](ProjectListener& l) { l.ProjectInfoChanged(); });
+    }
+    m_doc.SetModifiedFlag(true);
+}
+
+bool ProjectEditor::RestoreUserFormats(const std::shared_ptr<const UserFormats>& wanted) {
+    if (!wanted || !Ctx().formats || SameUserFormats(wanted, CurrentUserFormats())) {
+        return false;
+    }
+    Ctx().formats->ReplaceUserFormats(*wanted);
+    m_userFormats = wanted;
+    // A record names its formats by position, so every record is written again under them.
+    m_records.clear();
+    return true;
+}
+
+void ProjectEditor::RestoreAuditoriums(const ProjectSnapshot& target) {
     const ProjectSnapshot present = TakeSnapshot();
     const auto& now = present.auditoriums;
     const auto& wanted = target.auditoriums;
@@ -553,11 +603,6 @@ void ProjectEditor::Restore(const ProjectSnapshot& target, const ProjectSnapshot
         InsertAuditorium(static_cast<int>(i), std::move(restored[i - head]));
         m_records[i] = wanted[i];
     }
-    if (!SameInfo(target.info, from.info)) {
-        m_doc.m_contents.info = target.info;
-        m_doc.Notify([](ProjectListener& l) { l.ProjectInfoChanged(); });
-    }
-    m_doc.SetModifiedFlag(true);
 }
 
 namespace {
@@ -582,9 +627,13 @@ bool Lists(const std::vector<int>& positions, int format) {
 } // namespace
 
 bool ProjectEditor::ApplyFormatChanges(const std::vector<int>& remap,
-                                       const std::vector<int>& changed) {
+                                       const std::vector<int>& changed,
+                                       const std::function<void()>& replaceCatalog) {
     const Transaction step(*this, "Film Formats");
-    bool any = false;
+    const std::shared_ptr<const UserFormats> before = CurrentUserFormats();
+    replaceCatalog();
+    m_userFormats.reset();
+    bool any = !SameUserFormats(before, CurrentUserFormats());
     for (int a = 0; a < m_doc.GetAuditoriumCount(); ++a) {
         CAuditorium& owner = *AuditoriumAt(a);
         bool touched = false;
@@ -652,6 +701,7 @@ void ProjectEditor::SetMetricUnits(bool metric) {
 
 void ProjectEditor::CatalogsReplaced() {
     m_records.clear();
+    m_userFormats.reset();
     m_doc.Notify([](ProjectListener& l) { l.CatalogsReplaced(); });
 }
 

@@ -11,6 +11,7 @@
 #include "document/ProjectEvents.h"
 #include "document/ProjectFile.h"
 #include "document/ProjectSnapshot.h"
+#include "model/AuditoriumSettings.h"
 #include "model/EditCommands.h"
 #include "model/LensType.h"
 
@@ -76,6 +77,9 @@ public:
     // recalculated as the view wants it.
     bool EditAuditorium(int auditorium, const std::string& label,
                         const std::function<void(CAuditorium&)>& change);
+    // One of the auditorium's own settings, under its label.
+    bool SetAuditoriumSetting(int auditorium, AuditoriumSetting setting, double value);
+    bool SetComments(int auditorium, const std::string& comments);
 
     // Returns the new projector's index, or -1. The projector is placed before the
     // auditorium recalculates, so the numbers belong to its place.
@@ -125,9 +129,11 @@ public:
     // The whole project as bytes; cheap when little changed since the last one.
     ProjectSnapshot TakeSnapshot();
     // Brings the project back to target, which was taken when the project was as from was:
+    // the user's formats first (and the settings store with them) when target knew others,
     // auditoriums that differ from the present ones are replaced (removed and inserted
     // again), the project texts only when from and target differ in them. Marks the project
-    // modified; records nothing.
+    // modified; records nothing. Throws, with the project and formats as they were, when a
+    // record of target cannot be read.
     void Restore(const ProjectSnapshot& target, const ProjectSnapshot& from);
 
     // Groups the operations made during its life into one recorded step under label.
@@ -139,11 +145,13 @@ public:
     // re-measure around its set-up (all: every linked set-up too). False without a set-up.
     bool RecalculateViewed(bool all);
 
-    // The format catalog changed under the project (the Formats dialog's OK), as one step:
-    // every set-up's format position p moves to remap[p] (positions outside remap, or mapped
-    // to -1, stay), and every auditorium showing a format at a position listed in changed
-    // (positions after the move) is recalculated.
-    bool ApplyFormatChanges(const std::vector<int>& remap, const std::vector<int>& changed);
+    // The format catalog changes under the project (the Formats dialog's OK), as one step:
+    // replaceCatalog changes it, then every set-up's format position p moves to remap[p]
+    // (positions outside remap, or mapped to -1, stay), and every auditorium showing a format
+    // at a position listed in changed (positions after the move) is recalculated. The step
+    // keeps the user's formats from before and after, so undo puts them back too.
+    bool ApplyFormatChanges(const std::vector<int>& remap, const std::vector<int>& changed,
+                            const std::function<void()>& replaceCatalog);
 
     // Not changes of the project, but its listeners redisplay.
     void SetMetricUnits(bool metric);
@@ -170,6 +178,11 @@ private:
     void RemoveAuditorium(int index);
     void ReplaceAuditorium(int index, std::unique_ptr<CAuditorium> auditorium);
     std::shared_ptr<const RecordBytes> CachedRecord(int index);
+    std::shared_ptr<const UserFormats> CurrentUserFormats();
+    // Puts the format catalog's user formats back as wanted gives them; false when they
+    // already are.
+    bool RestoreUserFormats(const std::shared_ptr<const UserFormats>& wanted);
+    void RestoreAuditoriums(const ProjectSnapshot& target);
     void Touch(int auditorium);
     void NotifyWholeAuditorium(int auditorium);
 
@@ -181,6 +194,8 @@ private:
     int m_viewedAuditorium = -1;
     int m_viewedProjector = -1;
     int m_viewedFormat = -1;
+    // The user's formats as the project last saw them; null until a snapshot needs them.
+    std::shared_ptr<const UserFormats> m_userFormats;
 };
 
 // The operations made during a transaction's life are one recorded step under its label;

@@ -74,8 +74,13 @@ bool SameRecord(const std::shared_ptr<const RecordBytes>& a,
     return a == b || (a && b && *a == *b);
 }
 
+bool SameUserFormats(const std::shared_ptr<const UserFormats>& a,
+                     const std::shared_ptr<const UserFormats>& b) {
+    return a == b || (a && b && *a == *b);
+}
+
 bool SameSnapshot(const ProjectSnapshot& a, const ProjectSnapshot& b) {
-    return SameInfo(a.info, b.info) &&
+    return SameInfo(a.info, b.info) && SameUserFormats(a.userFormats, b.userFormats) &&
            std::equal(a.auditoriums.begin(), a.auditoriums.end(), b.auditoriums.begin(),
                       b.auditoriums.end(), SameRecord);
 }

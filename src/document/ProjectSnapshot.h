@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class CAuditorium;
@@ -16,9 +17,14 @@ namespace lumivane {
 
 using RecordBytes = std::vector<std::uint8_t>;
 
+// The user's own formats in their settings form. Set-ups name formats by position, so a
+// snapshot keeps the formats its positions meant.
+using UserFormats = std::vector<std::string>;
+
 struct ProjectSnapshot {
     ProjectInfo info;
     std::vector<std::shared_ptr<const RecordBytes>> auditoriums;
+    std::shared_ptr<const UserFormats> userFormats;
 };
 
 // The five texts alike; the flag that they were confirmed may differ.
@@ -26,6 +32,8 @@ bool SameTexts(const ProjectInfo& a, const ProjectInfo& b);
 bool SameInfo(const ProjectInfo& a, const ProjectInfo& b);
 bool SameRecord(const std::shared_ptr<const RecordBytes>& a,
                 const std::shared_ptr<const RecordBytes>& b);
+bool SameUserFormats(const std::shared_ptr<const UserFormats>& a,
+                     const std::shared_ptr<const UserFormats>& b);
 bool SameSnapshot(const ProjectSnapshot& a, const ProjectSnapshot& b);
 
 // The auditorium's record as the current file version writes it, followed by what the model

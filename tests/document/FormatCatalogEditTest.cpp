@@ -124,7 +124,43 @@ TEST_F(FormatCatalogEditTest, NewFormatsFollowTheOthersAndTakeTheDialogsFactor) 
     CFormatDescriptor reread;
     reread.ParseText(store->ReadString("Formats", "2", ""), 2);
     EXPECT_DOUBLE_EQ(reread.GetAnamorphic(), 1.48);
-    EXPECT_TRUE(steps.labels.empty());
+    // No set-up changed, but undo must be able to take the new format away again.
+    EXPECT_EQ(steps.labels, std::vector<std::string>{"Film Formats"});
+}
+
+// Set-ups name formats by position: undo and redo must bring the user's formats (and their
+// settings) back with the set-ups, or a set-up would name another format.
+TEST_F(FormatCatalogEditTest, UndoAndRedoPutTheUserFormatsBackWithTheSetUps) {
+    struct History : EditRecorder {
+        std::vector<std::pair<ProjectSnapshot, ProjectSnapshot>> steps;
+        void Recorded(const std::string&, ProjectSnapshot before, ProjectSnapshot after) override {
+            steps.emplace_back(std::move(before), std::move(after));
+        }
+    } history;
+    doc.Editor().SetRecorder(&history);
+    const std::string textA = store->ReadString("Formats", "0", "");
+    const std::string textB = store->ReadString("Formats", "1", "");
+    FormatCatalogEdit edit(Formats(), doc);
+    ASSERT_EQ(edit.Delete(mineA), "");
+    edit.Commit(Formats(), doc.Editor());
+    ASSERT_EQ(history.steps.size(), 1u);
+    const auto [before, after] = history.steps.front();
+
+    for (int round = 0; round < 2; ++round) {
+        doc.Editor().Restore(before, after);
+        EXPECT_EQ(SetUp().GetFormat(), mineB);
+        EXPECT_EQ(SetUp().GetFormatName(), "Mine B");
+        EXPECT_EQ(Formats().GetFormatName(mineA), "Mine A");
+        EXPECT_EQ(store->ReadString("Formats", "0", ""), textA);
+        EXPECT_EQ(store->ReadString("Formats", "1", ""), textB);
+
+        doc.Editor().Restore(after, before);
+        EXPECT_EQ(SetUp().GetFormat(), mineA);
+        EXPECT_EQ(SetUp().GetFormatName(), "Mine B");
+        EXPECT_EQ(Formats().GetCount(), mineB);
+        EXPECT_EQ(store->ReadString("Formats", "0", ""), textB);
+        EXPECT_FALSE(store->Has("Formats", "1"));
+    }
 }
 
 TEST(CustomFormatTest, TheDiagonalScalesBothSides) {
