@@ -6,6 +6,7 @@
 #include "cli/CommandSetup.h"
 #include "cli/DetailsCommand.h"
 #include "cli/DumpCommand.h"
+#include "cli/EditCommand.h"
 #include "cli/PdfOptions.h"
 #include "cli/ReportCommand.h"
 #include "cli/SaveCommand.h"
@@ -32,6 +33,9 @@ constexpr auto kDescription = "Lumivane command-line tool: cinema projection des
                               "[--catalog-dir DIR] [--settings FILE]\n"
                               "  dump PROJECT.hoprj [--catalog-dir DIR] [--settings FILE] "
                               "[--as-stored] [--candidates]\n"
+                              "  edit PROJECT.hoprj --ops FILE [--output OUT.hoprj] "
+                              "[--catalog-dir DIR] [--settings FILE]\n"
+                              "  edit --list\n"
                               "  report project|purchase|products [PROJECT.hoprj] "
                               "[--catalog-dir DIR] [--settings FILE] [--text OUT.txt] "
                               "[--pdf OUT.pdf [--from N] [--to M]]\n"
@@ -50,6 +54,9 @@ int RunCommand(const QStringList& arguments) {
     }
     if (command == QLatin1String("dump")) {
         return RunDumpCommand(arguments);
+    }
+    if (command == QLatin1String("edit")) {
+        return RunEditCommand(arguments);
     }
     if (command == QLatin1String("report")) {
         return RunReportCommand(arguments);

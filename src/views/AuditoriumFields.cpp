@@ -14,37 +14,47 @@ const CAuditorium* AuditoriumFields::Auditorium() const {
     return m_doc.GetAuditorium(m_auditorium());
 }
 
-void AuditoriumFields::Edit(const char* label, const Change& change) const {
+void AuditoriumFields::Set(lumivane::AuditoriumSetting setting, double value) const {
     if (Auditorium() == nullptr) {
         return;
     }
-    m_doc.Editor().EditAuditorium(m_auditorium(), label, change);
+    m_doc.Editor().SetAuditoriumSetting(m_auditorium(), setting, value);
     m_shown();
 }
 
-void AuditoriumFields::EditField(const QObject* field, const char* label,
-                                 const Change& change) const {
+void AuditoriumFields::SetFromField(const QObject* field, lumivane::AuditoriumSetting setting,
+                                    double value) const {
     m_hooks.Edited(field);
-    Edit(label, change);
+    Set(setting, value);
+}
+
+void AuditoriumFields::SetComments(const QObject* field, const std::string& comments) const {
+    if (Auditorium() == nullptr) {
+        return;
+    }
+    m_hooks.Edited(field);
+    m_doc.Editor().SetComments(m_auditorium(), comments);
+    m_shown();
 }
 
 // A greyed control stands for a value the model derives; a screen reader may still set it,
 // but that must not store anything.
-void AuditoriumFields::StoreEachEdit(LengthEdit* field, const char* label, Store store) const {
-    QObject::connect(field, &LengthEdit::valueEdited, field, [this, field, label, store](double v) {
+void AuditoriumFields::StoreEachEdit(LengthEdit* field, lumivane::AuditoriumSetting setting) const {
+    QObject::connect(field, &LengthEdit::valueEdited, field, [this, field, setting](double v) {
         if (field->isEnabled()) {
-            EditField(field, label, [&](CAuditorium& a) { store(a, v); });
+            SetFromField(field, setting, v);
         }
     });
     QObject::connect(field, &LengthEdit::valueCommitted, field,
                      [this, field] { m_hooks.Finished(field); });
 }
 
-void AuditoriumFields::StoreEachMove(ValueSlider* slider, const char* label, Store store) const {
+void AuditoriumFields::StoreEachMove(ValueSlider* slider,
+                                     lumivane::AuditoriumSetting setting) const {
     QObject::connect(slider, &ValueSlider::valueReported, slider,
-                     [this, slider, label, store](double v) {
+                     [this, slider, setting](double v) {
                          if (slider->isEnabled()) {
-                             EditField(slider, label, [&](CAuditorium& a) { store(a, v); });
+                             SetFromField(slider, setting, v);
                          }
                      });
     QObject::connect(slider, &ValueSlider::editFinished, slider,

@@ -3,9 +3,11 @@
 // project's editor: a field's burst of edits (typing, a drag) becomes one undo step, and after
 // each edit the owner shows the outcome.
 
+#include "model/AuditoriumSettings.h"
 #include "views/ViewHooks.h"
 
 #include <functional>
+#include <string>
 
 class CAuditorium;
 class CQorDoc;
@@ -14,9 +16,6 @@ class ValueSlider;
 
 class AuditoriumFields {
 public:
-    using Change = std::function<void(CAuditorium&)>;
-    using Store = std::function<void(CAuditorium&, double)>;
-
     // auditorium names the auditorium edited (-1: none, and nothing is stored); shown runs
     // after each edit.
     AuditoriumFields(CQorDoc& doc, ViewHooks hooks, std::function<int()> auditorium,
@@ -28,13 +27,15 @@ public:
     const ViewHooks& Hooks() const { return m_hooks; }
     const CAuditorium* Auditorium() const;
 
-    // One edit named label; nothing without an auditorium.
-    void Edit(const char* label, const Change& change) const;
+    // One edit of a setting; nothing without an auditorium.
+    void Set(lumivane::AuditoriumSetting setting, double value) const;
     // An edit that is one step of field's burst.
-    void EditField(const QObject* field, const char* label, const Change& change) const;
+    void SetFromField(const QObject* field, lumivane::AuditoriumSetting setting,
+                      double value) const;
+    void SetComments(const QObject* field, const std::string& comments) const;
     // Each change of the field, or each move of the slider, is stored.
-    void StoreEachEdit(LengthEdit* field, const char* label, Store store) const;
-    void StoreEachMove(ValueSlider* slider, const char* label, Store store) const;
+    void StoreEachEdit(LengthEdit* field, lumivane::AuditoriumSetting setting) const;
+    void StoreEachMove(ValueSlider* slider, lumivane::AuditoriumSetting setting) const;
 
 private:
     CQorDoc& m_doc;

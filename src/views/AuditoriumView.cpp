@@ -220,15 +220,12 @@ QGroupBox* CAuditoriumView::MakeDetailsGroup() {
 }
 
 void CAuditoriumView::ConnectChoices() {
-    connect(m_curveType, &QComboBox::currentIndexChanged, this, [this](int index) {
-        m_fields.Edit("Screen Curve",
-                      [index](CAuditorium& a) { lumivane::EditCurveType(a, index); });
-    });
-    connect(m_tiltType, &QComboBox::currentIndexChanged, this, [this](int index) {
-        m_fields.Edit("Screen Tilt", [index](CAuditorium& a) { lumivane::EditTiltType(a, index); });
-    });
-    m_fields.StoreEachMove(m_curveSlider, "Screen Curve", lumivane::EditCurveValue);
-    m_fields.StoreEachMove(m_tiltSlider, "Screen Tilt", lumivane::EditTiltAngle);
+    connect(m_curveType, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_fields.Set(lumivane::AuditoriumSetting::CurveType, index); });
+    connect(m_tiltType, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_fields.Set(lumivane::AuditoriumSetting::TiltType, index); });
+    m_fields.StoreEachMove(m_curveSlider, lumivane::AuditoriumSetting::Curve);
+    m_fields.StoreEachMove(m_tiltSlider, lumivane::AuditoriumSetting::Tilt);
     // A drag of a projector marker is one step, as a field's burst is.
     connect(m_display, &ScreenDisplay::editStarted, this,
             [this] { m_fields.Hooks().Edited(m_display); });
@@ -240,59 +237,49 @@ void CAuditoriumView::ConnectChoices() {
         }
     });
     connect(m_calcPorthole, &QCheckBox::clicked, this, [this](bool on) {
-        m_fields.Edit("Calc Porthole", [on](CAuditorium& a) { a.SetCalcPorthole(on); });
+        m_fields.Set(lumivane::AuditoriumSetting::CalcPorthole, on ? 1 : 0);
     });
     connect(m_screenMode, &QPushButton::clicked, this, [this](bool set) {
-        m_fields.Edit("Screen Size Mode", [set](CAuditorium& a) { a.SetFixedScreen(set); });
+        m_fields.Set(lumivane::AuditoriumSetting::FixedScreen, set ? 1 : 0);
     });
 }
 
 void CAuditoriumView::ConnectLengths() {
-    m_fields.StoreEachEdit(m_floorToScreen, "Floor to Screen",
-                           [](CAuditorium& a, double v) { a.SetFloorToScreen(v); });
-    m_fields.StoreEachEdit(m_floorToLens, "Floor to Lens",
-                           [](CAuditorium& a, double v) { a.SetFloorToBooth(v); });
-    m_fields.StoreEachEdit(m_frontWallFirst, "Front Wall",
-                           [](CAuditorium& a, double v) { a.SetFrontWall(v, a.FrontWall()[1]); });
-    m_fields.StoreEachEdit(m_frontWallSecond, "Front Wall",
-                           [](CAuditorium& a, double v) { a.SetFrontWall(a.FrontWall()[0], v); });
-    m_fields.StoreEachEdit(m_portholeDistance, "Porthole Distance",
-                           [](CAuditorium& a, double v) { a.SetPortholeDistance(v); });
-    m_fields.StoreEachEdit(m_screenWidth, "Screen Size",
-                           [](CAuditorium& a, double v) { a.SetScreenWidth(v); });
-    m_fields.StoreEachEdit(m_screenHeight, "Screen Size",
-                           [](CAuditorium& a, double v) { a.SetScreenHeight(v); });
+    m_fields.StoreEachEdit(m_floorToScreen, lumivane::AuditoriumSetting::FloorToScreen);
+    m_fields.StoreEachEdit(m_floorToLens, lumivane::AuditoriumSetting::FloorToBooth);
+    m_fields.StoreEachEdit(m_frontWallFirst, lumivane::AuditoriumSetting::FrontWallWidth);
+    m_fields.StoreEachEdit(m_frontWallSecond, lumivane::AuditoriumSetting::FrontWallHeight);
+    m_fields.StoreEachEdit(m_portholeDistance, lumivane::AuditoriumSetting::PortholeDistance);
+    m_fields.StoreEachEdit(m_screenWidth, lumivane::AuditoriumSetting::ScreenWidth);
+    m_fields.StoreEachEdit(m_screenHeight, lumivane::AuditoriumSetting::ScreenHeight);
     // A throw is stored only once the user settles on it: a half-typed "1" of "12" would
     // otherwise move every projector to the shortest throw.
     connect(m_throw, &LengthEdit::valueCommitted, this, [this](double metres) {
-        m_fields.EditField(m_throw, "Default Throw",
-                           [metres](CAuditorium& a) { lumivane::EditDefaultThrow(a, metres); });
+        m_fields.SetFromField(m_throw, lumivane::AuditoriumSetting::DefaultThrow, metres);
         m_fields.Hooks().Finished(m_throw);
     });
 }
 
 void CAuditoriumView::ConnectTexts() {
-    StoreCount(m_seats, "Seats", &CAuditorium::Seats, &CAuditorium::SetSeats);
-    StoreCount(m_handicapped, "Handicapped Seats", &CAuditorium::HandicappedSeats,
-               &CAuditorium::SetHandicappedSeats);
+    StoreCount(m_seats, lumivane::AuditoriumSetting::Seats, &CAuditorium::Seats);
+    StoreCount(m_handicapped, lumivane::AuditoriumSetting::HandicappedSeats,
+               &CAuditorium::HandicappedSeats);
     connect(m_comments, &QPlainTextEdit::textChanged, this, [this] {
         m_commentsBurst->NoteEdit();
-        const std::string text = m_comments->toPlainText().toStdString();
-        m_fields.EditField(m_comments, "Comments",
-                           [&text](CAuditorium& a) { a.SetComments(text); });
+        m_fields.SetComments(m_comments, m_comments->toPlainText().toStdString());
     });
     connect(m_commentsBurst, &EditBurst::finished, this,
             [this] { m_fields.Hooks().Finished(m_comments); });
 }
 
-void CAuditoriumView::StoreCount(QLineEdit* field, const char* label, Count read,
-                                 void (CAuditorium::*store)(std::int32_t)) {
+void CAuditoriumView::StoreCount(QLineEdit* field, lumivane::AuditoriumSetting setting,
+                                 Count read) {
     auto* burst = new EditBurst(field, EditBurst::EnterKey::Ends);
     // Not textEdited: a screen reader replaces the text without it.
-    connect(field, &QLineEdit::textChanged, this, [this, field, burst, label, store] {
+    connect(field, &QLineEdit::textChanged, this, [this, field, burst, setting] {
         burst->NoteEdit();
         const std::int32_t count = lumivane::SeatCountFromText(field->text().toStdString());
-        m_fields.EditField(field, label, [&](CAuditorium& a) { (a.*store)(count); });
+        m_fields.SetFromField(field, setting, count);
     });
     // Once settled the field shows the number that was stored ("12a" becomes "12").
     connect(burst, &EditBurst::finished, this, [this, field, read] {

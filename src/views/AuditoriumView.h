@@ -49,8 +49,7 @@ private:
     void ConnectTexts();
 
     // A whole number field: each keystroke stores the number it now reads.
-    void StoreCount(QLineEdit* field, const char* label, Count read,
-                    void (CAuditorium::*store)(std::int32_t));
+    void StoreCount(QLineEdit* field, lumivane::AuditoriumSetting setting, Count read);
 
     void RefreshShape(const CAuditorium& auditorium);
     void RefreshSettings(const CAuditorium& auditorium, bool force);

@@ -160,9 +160,7 @@ void CLensView::ConnectComments() {
             return;
         }
         m_commentsBurst->NoteEdit();
-        const std::string text = m_comments->toPlainText().toStdString();
-        m_fields.EditField(m_comments, "Comments",
-                           [&text](CAuditorium& a) { a.SetComments(text); });
+        m_fields.SetComments(m_comments, m_comments->toPlainText().toStdString());
     });
     connect(m_commentsBurst, &EditBurst::finished, this,
             [this] { m_fields.Hooks().Finished(m_comments); });

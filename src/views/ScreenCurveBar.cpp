@@ -27,11 +27,9 @@ ScreenCurveBar::ScreenCurveBar(CQorDoc& doc, ViewHooks hooks, std::function<int(
     m_fraction->setAccessibleName(tr("Fraction of the throw"));
     m_depth->setAccessibleName(tr("Screen chord depth"));
 
-    connect(m_type, &QComboBox::currentIndexChanged, this, [this](int index) {
-        Fields().Edit("Screen Curve",
-                      [index](CAuditorium& a) { lumivane::EditCurveType(a, index); });
-    });
-    Fields().StoreEachMove(m_slider, "Screen Curve", lumivane::EditCurveValue);
+    connect(m_type, &QComboBox::currentIndexChanged, this,
+            [this](int index) { Fields().Set(lumivane::AuditoriumSetting::CurveType, index); });
+    Fields().StoreEachMove(m_slider, lumivane::AuditoriumSetting::Curve);
     Redisplay(true);
 }
 

@@ -37,12 +37,11 @@ ScreenTiltBar::ScreenTiltBar(CQorDoc& doc, ViewHooks hooks, std::function<int()>
     // The audience may sit below the bottom of the screen.
     m_height->SetNoLowerLimit(true);
 
-    connect(m_type, &QComboBox::currentIndexChanged, this, [this](int index) {
-        Fields().Edit("Screen Tilt", [index](CAuditorium& a) { lumivane::EditTiltType(a, index); });
-    });
-    Fields().StoreEachMove(m_slider, "Screen Tilt", lumivane::EditTiltAngle);
-    Fields().StoreEachEdit(m_distance, "Audience Distance", lumivane::EditAudienceDistance);
-    Fields().StoreEachEdit(m_height, "Audience Height", lumivane::EditAudienceHeight);
+    connect(m_type, &QComboBox::currentIndexChanged, this,
+            [this](int index) { Fields().Set(lumivane::AuditoriumSetting::TiltType, index); });
+    Fields().StoreEachMove(m_slider, lumivane::AuditoriumSetting::Tilt);
+    Fields().StoreEachEdit(m_distance, lumivane::AuditoriumSetting::AudienceDistance);
+    Fields().StoreEachEdit(m_height, lumivane::AuditoriumSetting::AudienceHeight);
     Redisplay(true);
 }
 

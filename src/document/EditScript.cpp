@@ -1,0 +1,402 @@
+#include "document/EditScript.h"
+
+#include "base/NumberText.h"
+#include "document/EditScriptArgs.h"
+#include "document/ProjectEditor.h"
+#include "document/QorDoc.h"
+#include "model/AuditoriumSettings.h"
+#include "model/LensCandidates.h"
+#include "model/LensType.h"
+
+#include <functional>
+#include <istream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace lumivane {
+
+namespace {
+
+using Args = EditScriptArgs;
+using Run = std::function<void(ProjectEditor&, const Args&)>;
+
+struct Operation {
+    std::string name;
+    std::vector<std::string> parameters;
+    std::string description;
+    Run run;
+};
+
+const std::vector<std::string> kViews{"Projector", "Format"};
+const std::vector<std::string> kPlaces{"Center", "Default"};
+
+EditView ViewOf(const Args& args) {
+    return static_cast<EditView>(args.Choice("view", kViews, 0));
+}
+
+// The operations of one projector's set-up, parameters auditorium, projector and format.
+Operation SetUpOperation(std::string name, std::vector<std::string> more, std::string description,
+                         std::function<void(ProjectEditor&, const Args&, int, int, int)> run) {
+    std::vector<std::string> parameters{"auditorium", "projector", "format"};
+    parameters.insert(parameters.end(), more.begin(), more.end());
+    return {std::move(name), std::move(parameters), std::move(description),
+            [run = std::move(run)](ProjectEditor& editor, const Args& args) {
+                const int a = args.Auditorium();
+                const int p = args.Projector(a);
+                run(editor, args, a, p, args.SetUp(a, p));
+            }};
+}
+
+// As SetUpOperation, with the format optional: the projector's views with no set-up shown.
+Operation ViewedOperation(std::string name, std::vector<std::string> more, std::string description,
+                          std::function<void(ProjectEditor&, const Args&, int, int, int)> run) {
+    Operation operation = SetUpOperation(std::move(name), std::move(more), std::move(description),
+                                         [](ProjectEditor&, const Args&, int, int, int) {});
+    operation.run = [run = std::move(run)](ProjectEditor& editor, const Args& args) {
+        const int a = args.Auditorium();
+        const int p = args.Projector(a);
+        run(editor, args, a, p, args.OptionalSetUp(a, p));
+    };
+    return operation;
+}
+
+Operation ProjectorOperation(std::string name, std::vector<std::string> more,
+                             std::string description,
+                             std::function<void(ProjectEditor&, const Args&, int, int)> run) {
+    std::vector<std::string> parameters{"auditorium", "projector"};
+    parameters.insert(parameters.end(), more.begin(), more.end());
+    return {std::move(name), std::move(parameters), std::move(description),
+            [run = std::move(run)](ProjectEditor& editor, const Args& args) {
+                const int a = args.Auditorium();
+                run(editor, args, a, args.Projector(a));
+            }};
+}
+
+double SettingValueOf(const Args& args, SettingValue kind) {
+    switch (kind) {
+    case SettingValue::Length:
+        return args.Length("value");
+    case SettingValue::Number:
+        return args.Number("value", -1000, 1000);
+    case SettingValue::Count:
+        return args.Whole("value", 0, 1000000);
+    case SettingValue::Flag:
+        return args.Flag("value") ? 1 : 0;
+    }
+    return 0;
+}
+
+void AddSettingOperations(std::vector<Operation>& operations) {
+    for (const AuditoriumSettingInfo& info : AuditoriumSettings()) {
+        operations.push_back({info.name,
+                              {"auditorium", "value"},
+                              std::string("the auditorium's \"") + info.label + "\" setting",
+                              [&info](ProjectEditor& editor, const Args& args) {
+                                  editor.SetAuditoriumSetting(args.Auditorium(), info.setting,
+                                                              SettingValueOf(args, info.kind));
+                              }});
+    }
+}
+
+void DeleteAuditorium(ProjectEditor& editor, const Args& args) {
+    const bool confirmed = args.OptionalFlag("confirm", false);
+    std::string question;
+    editor.DeleteAuditorium(args.Auditorium(), [&](const std::string& text, const std::string&) {
+        question = text;
+        return confirmed;
+    });
+    if (!question.empty() && !confirmed) {
+        throw EditScriptError("the window would ask \"" + question +
+                              "\": give \"confirm\": true to delete it");
+    }
+}
+
+void SetProjectInfo(ProjectEditor& editor, const Args& args, const ProjectInfo& present) {
+    ProjectInfo info = present;
+    for (auto [key, text] :
+         {std::pair{"manager", &info.manager}, std::pair{"projectDate", &info.projectDate},
+          std::pair{"lastChange", &info.lastChange}, std::pair{"startDate", &info.startDate},
+          std::pair{"endDate", &info.endDate}}) {
+        *text = args.OptionalText(key).value_or(*text);
+    }
+    info.projectInfoSet = true;
+    editor.SetProjectInfo(info);
+}
+
+void ChooseCandidate(ProjectEditor& editor, const Args& args, const CLensType& setUp, int a, int p,
+                     int f) {
+    const int n = args.Whole("candidate", 0, 1000000);
+    const auto choice = NthCandidate(setUp, static_cast<std::size_t>(n));
+    if (!choice) {
+        throw EditScriptError("the set-up has no lens candidate " + FormatInt(n));
+    }
+    editor.ChooseLens(a, p, f, *choice);
+}
+
+std::vector<Operation> ProjectOperations() {
+    return {
+        {"SetProjectInfo",
+         {"manager", "projectDate", "lastChange", "startDate", "endDate"},
+         "the project settings; texts not given stay",
+         [](ProjectEditor& e, const Args& args) {
+             SetProjectInfo(e, args, args.Doc().GetProjectInfo());
+         }},
+        {"AddAuditorium",
+         {},
+         "a new auditorium at the end",
+         [](ProjectEditor& e, const Args&) {
+             e.AddAuditorium();
+         }},
+        {"DuplicateAuditorium",
+         {"auditorium"},
+         "a copy of the auditorium at the end",
+         [](ProjectEditor& e, const Args& args) {
+             e.DuplicateAuditorium(args.Auditorium());
+         }},
+        {"DeleteAuditorium",
+         {"auditorium", "confirm"},
+         "deletes the auditorium; one with projectors needs \"confirm\": true",
+         DeleteAuditorium},
+        {"RenameAuditorium",
+         {"auditorium", "name"},
+         "",
+         [](ProjectEditor& e, const Args& args) {
+             e.RenameAuditorium(args.Auditorium(), args.Text("name"));
+         }},
+        {"SetBoothHeights",
+         {"auditorium", "floorToScreen", "floorToBooth"},
+         "metres",
+         [](ProjectEditor& e, const Args& args) {
+             e.SetBoothHeights(args.Auditorium(), args.Length("floorToScreen"),
+                               args.Length("floorToBooth"));
+         }},
+        {"SetComments",
+         {"auditorium", "comments"},
+         "the auditorium's comments",
+         [](ProjectEditor& e, const Args& args) {
+             e.SetComments(args.Auditorium(), args.Text("comments"));
+         }},
+        {"AddProjector",
+         {"auditorium", "model", "lensHeight", "lateral"},
+         "a projector of the catalog's model; lensHeight and lateral (metres) optional",
+         [](ProjectEditor& e, const Args& args) {
+             e.AddProjector(args.Auditorium(), args.ProjectorModel(),
+                            {args.OptionalLength("lensHeight"), args.OptionalLength("lateral")});
+         }},
+        {"CopyProjector",
+         {"target", "auditorium", "projector"},
+         "a copy of the projector, its lateral position negated, into auditorium target",
+         [](ProjectEditor& e, const Args& args) {
+             const int a = args.Auditorium();
+             e.CopyProjector(args.Auditorium("target"), a, args.Projector(a));
+         }},
+    };
+}
+
+std::vector<Operation> ProjectorOperations() {
+    return {
+        ProjectorOperation(
+            "DeleteProjector", {}, "",
+            [](ProjectEditor& e, const Args&, int a, int p) { e.DeleteProjector(a, p); }),
+        ProjectorOperation("RenameProjector", {"name"}, "",
+                           [](ProjectEditor& e, const Args& args, int a, int p) {
+                               e.RenameProjector(a, p, args.Text("name"));
+                           }),
+        ProjectorOperation("SetLockThrowDistance", {"locked"},
+                           "locked follows the auditorium's default throw",
+                           [](ProjectEditor& e, const Args& args, int a, int p) {
+                               e.SetLockThrowDistance(a, p, args.Flag("locked"));
+                           }),
+        ProjectorOperation("AddFormat", {"format"}, "the projector shows the catalog's format",
+                           [](ProjectEditor& e, const Args& args, int a, int p) {
+                               e.AddFormat(a, p, args.CatalogFormat());
+                           }),
+    };
+}
+
+std::vector<Operation> SetUpOperations() {
+    return {
+        SetUpOperation(
+            "RemoveFormat", {}, "",
+            [](ProjectEditor& e, const Args&, int a, int p, int f) { e.RemoveFormat(a, p, f); }),
+        SetUpOperation("ChooseLens", {"candidate"},
+                       "the lens set-up's candidate of that position, best first",
+                       [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                           ChooseCandidate(e, args, *args.Doc().GetLensType(a, p, f), a, p, f);
+                       }),
+        SetUpOperation(
+            "ClearLens", {}, "",
+            [](ProjectEditor& e, const Args&, int a, int p, int f) { e.ClearLens(a, p, f); }),
+        SetUpOperation(
+            "ToggleLink", {}, "clears the lens, else unlinks, else links",
+            [](ProjectEditor& e, const Args&, int a, int p, int f) { e.ToggleLink(a, p, f); }),
+        SetUpOperation("ChooseBarrel", {"barrel"}, "barrel diameter in tenths of a millimetre",
+                       [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                           e.ChooseBarrel(
+                               a, p, f, static_cast<std::int16_t>(args.Whole("barrel", 0, 32767)));
+                       }),
+        SetUpOperation("EditFocalLength", {"mm", "view"},
+                       "millimetres; view \"Projector\" (default) or \"Format\"",
+                       [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                           e.EditFocalLength(a, p, f, args.Number("mm", 1, 2000), ViewOf(args));
+                       }),
+        SetUpOperation("EditImageSize", {"value", "byWidth"}, "metres, a height unless byWidth",
+                       [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                           e.EditImageSize(a, p, f, args.Number("value", 0.01, 1000),
+                                           args.OptionalFlag("byWidth", false));
+                       }),
+        SetUpOperation("EditLensShift", {"vertical", "horizontal"}, "metres at the film plane",
+                       [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                           e.EditLensShift(a, p, f, args.Number("vertical", -1, 1),
+                                           args.Number("horizontal", -1, 1));
+                       }),
+        SetUpOperation("SetAllowLensShift", {"on"}, "",
+                       [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                           e.SetAllowLensShift(a, p, f, args.Flag("on"));
+                       }),
+        SetUpOperation("SetAutoLensShift", {"on"}, "",
+                       [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                           e.SetAutoLensShift(a, p, f, args.Flag("on"));
+                       }),
+        SetUpOperation("SetAlignment", {"alignment"}, "0 bottom, 1 centre, 2 top",
+                       [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                           e.SetAlignment(a, p, f, args.Whole("alignment", 0, 2));
+                       }),
+    };
+}
+
+std::vector<Operation> ViewedOperations() {
+    return {
+        ViewedOperation("EditThrow", {"throwDistance"}, "metres; format optional",
+                        [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                            e.EditThrow(a, p, f, args.Number("throwDistance", 0, 1000));
+                        }),
+        ViewedOperation("EditProjectorPosition", {"lateral", "lensHeight", "view"},
+                        "metres; format optional",
+                        [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                            e.EditProjectorPosition(a, p, f, args.Length("lateral"),
+                                                    args.Length("lensHeight"), ViewOf(args));
+                        }),
+        ViewedOperation("PlaceProjector", {"place"}, "\"Center\" or \"Default\"; format optional",
+                        [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                            e.PlaceProjector(
+                                a, p, f,
+                                static_cast<PositionButton>(args.Choice("place", kPlaces, 0)));
+                        }),
+        ViewedOperation("SetSizeMode", {"byWidth"}, "format optional",
+                        [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                            e.SetSizeMode(a, p, f, args.Flag("byWidth"));
+                        }),
+    };
+}
+
+const std::vector<Operation>& Operations() {
+    static const std::vector<Operation> operations = [] {
+        std::vector<Operation> all = ProjectOperations();
+        AddSettingOperations(all);
+        for (std::vector<Operation> more :
+             {ProjectorOperations(), SetUpOperations(), ViewedOperations()}) {
+            std::move(more.begin(), more.end(), std::back_inserter(all));
+        }
+        return all;
+    }();
+    return operations;
+}
+
+// The label of each step the editor records, so the script can say what each line did.
+class StepLabels : public EditRecorder {
+public:
+    void Recorded(const std::string& label, ProjectSnapshot, ProjectSnapshot) override {
+        m_labels.push_back(label);
+    }
+    std::string TakeOutcome() {
+        std::string outcome = m_labels.empty() ? "no change" : m_labels.front();
+        m_labels.clear();
+        return outcome;
+    }
+
+private:
+    std::vector<std::string> m_labels;
+};
+
+nlohmann::json ParseLine(const std::string& text) {
+    nlohmann::json object;
+    try {
+        object = nlohmann::json::parse(text);
+    } catch (const nlohmann::json::parse_error& error) {
+        throw EditScriptError(std::string("not JSON: ") + error.what());
+    }
+    if (!object.is_object() || !object.contains("op") || !object["op"].is_string()) {
+        throw EditScriptError("not an object with an \"op\" text");
+    }
+    return object;
+}
+
+const Operation& Find(const std::vector<Operation>& operations, const std::string& name) {
+    for (const Operation& operation : operations) {
+        if (operation.name == name) {
+            return operation;
+        }
+    }
+    throw EditScriptError("unknown operation \"" + name +
+                          "\"; lumivane-cli edit --list names them");
+}
+
+// Runs one line; returns the operation's name and what it did.
+std::string RunLine(CQorDoc& doc, const std::vector<Operation>& operations, const std::string& text,
+                    StepLabels& labels) {
+    const nlohmann::json object = ParseLine(text);
+    const std::string name = object["op"].get<std::string>();
+    const Operation& operation = Find(operations, name);
+    const EditScriptArgs args(object, doc, operation.parameters);
+    operation.run(doc.Editor(), args);
+    return name + ": " + labels.TakeOutcome();
+}
+
+bool IsBlank(const std::string& text) {
+    return text.find_first_not_of(" \t\r") == std::string::npos;
+}
+
+} // namespace
+
+std::vector<std::string> RunEditScript(CQorDoc& doc, std::istream& script) {
+    const std::vector<Operation>& operations = Operations();
+    StepLabels labels;
+    ProjectEditor& editor = doc.Editor();
+    editor.SetRecorder(&labels);
+    std::vector<std::string> outcomes;
+    std::string text;
+    for (int line = 1; std::getline(script, text); ++line) {
+        if (IsBlank(text)) {
+            continue;
+        }
+        try {
+            outcomes.push_back("line " + FormatInt(line) + ": " +
+                               RunLine(doc, operations, text, labels));
+        } catch (const EditScriptError& error) {
+            editor.SetRecorder(nullptr);
+            throw EditScriptError("line " + FormatInt(line) + ": " + error.what());
+        }
+    }
+    editor.SetRecorder(nullptr);
+    return outcomes;
+}
+
+std::string DescribeEditOperations() {
+    std::ostringstream text;
+    for (const Operation& operation : Operations()) {
+        text << operation.name << " {";
+        for (std::size_t i = 0; i < operation.parameters.size(); ++i) {
+            text << (i > 0 ? ", " : "") << operation.parameters[i];
+        }
+        text << "}";
+        if (!operation.description.empty()) {
+            text << ": " << operation.description;
+        }
+        text << '\n';
+    }
+    return text.str();
+}
+
+} // namespace lumivane

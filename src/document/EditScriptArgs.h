@@ -1,0 +1,51 @@
+#pragma once
+// The parameters of one scripted edit, read from its JSON object and checked against the
+// project before anything changes: items that exist, finite lengths a cinema can have, keys
+// the operation knows.
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CQorDoc;
+
+namespace lumivane {
+
+class EditScriptArgs {
+public:
+    // Throws EditScriptError for a key that is not op and not one of known.
+    EditScriptArgs(const nlohmann::json& object, const CQorDoc& doc,
+                   const std::vector<std::string>& known);
+
+    const CQorDoc& Doc() const { return m_doc; }
+    int Auditorium(const char* key = "auditorium") const;
+    int Projector(int auditorium) const;
+    // A format of the catalog; with a projector, one it shows (its set-up's identity).
+    int CatalogFormat() const;
+    int SetUp(int auditorium, int projector) const;
+    // A set-up as SetUp, or -1 when the key is missing (the projector's views with none shown).
+    int OptionalSetUp(int auditorium, int projector) const;
+    int ProjectorModel() const;
+
+    // Metres, finite and within a cinema's sizes.
+    double Length(const char* key) const;
+    std::optional<double> OptionalLength(const char* key) const;
+    double Number(const char* key, double lowest, double highest) const;
+    int Whole(const char* key, int lowest, int highest) const;
+    bool Flag(const char* key) const;
+    bool OptionalFlag(const char* key, bool otherwise) const;
+    std::string Text(const char* key) const;
+    std::optional<std::string> OptionalText(const char* key) const;
+    // One of choices, by name.
+    int Choice(const char* key, const std::vector<std::string>& choices, int otherwise) const;
+
+private:
+    const nlohmann::json& Value(const char* key) const;
+    double FiniteNumber(const char* key) const;
+
+    const nlohmann::json& m_object;
+    const CQorDoc& m_doc;
+};
+
+} // namespace lumivane
