@@ -91,7 +91,7 @@ void AddSettingOperations(std::vector<Operation>& operations) {
     for (const AuditoriumSettingInfo& info : AuditoriumSettings()) {
         operations.push_back({info.name,
                               {"auditorium", "value"},
-                              std::string("the auditorium's \"") + info.label + "\" setting",
+                              std::string("\"") + info.label + "\": " + info.value,
                               [&info](ProjectEditor& editor, const Args& args) {
                                   editor.SetAuditoriumSetting(args.Auditorium(), info.setting,
                                                               SettingValueOf(args, info.kind));

@@ -38,6 +38,8 @@ struct AuditoriumSettingInfo {
     const char* name;
     const char* label;
     SettingValue kind;
+    // What the value is, for those who script it.
+    const char* value;
 };
 
 const std::vector<AuditoriumSettingInfo>& AuditoriumSettings();
