@@ -126,19 +126,25 @@ double CAuditorium::ScreenRadius() const {
 }
 
 double CAuditorium::GetTiltAngle() const {
-    if (m_tiltType == TiltAdjustable) {
-        return m_tiltValue;
-    }
-    if (m_tiltType != TiltRecommended || m_projectors.empty()) {
+    const double tilt = m_tiltType == TiltAdjustable ? m_tiltValue : RecommendedTilt();
+    return std::isfinite(tilt) ? std::clamp(tilt, lumivane::kMinTilt, lumivane::kMaxTilt) : 0;
+}
+
+double CAuditorium::ProjectionAxisAngle() const {
+    return std::atan((2 * GetAverageLensHeight() - m_screenHeight + 2 * ScreenEdge()) /
+                     (2 * GetAverageThrow()));
+}
+
+// The screen normal halves the angle between the projection axis and the audience's line of
+// sight. An audience at no distance has no line of sight: its angle would be a right angle
+// and tilt the screen by some 45 degrees, so there is no recommendation then.
+double CAuditorium::RecommendedTilt() const {
+    if (m_tiltType != TiltRecommended || m_projectors.empty() || !(m_audienceDistance > 0)) {
         return 0;
     }
-    const double e = ScreenEdge();
-    const double H = m_screenHeight;
-    const double thetaP =
-        std::atan((2 * GetAverageLensHeight() - H + 2 * e) / (2 * GetAverageThrow()));
-    const double thetaA = std::atan((H - 2 * (e + m_audienceHeight)) / (2 * m_audienceDistance));
-    const double tilt = (thetaP - thetaA) * kHalfDegreesPerRadian;
-    return std::isnan(tilt) ? 0 : tilt;
+    const double thetaA = std::atan((m_screenHeight - 2 * (ScreenEdge() + m_audienceHeight)) /
+                                    (2 * m_audienceDistance));
+    return (ProjectionAxisAngle() - thetaA) * kHalfDegreesPerRadian;
 }
 
 double CAuditorium::GetSlantThrow(const CLensType* lensType) const {
@@ -263,17 +269,16 @@ void CAuditorium::SetTiltType(int type) {
 }
 
 // Under a recommended tilt the angle is derived from where the audience sits, so the typed
-// angle is kept by moving the audience centre to the height that yields it.
+// angle is kept by moving the audience centre to the height that yields it; without an
+// audience distance no height can.
 void CAuditorium::SetTiltAngle(double degrees) {
+    const double tilt = std::clamp(degrees, lumivane::kMinTilt, lumivane::kMaxTilt);
     if (m_tiltType == TiltAdjustable) {
-        m_tiltValue = degrees;
-    } else if (m_tiltType == TiltRecommended && !m_projectors.empty()) {
-        const double e = ScreenEdge();
-        const double H = m_screenHeight;
-        const double thetaP =
-            std::atan((2 * GetAverageLensHeight() - H + 2 * e) / (2 * GetAverageThrow()));
-        const double thetaA = thetaP - 2 * degrees * kRadiansPerDegree;
-        const double height = 0.5 * (H - 2 * e - 2 * m_audienceDistance * std::tan(thetaA));
+        m_tiltValue = tilt;
+    } else if (m_tiltType == TiltRecommended && !m_projectors.empty() && m_audienceDistance > 0) {
+        const double thetaA = ProjectionAxisAngle() - 2 * tilt * kRadiansPerDegree;
+        const double height =
+            0.5 * (m_screenHeight - 2 * ScreenEdge() - 2 * m_audienceDistance * std::tan(thetaA));
         if (std::isfinite(height)) {
             m_audienceHeight = height;
         }

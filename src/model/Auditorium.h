@@ -37,6 +37,12 @@ enum CurveType : std::int16_t {
 enum TiltType : std::int16_t { TiltNone = 0, TiltRecommended = 1, TiltAdjustable = 2 };
 enum Alignment : std::int32_t { AlignBottom = 0, AlignCenter = 1, AlignTop = 2 };
 
+namespace lumivane {
+// The tilts a screen can have, in degrees (negative: forwards), as the tilt sliders offer them.
+inline constexpr double kMinTilt = -10.0;
+inline constexpr double kMaxTilt = 20.0;
+} // namespace lumivane
+
 class CAuditorium {
 public:
     // A new auditorium with the option defaults, or a copy of source ("Duplicate Auditorium").
@@ -47,6 +53,7 @@ public:
 
     double GetCurvePercent() const;
     double GetChordDepth(const CLensType* lensType) const;
+    // Within the tilt range; a recommended tilt needs the audience at a distance, else it is 0.
     double GetTiltAngle() const;
     double GetSlantThrow(const CLensType* lensType) const;
     double GetAverageThrow() const;
@@ -144,6 +151,9 @@ private:
     int FirstModelFor(int format) const;
     // Mean of one projector quantity over the projectors; 0 without projectors.
     double AverageOverProjectors(double (CProjectorType::*value)() const) const;
+    // The angle of the projection axis from the screen centre up to the lenses, in radians.
+    double ProjectionAxisAngle() const;
+    double RecommendedTilt() const;
     Span ExtentsOf(const CProjectorType& projector) const;
     bool SolveAlignedGroup(CProjectorType& projector, lumivane::WorkBound& bound);
     void RemoveListed(const CProjectorType& projector);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace lumivane {
 
@@ -16,6 +17,13 @@ namespace {
 
 constexpr double kFitSlack = 0.00001;
 constexpr int kMaxFitPasses = 4;
+// Relative: what a focal length may fall short by through rounding alone.
+constexpr double kFocalSlack = 1e-9;
+constexpr int kMaxSettleRounds = 6;
+constexpr double kSettled = 1e-9;
+// Metres a calculated screen may exceed the free wall by: rounding only.
+constexpr double kWallSlack = 1e-6;
+constexpr int kMaxShrinkPasses = 8;
 
 const char* const kNoRoomMessage =
     "The free wall space leaves no room for a screen.  Make the wall larger, or the height of "
@@ -75,13 +83,96 @@ void Fit(CAuditorium& auditorium, CLensType& setUp, bool constantWidth) {
     }
 }
 
-void ChooseLens(CAuditorium& auditorium, CLensType& setUp, bool constantWidth) {
+// The focal length the fitted image asks for, and the best lens that is not shorter: a
+// shorter one would throw a larger image than the wall leaves room for.
+void AimLens(CAuditorium& auditorium, CLensType& setUp, bool constantWidth) {
     const double slant = auditorium.GetSlantThrow(&setUp);
     const double focal =
         constantWidth ? CLensType::FocalFromThrow(slant, setUp.ImageWidth(), setUp.EffApertureW())
                       : CLensType::FocalFromThrow(slant, setUp.ImageHeight(), setUp.EffApertureH());
     setUp.SetFocalLength(1000 * focal);
-    ChooseBest(setUp);
+    const double wanted = setUp.BareFocalMm() * (1 - kFocalSlack);
+    ChooseBest(setUp,
+               [wanted](const CLensChoice& choice) { return choice.GetAchievedFocal() >= wanted; });
+}
+
+// Measuring the images moves the calculated screen, and the screen's height moves the point
+// each lens aims at; a few rounds bring both to rest.
+void Settle(CAuditorium& auditorium) {
+    for (int round = 0; round < kMaxSettleRounds; ++round) {
+        const double height = auditorium.ScreenHeight();
+        const double width = auditorium.ScreenWidth();
+        auditorium.RefreshAllImages();
+        auditorium.Recalculate(nullptr);
+        if (std::fabs(auditorium.ScreenHeight() - height) < kSettled &&
+            std::fabs(auditorium.ScreenWidth() - width) < kSettled) {
+            return;
+        }
+    }
+}
+
+bool ScreenWithin(const CAuditorium& auditorium, const FreeWall& wall) {
+    return auditorium.ScreenHeight() <= wall.height + kWallSlack &&
+           auditorium.ScreenWidth() <= wall.width + kWallSlack;
+}
+
+// The share of its size an image on the screen may keep to fit the free wall; 1 or more when
+// it fits already.
+double RoomRatio(const CLensType& setUp, const FreeWall& wall) {
+    const double border = 2 * ScreenEdge();
+    return std::min((wall.height - border) / setUp.ExtentHeight(),
+                    (wall.width - border) / setUp.ExtentWidth());
+}
+
+// The sizes the set-ups were fitted to, along the side the screen keeps constant.
+std::vector<double> FittedSizes(const CAuditorium& auditorium, bool constantWidth) {
+    std::vector<double> sizes;
+    for (int i = 0; i < auditorium.LensTypeCount(); ++i) {
+        const CLensType& setUp = *auditorium.GetLensType(i);
+        sizes.push_back(constantWidth ? setUp.ImageWidth() : setUp.ImageHeight());
+    }
+    return sizes;
+}
+
+// An image that lands larger than the free wall allows (keystone, a curved screen, the focal
+// length formula's own rounding) is fitted smaller by what it overflows and its lens aimed
+// again. The fitted size shrinks, not the image thrown, which would give the overflow back.
+void ShrinkOverflowing(CAuditorium& auditorium, const FreeWall& wall, bool constantWidth,
+                       std::vector<double>& fitted) {
+    for (int i = 0; i < auditorium.LensTypeCount(); ++i) {
+        CLensType& setUp = *auditorium.GetLensType(i);
+        const double ratio = RoomRatio(setUp, wall);
+        if (!setUp.HasKnownFormat() || !(ratio < 1)) {
+            continue;
+        }
+        double& size = fitted[static_cast<std::size_t>(i)];
+        size *= ratio * (1 - kWallSlack);
+        setUp.ClearLens();
+        if (constantWidth) {
+            setUp.SetImageWidth(size);
+        } else {
+            setUp.SetImageHeight(size);
+        }
+        AimLens(auditorium, setUp, constantWidth);
+    }
+}
+
+// The calculated screen holds every image; should the images still not fit after the rounds
+// of shrinking (a throw no lens can focus at gives no sound image at all), the screen is set to
+// the free wall instead and the fit flags tell which image overflows it.
+void KeepScreenOnTheWall(CAuditorium& auditorium, const FreeWall& wall, bool constantWidth,
+                         std::vector<double> fitted) {
+    Settle(auditorium);
+    for (int pass = 0; pass < kMaxShrinkPasses && !ScreenWithin(auditorium, wall); ++pass) {
+        ShrinkOverflowing(auditorium, wall, constantWidth, fitted);
+        Settle(auditorium);
+    }
+    if (ScreenWithin(auditorium, wall)) {
+        return;
+    }
+    auditorium.SetFixedScreen(true);
+    auditorium.SetScreenHeight(wall.height);
+    auditorium.SetScreenWidth(wall.width);
 }
 
 } // namespace
@@ -159,14 +250,14 @@ WizardResult BuildWizardAuditorium(const WizardAnswers& answers, int number) {
         CLensType& setUp = *auditorium->GetLensType(i);
         if (setUp.HasKnownFormat()) {
             Fit(*auditorium, setUp, answers.constantWidth);
-            ChooseLens(*auditorium, setUp, answers.constantWidth);
+            AimLens(*auditorium, setUp, answers.constantWidth);
         }
     }
     // The images are measured where the chosen lenses put them before the calculated screen
     // is made to hold them; recalculating first would size it from the extents of the
     // unfitted images.
-    auditorium->RefreshAllImages();
-    auditorium->Recalculate(nullptr);
+    KeepScreenOnTheWall(*auditorium, wall, answers.constantWidth,
+                        FittedSizes(*auditorium, answers.constantWidth));
     return {std::move(auditorium), {}};
 }
 

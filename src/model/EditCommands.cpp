@@ -114,7 +114,7 @@ void EditThrow(CAuditorium& auditorium, CProjectorType& projector, CLensType* cu
     }
     if (!auditorium.FixedScreen() && auditorium.ConstantHeight()) {
         const double screen = CLensType::ImageFromThrow(
-            projector.GetThrow(), current->GetFocal(true, false) * 0.001, current->EffApertureH());
+            projector.GetThrow(), current->GetFocal(true, true) * 0.001, current->EffApertureH());
         if (std::isfinite(screen)) {
             auditorium.SetScreenHeight(screen + 2 * ScreenEdge());
         }

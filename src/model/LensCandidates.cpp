@@ -5,6 +5,7 @@
 #include "model/LensType.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace lumivane {
 
@@ -24,6 +25,10 @@ CLensChoice BuildChoice(const CLensType& setUp, const CLensDescriptor& lens,
 } // namespace
 
 bool ChooseBest(CLensType& setUp) {
+    return ChooseBest(setUp, [](const CLensChoice&) { return true; });
+}
+
+bool ChooseBest(CLensType& setUp, const std::function<bool(const CLensChoice&)>& acceptable) {
     const auto& catalog = Ctx().lenses;
     if (!catalog) {
         return false;
@@ -33,8 +38,11 @@ bool ChooseBest(CLensType& setUp) {
     catalog->WalkCandidates(
         setUp, [&](const CLensDescriptor& lens, const CAttachDescriptor* attachment, int score) {
             if (score > best) {
-                best = score;
-                chosen = BuildChoice(setUp, lens, attachment);
+                CLensChoice choice = BuildChoice(setUp, lens, attachment);
+                if (acceptable(choice)) {
+                    best = score;
+                    chosen = std::move(choice);
+                }
             }
             return CLensDatabase::WalkStep::Continue;
         });

@@ -6,6 +6,7 @@
 
 #include "model/LensChoice.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ struct CandidateMenuItem {
 // BoundBarrel), then hands it the highest-scoring candidate (the first of equals); false when
 // there is none, and the set-up keeps the lens it had.
 bool ChooseBest(CLensType& setUp);
+// The same among the candidates that acceptable lets through.
+bool ChooseBest(CLensType& setUp, const std::function<bool(const CLensChoice&)>& acceptable);
 // Every candidate, best first, equal scores in catalog order.
 std::vector<CLensChoice> ListCandidates(const CLensType& setUp);
 // The first 200 candidates, best first, labelled "lens" or "lens + attachment".

@@ -104,10 +104,13 @@ void CLensChoice::Evaluate(const CLensType& setUp) {
         q = SaturatedInt32(static_cast<long long>(item->Rating()) * q / 100);
     }
     const auto [lo, hi] = FocalRange();
-    const double w = setUp.GetFocal(false, false);
+    const double w = setUp.BareFocalMm();
+    // A fixed combination keeps the nominal focal length of its prime as its setting.
     if (lo <= w && w <= hi) {
         m_achievedFocal = w;
-        m_focal = w;
+        if (hi != lo) {
+            m_focal = w;
+        }
     } else {
         m_achievedFocal = w < lo ? lo : hi;
         if (hi != lo) {

@@ -112,9 +112,15 @@ void CLensType::SetImageWidth(double w) {
     m_imageHeight = w / m_aspect;
 }
 
+// The focal length is that of the whole lens train, the combination's range is given without
+// its vertical factor; a focal length the combination gives itself must not drop it by a
+// rounding step.
 void CLensType::SetFocalLength(double mm) {
-    if (HasCombination() && (m_choice.GetMinFocal() > mm || m_choice.GetMaxFocal() < mm ||
-                             lumivane::Ctx().settings.m_fixedFocal)) {
+    const double bare = mm / VerticalFactor();
+    const double slack = 1e-9 * std::fabs(bare);
+    if (HasCombination() &&
+        (m_choice.GetMinFocal() > bare + slack || m_choice.GetMaxFocal() < bare - slack ||
+         lumivane::Ctx().settings.m_fixedFocal)) {
         ClearLens();
     }
     m_focal = mm * 0.001;
@@ -133,6 +139,18 @@ double CLensType::GetFocal(bool effective, bool withVertical) const {
     return m_choice.GetAchievedFocal();
 }
 
+double CLensType::VerticalFactor() const {
+    return HasCombination() ? m_choice.GetFactorV() : 1.0;
+}
+
+double CLensType::BareFocalMm() const {
+    return m_focal * 1000 / VerticalFactor();
+}
+
+double CLensType::OpticalFocal() const {
+    return GetFocal(true, true) * 0.001;
+}
+
 // A result that is not a number is never stored: the set-up keeps its last sound values.
 void CLensType::ApplyThrow(double slantThrow) {
     if (!HasKnownFormat()) {
@@ -142,7 +160,7 @@ void CLensType::ApplyThrow(double slantThrow) {
         FocalFromThrowAlways(slantThrow);
         return;
     }
-    const double h = ImageFromThrow(slantThrow, m_focal, EffApertureH());
+    const double h = ImageFromThrow(slantThrow, OpticalFocal(), EffApertureH());
     if (!std::isnan(h)) {
         SetImageHeight(h);
     }
@@ -152,7 +170,7 @@ void CLensType::ImageFromThrowUnlessImageLocked(double slantThrow) {
     if (lumivane::Ctx().lockMode == LockImageSize || !HasKnownFormat()) {
         return;
     }
-    const double h = ImageFromThrow(slantThrow, m_focal, EffApertureH());
+    const double h = ImageFromThrow(slantThrow, OpticalFocal(), EffApertureH());
     if (!std::isnan(h)) {
         SetImageHeight(h);
     }
@@ -179,7 +197,9 @@ void CLensType::ChooseCombination(const CLensChoice& choice) {
     m_choice = choice;
     m_lensChosen = 1;
     m_linked = 0;
-    m_focal = m_choice.GetFocal() * 0.001;
+    // What the train gives, attachment included: a magnifier or a throw extender changes the
+    // focal length of the prime it is mounted on.
+    m_focal = OpticalFocal();
 }
 
 void CLensType::ClearLens() {
@@ -484,7 +504,7 @@ void CLensType::WriteSummary(RichTextDoc& text, const CAuditorium& auditorium,
     }
     text.AppendText("\n\n");
     const double slant = auditorium.GetSlantThrow(this);
-    text.AppendText("Effective focal length: " + MillimetreText(m_focal * 1000, 2) + "\n");
+    text.AppendText("Effective focal length: " + MillimetreText(GetFocal(true, true), 2) + "\n");
     text.AppendText("Throw Ratio:\t" + lumivane::FormatFixed(slant / m_imageWidth, 2) + ":1\n");
     const CFormatDescriptor* format = GetFormatDescriptor();
     const double filmHeight = format ? format->GetHeight() : std::nan("");

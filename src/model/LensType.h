@@ -44,6 +44,10 @@ public:
     void SetFocalLength(double mm);
     double GetFocal(bool effective, bool withVertical) const;
 
+    // The stored focal length in the terms of the lens catalog's focal ranges: without the
+    // vertical factor of the chosen attachment.
+    double BareFocalMm() const;
+
     void ApplyThrow(double slantThrow);
     void ImageFromThrowUnlessImageLocked(double slantThrow);
     void FocalFromThrowUnlessFocalLocked(double slantThrow);
@@ -116,6 +120,9 @@ public:
     double FullApertureW() const;
 
 private:
+    double VerticalFactor() const;
+    // In metres: the focal length the lens train gives, the stored one without a lens.
+    double OpticalFocal() const;
     double FullEffApertureW() const;
     double FullEffApertureH() const;
     // Used fraction of the panel across and up (1 without corners).

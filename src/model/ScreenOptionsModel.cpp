@@ -27,7 +27,9 @@ ScreenOptionsModel::ScreenOptionsModel(const AppSettings& options)
     m_scratch->SetCurveValue(options.m_radiusValue);
     m_scratch->SetTiltType(options.m_tiltType);
     if (options.m_tiltType == TiltAdjustable) {
-        m_scratch->SetTiltAngle(options.m_tiltValue);
+        // The page's slider starts at a flat screen, so a default tilted forwards, which only
+        // a settings file can hold, is shown as the nearest angle the slider reaches.
+        m_scratch->SetTiltAngle(std::max(options.m_tiltValue, 0.0));
     } else {
         m_scratch->SetAudienceHeight(options.m_tiltValue);
     }

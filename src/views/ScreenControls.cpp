@@ -1,5 +1,6 @@
 #include "views/ScreenControls.h"
 
+#include "model/Auditorium.h"
 #include "views/LengthEdit.h"
 #include "views/ValueSlider.h"
 
@@ -8,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cmath>
 
 namespace lumivane {
 namespace {
@@ -43,7 +45,11 @@ ValueSlider* MakeCurveSlider(const QString& name) {
 }
 
 ValueSlider* MakeTiltSlider(const QString& name) {
-    return MakeTrackSlider(-100, 200, 10, 0.1, name);
+    constexpr double kScale = 0.1;
+    const auto position = [](double degrees) {
+        return static_cast<int>(std::lround(degrees / kScale));
+    };
+    return MakeTrackSlider(position(kMinTilt), position(kMaxTilt), 10, kScale, name);
 }
 
 void FitLengthField(LengthEdit* field) {

@@ -108,6 +108,42 @@ TEST_F(AuditoriumTest, RecommendedTilt) {
     EXPECT_GT(auditorium->GetTiltAngle(), 0);
 }
 
+// Without an audience distance the line of sight would be vertical and the "recommended"
+// screen some 45 degrees forwards; an audience a few centimetres away asks for more than a
+// screen can tilt.
+TEST_F(AuditoriumTest, RecommendedTiltNeedsAnAudienceAtADistance) {
+    auto auditorium = Room(14.0, 20.0);
+    auditorium->SetTiltType(TiltRecommended);
+    auditorium->GetProjector(0)->SetLensHeight(5.0);
+    auditorium->SetAudienceHeight(0.0);
+    auditorium->SetAudienceDistance(0.0);
+    EXPECT_EQ(auditorium->GetTiltAngle(), 0);
+    auditorium->SetAudienceDistance(-4.0);
+    EXPECT_EQ(auditorium->GetTiltAngle(), 0);
+    auditorium->SetAudienceDistance(0.05);
+    EXPECT_EQ(auditorium->GetTiltAngle(), lumivane::kMinTilt);
+    // theta_p = atan((10 - 6) / 40), theta_a = atan(6 / 20): (0.09967 - 0.29146) * 90 / pi.
+    auditorium->SetAudienceDistance(10.0);
+    EXPECT_NEAR(auditorium->GetTiltAngle(), -5.4943, 1e-4);
+    // Moving the audience for a tilt leaves it where it was when there is no distance.
+    auditorium->SetAudienceDistance(0.0);
+    auditorium->SetTiltAngle(2.5);
+    EXPECT_EQ(auditorium->AudienceHeight(), 0.0);
+    EXPECT_EQ(auditorium->GetTiltAngle(), 0);
+}
+
+TEST_F(AuditoriumTest, AdjustableTiltStaysWithinTheTiltRange) {
+    auto auditorium = Room(14.0, 20.0);
+    auditorium->SetTiltType(TiltAdjustable);
+    auditorium->SetTiltAngle(45.0);
+    EXPECT_EQ(auditorium->TiltValue(), lumivane::kMaxTilt);
+    EXPECT_EQ(auditorium->GetTiltAngle(), lumivane::kMaxTilt);
+    auditorium->SetTiltAngle(-30.0);
+    EXPECT_EQ(auditorium->GetTiltAngle(), lumivane::kMinTilt);
+    auditorium->SetTiltAngle(std::nan(""));
+    EXPECT_EQ(auditorium->GetTiltAngle(), 0);
+}
+
 TEST_F(AuditoriumTest, SetTiltAngleUnderRecommendedMovesTheAudience) {
     auto auditorium = Room(14.0, 20.0);
     auditorium->SetTiltType(TiltRecommended);

@@ -8,6 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace lumivane {
 namespace {
 
@@ -70,7 +75,100 @@ TEST_F(AuditoriumWizardTest, TheSideSpaceNarrowsTheScreen) {
     answers.sideSpace = 7.0;
     const WizardResult result = BuildWizardAuditorium(answers, 1);
     ASSERT_TRUE(result.auditorium) << result.message;
-    EXPECT_NEAR(result.auditorium->ScreenWidth(), 7.0, 0.3);
+    // The best scope lens that is not too short throws a somewhat narrower image.
+    EXPECT_LE(result.auditorium->ScreenWidth(), 7.0 + 1e-6);
+    EXPECT_GT(result.auditorium->ScreenWidth(), 6.0);
+}
+
+// A 16 x 7.5 m wall with its bottom 1.2 m and 0.5 m above and below, 1.0 m at the sides kept
+// clear: 5.8 x 15.0 m for the screen, under every option that changes the lenses or the shape.
+TEST_F(AuditoriumWizardTest, TheScreenStaysWithinTheFreeWallThroughLaterRecalculation) {
+    const auto answers = [this](bool constantWidth) {
+        WizardAnswers a = Start();
+        a.wallHeight = 7.5;
+        a.wallWidth = 16.0;
+        a.screenBottom = 1.2;
+        a.lensHeight = 5.0;
+        a.throwDistance = 22.0;
+        a.sideSpace = 1.0;
+        a.verticalSpace = 0.5;
+        a.constantWidth = constantWidth;
+        return a;
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> options{
+        {"defaults",
+         [] {
+         }},
+        {"lock image size",
+         [] {
+             Ctx().lockMode = LockImageSize;
+         }},
+        {"fixed focal lengths",
+         [] {
+             Ctx().settings.m_fixedFocal = 1;
+         }},
+        {"recommended curve",
+         [] {
+             Ctx().settings.m_radiusType = CurveRecommended;
+         }},
+        {"lacing",
+         [] {
+             Ctx().settings.m_screenEdge = 0.1;
+         }},
+        {"recommended tilt", [] {
+             Ctx().settings.m_tiltType = TiltRecommended;
+             Ctx().settings.m_tiltDepth = 12.0;
+         }}};
+    for (const auto& [name, apply] : options) {
+        for (const bool constantWidth : {true, false}) {
+            ScopedAppContext local;
+            test::InstallShippedCatalogs();
+            apply();
+            const WizardResult result = BuildWizardAuditorium(answers(constantWidth), 1);
+            ASSERT_TRUE(result.auditorium) << result.message;
+            CAuditorium& built = *result.auditorium;
+            const std::string what = std::string(name) + (constantWidth ? ", width" : ", height");
+            EXPECT_FALSE(built.FixedScreen()) << what;
+            EXPECT_LE(built.ScreenHeight(), 5.8 + 1e-6) << what;
+            EXPECT_LE(built.ScreenWidth(), 15.0 + 1e-6) << what;
+            // Not far below: the lenses fill the wall as far as their steps allow.
+            EXPECT_GT(built.ScreenHeight() * built.ScreenWidth(), 0.6 * 5.8 * 15.0) << what;
+            const double height = built.ScreenHeight();
+            const double width = built.ScreenWidth();
+            built.RefreshAllImages();
+            built.Recalculate(nullptr);
+            EXPECT_NEAR(built.ScreenHeight(), height, 1e-6) << what;
+            EXPECT_NEAR(built.ScreenWidth(), width, 1e-6) << what;
+        }
+    }
+}
+
+TEST_F(AuditoriumWizardTest, TheSameAnswersGiveTheSameAuditorium) {
+    WizardAnswers answers = Start();
+    answers.constantWidth = false;
+    answers.throwDistance = 22.0;
+    const WizardResult first = BuildWizardAuditorium(answers, 1);
+    const WizardResult second = BuildWizardAuditorium(answers, 1);
+    ASSERT_TRUE(first.auditorium && second.auditorium);
+    EXPECT_EQ(first.auditorium->ScreenHeight(), second.auditorium->ScreenHeight());
+    EXPECT_EQ(first.auditorium->ScreenWidth(), second.auditorium->ScreenWidth());
+    for (int i = 0; i < first.auditorium->LensTypeCount(); ++i) {
+        EXPECT_EQ(first.auditorium->GetLensType(i)->Choice().GetName(),
+                  second.auditorium->GetLensType(i)->Choice().GetName());
+    }
+}
+
+// No lens of the catalog is long enough for a 30 m throw onto a screen of 10 cm: the set-ups
+// stay without a lens, sized to the free wall.
+TEST_F(AuditoriumWizardTest, AWallNoLensCanFillLeavesTheImagesWithoutALens) {
+    WizardAnswers answers = Start();
+    answers.wallHeight = 2.1;
+    answers.wallWidth = 0.1;
+    const WizardResult result = BuildWizardAuditorium(answers, 1);
+    ASSERT_TRUE(result.auditorium) << result.message;
+    const CAuditorium& built = *result.auditorium;
+    EXPECT_LE(built.ScreenWidth(), 0.1 + 1e-6);
+    EXPECT_FALSE(built.GetLensType(0)->HasCombination());
 }
 
 TEST_F(AuditoriumWizardTest, ConstantHeightKeepsTheHeightOfTheFreeWall) {
@@ -93,6 +191,20 @@ TEST_F(AuditoriumWizardTest, AnswersWithoutRoomOrFormatsAreRefused) {
     EXPECT_FALSE(BuildWizardAuditorium(answers, 1).auditorium);
     answers.formats = {9999};
     EXPECT_FALSE(BuildWizardAuditorium(answers, 1).auditorium);
+}
+
+// A throw of a centimetre gives images of no sound size (nothing measurable lands on the
+// screen): the screen is then set to the free wall rather than calculated from them.
+TEST_F(AuditoriumWizardTest, ImagesOfNoSoundSizeLeaveTheScreenSetToTheFreeWall) {
+    WizardAnswers answers = Start();
+    answers.lensHeight = 2.0;
+    answers.throwDistance = 0.01;
+    const WizardResult result = BuildWizardAuditorium(answers, 1);
+    ASSERT_TRUE(result.auditorium) << result.message;
+    const CAuditorium& built = *result.auditorium;
+    EXPECT_TRUE(built.FixedScreen());
+    EXPECT_EQ(built.ScreenHeight(), 4.0);
+    EXPECT_EQ(built.ScreenWidth(), 14.0);
 }
 
 } // namespace

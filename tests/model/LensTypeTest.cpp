@@ -7,6 +7,7 @@
 #include "base/RichTextDoc.h"
 #include "catalog/LensDatabase.h"
 #include "model/Auditorium.h"
+#include "model/EditCommands.h"
 #include "model/ImageGeometry.h"
 #include "model/ProjectorType.h"
 #include "support/ModelCatalogs.h"
@@ -15,7 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -397,6 +400,82 @@ TEST_F(LensTypeTest, SummaryWithoutALensSaysNotSelected) {
     EXPECT_EQ(all.find("Throw Distance"), std::string::npos);
     EXPECT_EQ(all.find("Curved screen"), std::string::npos);
     EXPECT_EQ(all.find("Format chord depth"), std::string::npos);
+}
+
+// Attachments that change the focal length of the prime they are mounted on: a 1.5x
+// magnifier (focal x 0.6667) and a vertical compressor (vertical factor 0.5), which the
+// catalog's focal ranges count without its factor.
+class LensTrainTest : public LensTypeTest {
+protected:
+    void SetUp() override {
+        LensTypeTest::SetUp();
+        std::ofstream(m_dir.path() / "attach.txt", std::ios::binary)
+            << "Magnifier 1.5x;MAG1.5;48-002150;0.6667;0.6667;1;1;0;1;90\n"
+               "Vertical Compressor;VC2;48-002200;1;1;1;0.5;0;1;80\n";
+        auto lenses = std::make_shared<CLensDatabase>();
+        lenses->BuildFromText(m_dir.path());
+        lumivane::Ctx().lenses = lenses;
+        // The lens sits on the screen's centre line: the slant throw is the throw.
+        lumivane::Ctx().settings.m_lockProjector = 1;
+        m_room.SetFixedScreen(true);
+        m_room.SetDefaultThrow(20.0, 0);
+        m_projector = m_room.AddProjector(kFilmProjector);
+        m_setUp = m_room.AddFormat(kFlatFormat, 0);
+    }
+
+    void Choose(std::initializer_list<const char*> catalogNumbers) {
+        CLensChoice choice;
+        for (const char* number : catalogNumbers) {
+            choice.AddItem(lumivane::Ctx().lenses->FindItem(CDescriptor::ItemIdOf(number)));
+        }
+        choice.Evaluate(*m_setUp);
+        lumivane::EditChooseLens(m_room, *m_setUp, choice);
+    }
+
+    double MeasuredHeight() const {
+        ImageGeometry geometry;
+        geometry.SetSubjects(&m_room, m_projector, m_setUp);
+        return geometry.InnerHeight();
+    }
+
+    CAuditorium m_room{1};
+    CProjectorType* m_projector = nullptr;
+    CLensType* m_setUp = nullptr;
+};
+
+// 50 mm x 0.6667 = 33.335 mm; at 20 m on the 11.33 mm flat aperture that throws 6.769 m high
+// by 12.523 m wide, a throw ratio of 1.60 (the bare 50 mm: 4.508 m and 2.40).
+TEST_F(LensTrainTest, AMagnifierShortensTheFocalLengthOfEveryFigure) {
+    Choose({"48-000050", "48-002150"});
+    EXPECT_NEAR(m_setUp->GetFocal(true, true), 33.335, 1e-9);
+    EXPECT_NEAR(m_setUp->Focal(), 0.033335, 1e-12);
+    EXPECT_NEAR(m_setUp->ImageHeight(), 6.7691, 1e-4);
+    EXPECT_NEAR(MeasuredHeight(), m_setUp->ImageHeight(), 0.01 * m_setUp->ImageHeight());
+    RichTextDoc text;
+    m_setUp->WriteSummary(text, m_room, *m_projector, false);
+    const std::string summary = text.GetText();
+    EXPECT_NE(summary.find("Effective focal length: 33.34mm\n"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("Throw Ratio:\t1.60:1\n"), std::string::npos) << summary;
+    // Applying the focal length it gives keeps the lens: a moved projector does that.
+    m_setUp->SetFocalLength(m_setUp->GetFocal(true, true));
+    EXPECT_TRUE(m_setUp->HasCombination());
+    EXPECT_DOUBLE_EQ(m_setUp->Choice().GetFocal(), 50);
+}
+
+// The compressor on the 60-90 mm zoom is a 120-180 mm combination in the catalog's terms;
+// set to 150 mm it is a 75 mm lens train on half the aperture height, so the image is the
+// 1.49 m a bare 150 mm lens throws (not half of it).
+TEST_F(LensTrainTest, AVerticalCompressorOnAZoomThrowsTheImageOfItsFocalLength) {
+    m_setUp->SetFocalLength(150);
+    Choose({"48-000690", "48-002200"});
+    ASSERT_DOUBLE_EQ(m_setUp->Choice().GetFactorV(), 0.5);
+    EXPECT_DOUBLE_EQ(m_setUp->Choice().GetAchievedFocal(), 150);
+    EXPECT_DOUBLE_EQ(m_setUp->GetFocal(true, true), 75);
+    EXPECT_NEAR(m_setUp->ImageHeight(), 1.4998, 1e-4);
+    EXPECT_NEAR(MeasuredHeight(), m_setUp->ImageHeight(), 0.01 * m_setUp->ImageHeight());
+    m_setUp->SetFocalLength(80);
+    EXPECT_TRUE(m_setUp->HasCombination());
+    EXPECT_DOUBLE_EQ(m_setUp->Choice().GetAchievedFocal(), 160);
 }
 
 } // namespace
