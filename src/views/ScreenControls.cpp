@@ -1,11 +1,13 @@
 #include "views/ScreenControls.h"
 
+#include "base/ViewSizes.h"
 #include "views/LengthEdit.h"
 #include "views/ValueSlider.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -19,6 +21,7 @@ ValueSlider* MakeTrackSlider(int first, int last, int ticks, double scale, const
     slider->setTickPosition(QSlider::TicksAbove);
     slider->setTickInterval(ticks);
     slider->setAccessibleName(name);
+    KeepTrack(slider);
     return slider;
 }
 
@@ -44,6 +47,16 @@ ValueSlider* MakeCurveSlider(const QString& name) {
 
 ValueSlider* MakeTiltSlider(const QString& name) {
     return MakeTrackSlider(-100, 200, 10, 0.1, name);
+}
+
+void KeepTrack(ValueSlider* slider) {
+    const int length = SliderTrackLeast(slider->fontMetrics().height()) +
+                       slider->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, slider);
+    if (slider->orientation() == Qt::Vertical) {
+        slider->setMinimumHeight(length);
+    } else {
+        slider->setMinimumWidth(length);
+    }
 }
 
 void FitLengthField(LengthEdit* field) {
