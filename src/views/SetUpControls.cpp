@@ -50,7 +50,7 @@ constexpr int kLensRow = 3;
 constexpr int kDrawingRow = 4;
 constexpr int kCandidateLines = 6;
 // The set-up list's rows grow with its height: this keeps them as tall as their icons.
-constexpr int kSetUpListLines = 10;
+constexpr int kSetUpListLines = 8;
 
 ValueSlider* MakeSlider(const SliderScale& scale, LengthEdit* field) {
     auto* slider = new ValueSlider(Qt::Vertical);
@@ -219,7 +219,9 @@ void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenD
     m_page->addWidget(m_positionPanel, kDrawingRow + 1, 0, 1, 3);
     m_page->setColumnStretch(0, 2);
     m_page->setColumnStretch(1, 2);
-    m_page->setRowStretch(kDrawingRow, 1);
+    // A tall pane lengthens the sliders and the lens list a little, the drawing most.
+    m_page->setRowStretch(kGroupsRow, 1);
+    m_page->setRowStretch(kDrawingRow, 3);
     Arrange({});
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
