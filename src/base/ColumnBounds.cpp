@@ -41,24 +41,74 @@ std::array<int, 5> ColumnWidths(const ColumnBounds& bounds, int width) {
     return widths;
 }
 
-int BoundAt(const ColumnBounds& bounds, int width, int x) {
-    const std::array<int, 3> pixels = BoundPixels(bounds, width);
-    for (std::size_t k = 0; k < pixels.size(); ++k) {
-        if (std::abs(x - pixels[k]) < 2) {
+std::array<int, 5> ColumnWidths(const ColumnBounds& bounds, int width, const ColumnLeast& least) {
+    std::array<int, 5> widths = ColumnWidths(bounds, width);
+    int missing = 0;
+    int spare = 0;
+    for (std::size_t column = 0; column < least.size(); ++column) {
+        const int beyond = widths[column + 1] - std::max(least[column], 0);
+        (beyond < 0 ? missing : spare) += std::abs(beyond);
+    }
+    if (missing == 0 || missing > spare) {
+        return widths;
+    }
+    // Each column with room to spare gives its share, rounded down; what rounding left over
+    // comes from the rightmost columns that still have room, so the widths add up to the list.
+    int given = 0;
+    for (std::size_t column = 0; column < least.size(); ++column) {
+        const int own = std::max(least[column], 0);
+        int& w = widths[column + 1];
+        if (w < own) {
+            w = own;
+        } else {
+            const int share = static_cast<int>(static_cast<long long>(w - own) * missing / spare);
+            w -= share;
+            given += share;
+        }
+    }
+    for (std::size_t column = least.size(); column > 0 && given < missing; --column) {
+        const int room = widths[column] - std::max(least[column - 1], 0);
+        const int take = std::min(std::max(room, 0), missing - given);
+        widths[column] -= take;
+        given += take;
+    }
+    return widths;
+}
+
+int LeastListWidth(const ColumnLeast& least) {
+    int width = kFixedColumnsWidth;
+    for (const int column : least) {
+        width += std::max(column, 0);
+    }
+    return width;
+}
+
+std::array<int, 3> BorderPixels(const std::array<int, 5>& widths) {
+    std::array<int, 3> borders{};
+    int x = widths[0];
+    for (std::size_t k = 0; k < borders.size(); ++k) {
+        x += widths[k + 1];
+        borders[k] = x;
+    }
+    return borders;
+}
+
+int BoundAt(const std::array<int, 3>& borders, int x) {
+    for (std::size_t k = 0; k < borders.size(); ++k) {
+        if (std::abs(x - borders[k]) < 2) {
             return static_cast<int>(k);
         }
     }
     return -1;
 }
 
-int BoundToDrag(const ColumnBounds& bounds, int width, int pressX, int towardX) {
-    const int first = BoundAt(bounds, width, pressX);
+int BoundToDrag(const std::array<int, 3>& borders, int pressX, int towardX) {
+    const int first = BoundAt(borders, pressX);
     if (first < 0 || towardX < pressX) {
         return first;
     }
-    const std::array<int, 3> pixels = BoundPixels(bounds, width);
     int last = first;
-    while (last + 1 < 3 && std::abs(pressX - pixels[static_cast<std::size_t>(last) + 1]) < 2) {
+    while (last + 1 < 3 && std::abs(pressX - borders[static_cast<std::size_t>(last) + 1]) < 2) {
         ++last;
     }
     return last;

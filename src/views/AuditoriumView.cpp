@@ -1,6 +1,7 @@
 #include "views/AuditoriumView.h"
 
 #include "base/NumberText.h"
+#include "base/ViewSizes.h"
 #include "model/Auditorium.h"
 #include "model/AuditoriumEdits.h"
 #include "ui/QtText.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -85,17 +87,20 @@ CAuditoriumView::CAuditoriumView(CQorDoc& doc, ViewHooks hooks, QWidget* parent)
       m_screenWidth(new LengthEdit), m_screenHeight(new LengthEdit),
       m_screenMode(new QPushButton(tr("Calc"))), m_display(new ScreenDisplay(doc, this)) {
     setAccessibleName(tr("Auditorium"));
-    auto* groups = new QGridLayout;
-    groups->addWidget(MakeCurveGroup(), 0, 0);
-    groups->addWidget(MakeTiltGroup(), 0, 1);
-    groups->addWidget(MakeSettingsGroup(), 1, 0);
-    groups->addWidget(MakeDetailsGroup(), 1, 1);
-    groups->setColumnStretch(0, 3);
-    groups->setColumnStretch(1, 2);
+    m_groups = new QGridLayout;
+    m_groups->addWidget(MakeCurveGroup(), 0, 0);
+    m_groups->addWidget(MakeTiltGroup(), 0, 1);
+    m_settingsGroup = MakeSettingsGroup();
+    m_detailsGroup = MakeDetailsGroup();
+    m_groups->setColumnStretch(0, 3);
+    m_groups->setColumnStretch(1, 2);
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
-    layout->addLayout(groups);
+    layout->addLayout(m_groups);
     layout->addWidget(m_display, 1);
+    const int line = fontMetrics().height();
+    m_display->setMinimumSize(lumivane::DrawingLeastWidth(line),
+                              lumivane::DrawingLeastHeight(line));
     // A pane narrower or lower than the fields need scrolls them rather than squeezing the
     // project tree beside it.
     auto* scroll = new QScrollArea;
@@ -124,6 +129,7 @@ CAuditoriumView::CAuditoriumView(CQorDoc& doc, ViewHooks hooks, QWidget* parent)
     ConnectLengths();
     ConnectTexts();
     ShowSettingsLabels();
+    ArrangeGroups();
 }
 
 QGroupBox* CAuditoriumView::MakeCurveGroup() {
@@ -156,6 +162,7 @@ QGroupBox* CAuditoriumView::MakeSettingsGroup() {
     m_throwSlider->setTickPosition(QSlider::TicksBothSides);
     m_throwSlider->setTickInterval(kThrowTicks);
     m_throwSlider->setAccessibleName(tr("Throw"));
+    lumivane::KeepTrack(m_throwSlider);
     m_throw->SetLinkedSlider(m_throwSlider);
     layout->addWidget(FieldLabel(tr("Throw"), m_throw, Qt::AlignHCenter), 0, 0);
     layout->addWidget(m_throwSlider, 1, 0, 4, 1, Qt::AlignHCenter);
@@ -360,6 +367,32 @@ void CAuditoriumView::CommitEdits() {
 void CAuditoriumView::resizeEvent(QResizeEvent* event) {
     CQorView::resizeEvent(event);
     ShowSettingsLabels();
+    ArrangeGroups();
+}
+
+// The settings and the details side by side while both fit, else the details below the
+// settings, so that nothing of either is pushed out of sight at the right.
+void CAuditoriumView::ArrangeGroups() {
+    const QMargins margins = m_groups->parentWidget()->layout()->contentsMargins();
+    const int room = width() - margins.left() - margins.right() -
+                     style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const bool sideBySide = lumivane::FitsSideBySide(
+        room,
+        {m_settingsGroup->minimumSizeHint().width(), m_detailsGroup->minimumSizeHint().width()},
+        m_groups->horizontalSpacing());
+    if (m_groupsSideBySide && *m_groupsSideBySide == sideBySide) {
+        return;
+    }
+    m_groupsSideBySide = sideBySide;
+    m_groups->removeWidget(m_settingsGroup);
+    m_groups->removeWidget(m_detailsGroup);
+    if (sideBySide) {
+        m_groups->addWidget(m_settingsGroup, 1, 0);
+        m_groups->addWidget(m_detailsGroup, 1, 1);
+    } else {
+        m_groups->addWidget(m_settingsGroup, 1, 0, 1, 2);
+        m_groups->addWidget(m_detailsGroup, 2, 0, 1, 2);
+    }
 }
 
 void CAuditoriumView::ShowSettingsLabels() {

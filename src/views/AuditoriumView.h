@@ -10,11 +10,13 @@
 #include "views/ViewHooks.h"
 
 #include <cstdint>
+#include <optional>
 
 class EditBurst;
 class LengthEdit;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -55,6 +57,7 @@ private:
     void RefreshSettings(const CAuditorium& auditorium, bool force);
     void RefreshDetails(const CAuditorium& auditorium, bool force);
     void ShowSettingsLabels();
+    void ArrangeGroups();
     void RepaintDisplay();
 
     AuditoriumFields m_fields;
@@ -89,6 +92,11 @@ private:
     LengthEdit* m_screenWidth;
     LengthEdit* m_screenHeight;
     QPushButton* m_screenMode;
+
+    QGridLayout* m_groups = nullptr;
+    QGroupBox* m_settingsGroup = nullptr;
+    QGroupBox* m_detailsGroup = nullptr;
+    std::optional<bool> m_groupsSideBySide;
 
     // The screen drawing, below the fields.
     ScreenDisplay* m_display;

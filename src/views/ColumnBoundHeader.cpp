@@ -24,8 +24,19 @@ lumivane::ColumnBounds ColumnBoundHeader::Bounds() const {
     return lumivane::AreColumnBoundsValid(stored) ? stored : lumivane::kDefaultColumnBounds;
 }
 
+void ColumnBoundHeader::SetLeast(const lumivane::ColumnLeast& least) {
+    if (least != m_least) {
+        m_least = least;
+        ApplyBounds();
+    }
+}
+
+std::array<int, 3> ColumnBoundHeader::Borders() const {
+    return lumivane::BorderPixels(lumivane::ColumnWidths(Bounds(), width(), m_least));
+}
+
 void ColumnBoundHeader::ApplyBounds() {
-    const std::array<int, 5> widths = lumivane::ColumnWidths(Bounds(), width());
+    const std::array<int, 5> widths = lumivane::ColumnWidths(Bounds(), width(), m_least);
     for (int section = 0; section < count() && section < static_cast<int>(widths.size());
          ++section) {
         resizeSection(section, widths[static_cast<std::size_t>(section)]);
@@ -45,7 +56,7 @@ QSize ColumnBoundHeader::sizeHint() const {
 
 void ColumnBoundHeader::mousePressEvent(QMouseEvent* event) {
     const int x = event->position().toPoint().x();
-    if (event->button() != Qt::LeftButton || lumivane::BoundAt(Bounds(), width(), x) < 0) {
+    if (event->button() != Qt::LeftButton || lumivane::BoundAt(Borders(), x) < 0) {
         QHeaderView::mousePressEvent(event);
         return;
     }
@@ -61,7 +72,7 @@ void ColumnBoundHeader::mouseMoveEvent(QMouseEvent* event) {
         DragTo(x);
         return;
     }
-    const bool onBound = lumivane::BoundAt(Bounds(), width(), x) >= 0;
+    const bool onBound = lumivane::BoundAt(Borders(), x) >= 0;
     setCursor(onBound ? Qt::SplitHCursor : Qt::ArrowCursor);
     QHeaderView::mouseMoveEvent(event);
 }
@@ -80,7 +91,7 @@ void ColumnBoundHeader::mouseReleaseEvent(QMouseEvent* event) {
 
 void ColumnBoundHeader::DragTo(int x) {
     if (m_drag < 0 && x != m_pressX) {
-        m_drag = lumivane::BoundToDrag(m_dragged, width(), m_pressX, x);
+        m_drag = lumivane::BoundToDrag(Borders(), m_pressX, x);
     }
     if (m_drag >= 0) {
         m_dragged = lumivane::DragBound(m_dragged, m_drag, x, width());

@@ -17,6 +17,9 @@ public:
     // The bounds in force: those being dragged, else the stored ones (the defaults when the
     // stored ones are damaged).
     lumivane::ColumnBounds Bounds() const;
+    // The least width of each column; a narrow list widens a column to it at the cost of the
+    // others.
+    void SetLeast(const lumivane::ColumnLeast& least);
     // Sizes the sections to the bounds over the header's width.
     void ApplyBounds();
     void SetHeight(int height);
@@ -39,8 +42,11 @@ protected:
 private:
     // Moves the dragged bound to x; the first move decides which bound that is.
     void DragTo(int x);
+    // The borders as the sections show them.
+    std::array<int, 3> Borders() const;
 
     int m_height = 19;
+    lumivane::ColumnLeast m_least{};
     // Where the press on a bound was, -1 while no bound is held.
     int m_pressX = -1;
     int m_drag = -1;

@@ -9,17 +9,23 @@
 #include "views/ListIcons.h"
 #include "views/SetUpListModel.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyledItemDelegate>
+
+#include <cmath>
 
 namespace {
 
 using lumivane::LensCellKind;
 
 constexpr int kTextInset = 2;
+// A figure's room beyond its text, so it never reads as one with the next column's.
+constexpr int kFigureGap = 8;
 // The joined lens labels must leave this much of the lens column free.
 constexpr int kLensMargin = 3;
 const QColor kBlinkRed(255, 0, 0);
@@ -69,8 +75,10 @@ private:
                           const QColor& colour) {
         painter.setPen(colour);
         painter.setClipRect(cell);
-        painter.drawText(cell.adjusted(kTextInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         words);
+        // A name cut short ends in an ellipsis, never in the next column's first letters.
+        const QRect room = cell.adjusted(kTextInset, 0, -kTextInset, 0);
+        painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter,
+                         painter.fontMetrics().elidedText(words, Qt::ElideRight, room.width()));
     }
 
     void PaintStateAndButton(QPainter& painter, const QStyleOptionViewItem& option,
@@ -157,7 +165,12 @@ CFormatListCtrl::CFormatListCtrl(CQorDoc& doc, lumivane::ProjectRelay& relay, QW
             [this] { m_blink.start(kBlinkMilliseconds); });
     m_blink.setObjectName(QStringLiteral("blink"));
     m_blink.start(kBlinkMilliseconds);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &CFormatListCtrl::FitColumns);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &CFormatListCtrl::FitColumns);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &CFormatListCtrl::FitColumns);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &CFormatListCtrl::FitColumns);
     LayOut();
+    FitColumns();
 }
 
 void CFormatListCtrl::SetProjector(int auditorium, int projector) {
@@ -246,7 +259,35 @@ void CFormatListCtrl::changeEvent(QEvent* event) {
     QTreeView::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         LayOut();
+        FitColumns();
     }
+}
+
+// The names may shorten, the figures may not: only the image size and the focal length claim
+// their widest text; every column keeps room for its title.
+void CFormatListCtrl::FitColumns() {
+    const QFontMetricsF text(font());
+    const QFontMetrics title = m_header->fontMetrics();
+    const int titleMargins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_header);
+    lumivane::ColumnLeast least{};
+    for (int column = SetUpListModel::FormatColumn; column < SetUpListModel::ColumnCount;
+         ++column) {
+        int widest = title.horizontalAdvance(
+                         m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                     titleMargins;
+        const bool figure =
+            column == SetUpListModel::ImageSizeColumn || column == SetUpListModel::FocalColumn;
+        for (int row = 0; figure && row < m_model->rowCount(); ++row) {
+            const QString words = m_model->index(row, column).data().toString();
+            // Rounded up, with a clear gap before the next column's text.
+            widest = std::max(widest, static_cast<int>(std::ceil(text.horizontalAdvance(words))) +
+                                          kTextInset + kFigureGap);
+        }
+        least[static_cast<std::size_t>(column - SetUpListModel::FormatColumn)] = widest;
+    }
+    m_header->SetLeast(least);
+    setMinimumWidth(lumivane::LeastListWidth(least) + 2 * frameWidth() +
+                    style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
 }
 
 void CFormatListCtrl::LayOut() {

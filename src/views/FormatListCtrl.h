@@ -55,6 +55,8 @@ protected:
 
 private:
     void LayOut();
+    // Gives the figure columns room for their widest figure, and the list room for them.
+    void FitColumns();
     int LinkButtonX(const QPoint& position) const;
     void ToggleLink(int row);
 

@@ -1,5 +1,6 @@
 #include "views/LensView.h"
 
+#include "base/ViewSizes.h"
 #include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
@@ -38,7 +39,6 @@ constexpr double kValuePerShift = 10;
 constexpr int kShiftSteps = 50;
 constexpr int kShiftTicks = 5;
 constexpr int kSmallestCommentLines = 2;
-constexpr int kDisplayUnits = 6;
 
 ValueSlider* MakeShiftSlider(Qt::Orientation orientation, const QString& name) {
     auto* slider = new ValueSlider(orientation);
@@ -52,6 +52,7 @@ ValueSlider* MakeShiftSlider(Qt::Orientation orientation, const QString& name) {
     slider->setTickPosition(QSlider::TicksBothSides);
     slider->setTickInterval(kShiftTicks);
     slider->setAccessibleName(name);
+    lumivane::KeepTrack(slider);
     return slider;
 }
 
@@ -78,8 +79,10 @@ CLensView::CLensView(CQorDoc& doc, ViewHooks hooks, QWidget* parent)
     setAccessibleName(tr("Lens"));
     m_display->SetDrawGrid(true);
     m_display->SetShowProjectors(true);
-    // A pane too low for everything scrolls down to a drawing still worth looking at.
-    m_display->setMinimumHeight(kDisplayUnits * fontMetrics().horizontalAdvance(u"Wy"_qs));
+    // A pane too small for everything scrolls to a drawing still worth looking at.
+    const int line = fontMetrics().height();
+    m_display->setMinimumSize(lumivane::DrawingLeastWidth(line),
+                              lumivane::DrawingLeastHeight(line));
 
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
@@ -104,20 +107,24 @@ QWidget* CLensView::MakeContent() {
     m_comments->setTabChangesFocus(true);
     m_comments->setUndoRedoEnabled(false);
 
+    // The drawing takes what the details leave beside the shift controls, which keep their
+    // own size: the pane's height goes to the drawing, not to empty group boxes.
     auto* left = new QVBoxLayout;
     left->addWidget(MakeDetailsGroup());
     left->addWidget(m_allowShift);
-    left->addStretch();
+    left->addWidget(m_display, 1);
     auto* groups = new QHBoxLayout;
     groups->addLayout(left, 1);
-    groups->addWidget(MakeShiftGroup(), 1);
+    auto* shift = new QVBoxLayout;
+    shift->addWidget(MakeShiftGroup());
+    shift->addStretch();
+    groups->addLayout(shift);
 
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     layout->addWidget(commentsLabel);
     layout->addWidget(m_comments);
-    layout->addLayout(groups);
-    layout->addWidget(m_display, 1);
+    layout->addLayout(groups, 1);
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
@@ -133,7 +140,6 @@ QGroupBox* CLensView::MakeDetailsGroup() {
         layout->addWidget(label);
     }
     m_name->setWordWrap(true);
-    layout->addStretch();
     return group;
 }
 

@@ -1,5 +1,6 @@
 #include "views/ScreenControls.h"
 
+#include "base/ViewSizes.h"
 #include "model/Auditorium.h"
 #include "views/LengthEdit.h"
 #include "views/ValueSlider.h"
@@ -7,6 +8,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +23,7 @@ ValueSlider* MakeTrackSlider(int first, int last, int ticks, double scale, const
     slider->setTickPosition(QSlider::TicksAbove);
     slider->setTickInterval(ticks);
     slider->setAccessibleName(name);
+    KeepTrack(slider);
     return slider;
 }
 
@@ -50,6 +53,16 @@ ValueSlider* MakeTiltSlider(const QString& name) {
         return static_cast<int>(std::lround(degrees / kScale));
     };
     return MakeTrackSlider(position(kMinTilt), position(kMaxTilt), 10, kScale, name);
+}
+
+void KeepTrack(ValueSlider* slider) {
+    const int length = SliderTrackLeast(slider->fontMetrics().height()) +
+                       slider->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, slider);
+    if (slider->orientation() == Qt::Vertical) {
+        slider->setMinimumHeight(length);
+    } else {
+        slider->setMinimumWidth(length);
+    }
 }
 
 void FitLengthField(LengthEdit* field) {

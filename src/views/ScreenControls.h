@@ -24,6 +24,10 @@ ValueSlider* MakeCurveSlider(const QString& name);
 // -10.0 to 20.0 degrees in tenths.
 ValueSlider* MakeTiltSlider(const QString& name);
 
+// A small pane scrolls the view's page rather than shortening the slider's track below what
+// can be set by eye.
+void KeepTrack(ValueSlider* slider);
+
 // Room for a length of three digits before the point in either unit system, while a wider
 // window gives the field the room its longest text wants.
 void FitLengthField(LengthEdit* field);

@@ -42,13 +42,15 @@ constexpr SliderScale kFocalScale{225, 25, 25, 1.0};
 constexpr SliderScale kThrowScale{100, 3, 10, 1.0};
 
 constexpr double kMillimetresPerMetre = 1000.0;
-constexpr int kDrawingLines = 12;
-// Rows of the page: the list, the groups, the lenses when they do not fit beside the groups,
-// the drawing and the position.
-constexpr int kDrawingRow = 3;
+// Rows of the page: the list, the groups (the image controls below the view's group when both
+// do not fit in one band), the lenses when they fit beside neither the image controls nor the
+// drawing, the drawing and the position.
+constexpr int kGroupsRow = 1;
+constexpr int kLensRow = 3;
+constexpr int kDrawingRow = 4;
 constexpr int kCandidateLines = 6;
 // The set-up list's rows grow with its height: this keeps them as tall as their icons.
-constexpr int kSetUpListLines = 10;
+constexpr int kSetUpListLines = 8;
 
 ValueSlider* MakeSlider(const SliderScale& scale, LengthEdit* field) {
     auto* slider = new ValueSlider(Qt::Vertical);
@@ -56,6 +58,7 @@ ValueSlider* MakeSlider(const SliderScale& scale, LengthEdit* field) {
     slider->SetScale(scale.scale);
     slider->setTickPosition(QSlider::TicksBothSides);
     slider->setTickInterval(scale.ticks);
+    lumivane::KeepTrack(slider);
     field->SetLinkedSlider(slider);
     return slider;
 }
@@ -207,19 +210,19 @@ void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenD
     auto* content = new QWidget;
     m_page = new QGridLayout(content);
     m_group = group;
+    m_display = display;
     m_page->addWidget(list, 0, 0, 1, 3);
     list->setMinimumHeight(list->fontMetrics().height() * kSetUpListLines);
-    m_page->addWidget(group, 1, 0);
-    m_page->addWidget(m_imageGroup, 1, 1);
-    m_page->addWidget(m_lensPanel, 1, 2);
-    m_page->addWidget(display, kDrawingRow, 0, 1, 3);
     // A small pane scrolls rather than squeezing the drawing to a strip.
-    display->setMinimumHeight(display->fontMetrics().height() * kDrawingLines);
+    const int line = display->fontMetrics().height();
+    display->setMinimumSize(lumivane::DrawingLeastWidth(line), lumivane::DrawingLeastHeight(line));
     m_page->addWidget(m_positionPanel, kDrawingRow + 1, 0, 1, 3);
     m_page->setColumnStretch(0, 2);
     m_page->setColumnStretch(1, 2);
-    m_page->setColumnStretch(2, 3);
-    m_page->setRowStretch(kDrawingRow, 1);
+    // A tall pane lengthens the sliders and the lens list a little, the drawing most.
+    m_page->setRowStretch(kGroupsRow, 1);
+    m_page->setRowStretch(kDrawingRow, 3);
+    Arrange({});
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
@@ -248,30 +251,50 @@ void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenD
 
 bool SetUpControls::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize) {
-        PlaceLensPanel(static_cast<QResizeEvent*>(event)->size().width());
+        Arrange(PlanFor(static_cast<QResizeEvent*>(event)->size().width()));
     }
     return QObject::eventFilter(watched, event);
 }
 
-void SetUpControls::PlaceLensPanel(int width) {
+lumivane::SetUpPagePlan SetUpControls::PlanFor(int width) const {
     const QMargins margins = m_page->contentsMargins();
     const int lenses =
         std::max(m_lensPanel->minimumWidth(), m_lensPanel->minimumSizeHint().width());
-    const int beside = margins.left() + margins.right() + 2 * m_page->horizontalSpacing() +
-                       m_group->minimumSizeHint().width() +
-                       m_imageGroup->minimumSizeHint().width() + lenses;
-    const bool below = width < beside;
-    if (below == m_lensBelow) {
+    return lumivane::PlanSetUpPage(width - margins.left() - margins.right(),
+                                   m_group->minimumSizeHint().width(),
+                                   m_imageGroup->minimumSizeHint().width(), lenses,
+                                   m_display->minimumWidth(), m_page->horizontalSpacing());
+}
+
+void SetUpControls::Arrange(const lumivane::SetUpPagePlan& plan) {
+    if (m_plan && *m_plan == plan) {
         return;
     }
-    m_lensBelow = below;
-    m_page->removeWidget(m_lensPanel);
-    if (below) {
-        m_page->addWidget(m_lensPanel, kDrawingRow - 1, 0, 1, 2);
-    } else {
-        m_page->addWidget(m_lensPanel, 1, 2);
+    m_plan = plan;
+    using Place = lumivane::LensPanelPlace;
+    for (QWidget* part : {m_group, static_cast<QWidget*>(m_imageGroup), m_lensPanel,
+                          static_cast<QWidget*>(m_display)}) {
+        m_page->removeWidget(part);
     }
-    m_page->setColumnStretch(2, below ? 0 : 3);
+    const bool lensesInBand = plan.lenses == Place::BesideGroups;
+    const int imageRow = plan.groupsSideBySide ? kGroupsRow : kGroupsRow + 1;
+    const int imageColumn = plan.groupsSideBySide ? 1 : 0;
+    m_page->addWidget(m_group, kGroupsRow, 0, 1, plan.groupsSideBySide ? 1 : 3);
+    m_page->addWidget(m_imageGroup, imageRow, imageColumn, 1, (lensesInBand ? 2 : 3) - imageColumn);
+    switch (plan.lenses) {
+    case Place::BesideGroups:
+        m_page->addWidget(m_lensPanel, imageRow, 2);
+        break;
+    case Place::BesideDrawing:
+        m_page->addWidget(m_lensPanel, kDrawingRow, 2);
+        break;
+    case Place::Below:
+        m_page->addWidget(m_lensPanel, kLensRow, 0, 1, 3);
+        break;
+    }
+    m_page->addWidget(m_display, kDrawingRow, 0, 1, plan.lenses == Place::BesideDrawing ? 2 : 3);
+    // The lenses take the most room beside the groups; beside the drawing, the drawing does.
+    m_page->setColumnStretch(2, lensesInBand ? 3 : plan.lenses == Place::BesideDrawing ? 1 : 0);
 }
 
 // The lens list follows the project's changes by itself; listing afresh on every refresh would

@@ -9,12 +9,14 @@
 // step): a half-typed "1" of "12" would clear a chosen lens or move the projector on the way.
 // A slider drag is stored as it moves, the whole drag one undo step.
 
+#include "base/ViewSizes.h"
 #include "model/EditCommands.h"
 #include "views/ViewHooks.h"
 
 #include <QObject>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class CAuditorium;
@@ -90,9 +92,10 @@ private:
     void StorePosition(const QObject* field, bool lateral, double metres);
     void AskThrowLock();
     void ShowDiameters();
-    // Beside the view's groups while all three fit side by side in width, else in a band of
-    // its own below them.
-    void PlaceLensPanel(int width);
+    // The view's group and the image controls side by side while they fit, the lenses beside
+    // them, else beside the drawing, else in a band of their own.
+    lumivane::SetUpPagePlan PlanFor(int width) const;
+    void Arrange(const lumivane::SetUpPagePlan& plan);
     std::vector<QWidget*> TabOrder() const;
 
     void RefreshImage(const CLensType* setUp, bool force);
@@ -126,7 +129,8 @@ private:
 
     QGridLayout* m_page = nullptr;
     QWidget* m_group = nullptr;
-    bool m_lensBelow = false;
+    ScreenDisplay* m_display = nullptr;
+    std::optional<lumivane::SetUpPagePlan> m_plan;
     LengthEdit* m_lateral;
     QLabel* m_side;
     LengthEdit* m_lensHeight;

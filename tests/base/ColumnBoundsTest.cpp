@@ -28,18 +28,43 @@ TEST(ColumnBoundsTest, NarrowListsNeitherDivideByZeroNorGiveNegativeWidths) {
 }
 
 TEST(ColumnBoundsTest, BordersAreFoundWithinAPixel) {
-    EXPECT_EQ(BoundAt(kDefaultColumnBounds, 600, 300), 1);
-    EXPECT_EQ(BoundAt(kDefaultColumnBounds, 600, 301), 1);
-    EXPECT_EQ(BoundAt(kDefaultColumnBounds, 600, 302), -1);
-    EXPECT_EQ(BoundAt(kDefaultColumnBounds, 0, 0), 0);
-    const ColumnBounds close{333, 334, 666};
-    EXPECT_EQ(BoundToDrag(close, 600, 200, 100), 0);
-    EXPECT_EQ(BoundToDrag(close, 600, 200, 300), 1);
-    EXPECT_EQ(BoundToDrag(close, 600, 250, 300), -1);
+    const std::array<int, 3> borders = BoundPixels(kDefaultColumnBounds, 600);
+    EXPECT_EQ(BoundAt(borders, 300), 1);
+    EXPECT_EQ(BoundAt(borders, 301), 1);
+    EXPECT_EQ(BoundAt(borders, 302), -1);
+    EXPECT_EQ(BoundAt(BoundPixels(kDefaultColumnBounds, 0), 0), 0);
+    const std::array<int, 3> close = BoundPixels(ColumnBounds{333, 334, 666}, 600);
+    EXPECT_EQ(BoundToDrag(close, 200, 100), 0);
+    EXPECT_EQ(BoundToDrag(close, 200, 300), 1);
+    EXPECT_EQ(BoundToDrag(close, 250, 300), -1);
     EXPECT_TRUE(IsOnLinkButton(16));
     EXPECT_TRUE(IsOnLinkButton(30));
     EXPECT_FALSE(IsOnLinkButton(15));
     EXPECT_FALSE(IsOnLinkButton(36));
+}
+
+// A list of 520 pixels gives the image size 87 at the default bounds; it wants 100 and takes
+// the 13 from the name columns, in proportion to what they have beyond their titles.
+TEST(ColumnBoundsTest, ANarrowListWidensTheFiguresAtTheNamesCost) {
+    const ColumnLeast least{60, 100, 70, 40};
+    EXPECT_EQ(ColumnWidths(kDefaultColumnBounds, 520), (std::array<int, 5>{36, 137, 87, 86, 174}));
+    const std::array<int, 5> widths = ColumnWidths(kDefaultColumnBounds, 520, least);
+    EXPECT_EQ(widths, (std::array<int, 5>{36, 133, 100, 86, 165}));
+    EXPECT_EQ(BorderPixels(widths), (std::array<int, 3>{169, 269, 355}));
+    // Wide enough, the bounds alone decide.
+    EXPECT_EQ(ColumnWidths(kDefaultColumnBounds, 1000, least),
+              ColumnWidths(kDefaultColumnBounds, 1000));
+    EXPECT_EQ(LeastListWidth(least), 306);
+    // Too narrow for every least: the bounds' widths, squeezed from the right.
+    EXPECT_EQ(ColumnWidths(kDefaultColumnBounds, 300, least),
+              ColumnWidths(kDefaultColumnBounds, 300));
+    // A bound dragged against its neighbour still leaves the figure its room.
+    const std::array<int, 5> squeezed = ColumnWidths(ColumnBounds{333, 334, 666}, 600, least);
+    EXPECT_EQ(squeezed[2], 100);
+    EXPECT_EQ(squeezed[0] + squeezed[1] + squeezed[2] + squeezed[3] + squeezed[4], 600);
+    for (std::size_t column = 0; column < least.size(); ++column) {
+        EXPECT_GE(squeezed[column + 1], least[column]);
+    }
 }
 
 TEST(ColumnBoundsTest, HeaderTakesAFifthUntilTheTextNeedsMore) {
