@@ -158,19 +158,6 @@ TEST_F(AuditoriumWizardTest, TheSameAnswersGiveTheSameAuditorium) {
     }
 }
 
-// No lens of the catalog is long enough for a 30 m throw onto a screen of 10 cm: the set-ups
-// stay without a lens, sized to the free wall.
-TEST_F(AuditoriumWizardTest, AWallNoLensCanFillLeavesTheImagesWithoutALens) {
-    WizardAnswers answers = Start();
-    answers.wallHeight = 2.1;
-    answers.wallWidth = 0.1;
-    const WizardResult result = BuildWizardAuditorium(answers, 1);
-    ASSERT_TRUE(result.auditorium) << result.message;
-    const CAuditorium& built = *result.auditorium;
-    EXPECT_LE(built.ScreenWidth(), 0.1 + 1e-6);
-    EXPECT_FALSE(built.GetLensType(0)->HasCombination());
-}
-
 TEST_F(AuditoriumWizardTest, ConstantHeightKeepsTheHeightOfTheFreeWall) {
     WizardAnswers answers = Start();
     answers.constantWidth = false;
@@ -193,18 +180,25 @@ TEST_F(AuditoriumWizardTest, AnswersWithoutRoomOrFormatsAreRefused) {
     EXPECT_FALSE(BuildWizardAuditorium(answers, 1).auditorium);
 }
 
-// A throw of a centimetre gives images of no sound size (nothing measurable lands on the
-// screen): the screen is then set to the free wall rather than calculated from them.
-TEST_F(AuditoriumWizardTest, ImagesOfNoSoundSizeLeaveTheScreenSetToTheFreeWall) {
-    WizardAnswers answers = Start();
-    answers.lensHeight = 2.0;
-    answers.throwDistance = 0.01;
-    const WizardResult result = BuildWizardAuditorium(answers, 1);
-    ASSERT_TRUE(result.auditorium) << result.message;
-    const CAuditorium& built = *result.auditorium;
-    EXPECT_TRUE(built.FixedScreen());
-    EXPECT_EQ(built.ScreenHeight(), 4.0);
-    EXPECT_EQ(built.ScreenWidth(), 14.0);
+// Answers no lens can serve. No lens of the catalog is long enough for a 30 m throw onto a
+// screen of 10 cm: the set-ups stay without a lens, sized to the free wall. A throw of a
+// centimetre gives images of no sound size (nothing measurable lands on the screen): the
+// screen is then set to the free wall rather than calculated from them.
+TEST_F(AuditoriumWizardTest, AnswersNoLensCanServeStillKeepTheScreenOnTheWall) {
+    WizardAnswers narrow = Start();
+    narrow.wallHeight = 2.1;
+    narrow.wallWidth = 0.1;
+    WizardAnswers close = Start();
+    close.lensHeight = 2.0;
+    close.throwDistance = 0.01;
+    const WizardResult slit = BuildWizardAuditorium(narrow, 1);
+    const WizardResult near = BuildWizardAuditorium(close, 2);
+    ASSERT_TRUE(slit.auditorium && near.auditorium);
+    EXPECT_LE(slit.auditorium->ScreenWidth(), 0.1 + 1e-6);
+    EXPECT_FALSE(slit.auditorium->GetLensType(0)->HasCombination());
+    EXPECT_TRUE(near.auditorium->FixedScreen());
+    EXPECT_EQ(near.auditorium->ScreenHeight(), 4.0);
+    EXPECT_EQ(near.auditorium->ScreenWidth(), 14.0);
 }
 
 } // namespace
