@@ -4,6 +4,7 @@
 #include "base/NumberText.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -111,6 +112,7 @@ double ParseLength(std::string_view text, LengthKind kind) {
         closeWithUnit();
     else if (!number.empty())
         total += PartWithoutUnit(lumivane::ParseDoublePrefix(number), kind);
-    // Only absurdly long digit runs get here; they are as unreadable as any other nonsense.
-    return std::isfinite(total) ? total : 0.0;
+    // Only digit runs too long for a double get here: the largest length there is, so that a
+    // field's highest limit, not its lowest, is what they meet.
+    return std::isfinite(total) ? total : std::numeric_limits<double>::max();
 }

@@ -17,5 +17,6 @@ double MetresFromFeet(double feet);
 void FormatLength(double value, std::string& out, LengthKind kind);
 
 // Sums the parts of a typed length ("3' 10\"", "1 ft 6 in", "35mm") into metres. Never
-// negative: a minus sign is an unknown unit. Unreadable text adds nothing.
+// negative: a minus sign is an unknown unit. Unreadable text adds nothing; a number too large
+// for a double reads as the largest finite one.
 double ParseLength(std::string_view text, LengthKind kind);

@@ -4,6 +4,7 @@
 #include "base/NumberText.h"
 
 #include <cmath>
+#include <utility>
 
 namespace lumivane {
 
@@ -28,6 +29,15 @@ char LeadingSign(std::string_view text) {
     if (first == std::string_view::npos || (text[first] != '-' && text[first] != '+'))
         return 0;
     return text[first];
+}
+
+std::string FieldText(double metres, LengthKind kind) {
+    // The shared formatter shows a value that is not finite as "N/A" in every kind.
+    if (kind == Millimetres && std::isfinite(metres))
+        return FormatFixed(metres * 1000, 1) + "mm";
+    std::string text;
+    FormatLength(metres, text, kind);
+    return text;
 }
 
 } // namespace
@@ -74,7 +84,7 @@ void LengthEditModel::Step(int delta) {
         else if (steps < 0)
             steps = 0;
     }
-    SetValue(MetresFromSteps(steps), true);
+    SetValue(WithinLimits(MetresFromSteps(steps)), true);
 }
 
 void LengthEditModel::TextChangedByUser(std::string_view text) {
@@ -84,17 +94,33 @@ void LengthEditModel::TextChangedByUser(std::string_view text) {
     const bool signTypedBefore = m_signTyped;
     const char lead = LeadingSign(text);
     m_signTyped = m_noLowerLimit && lead != 0;
+    double value = typed;
     if (m_signTyped)
-        m_value = lead == '-' ? -typed : typed;
-    else if (signTypedBefore)
-        m_value = typed; // the user took back the sign they had typed
-    else
-        m_value = KeepsSign() ? -typed : typed;
+        value = lead == '-' ? -typed : typed;
+    else if (!signTypedBefore && KeepsSign())
+        value = -typed; // the held sign, unless the user just took back a sign they typed
+    m_value = WithinLimits(value);
 }
 
 void LengthEditModel::EnterReleased(bool enabled) {
     if (enabled)
         ResetFrom(EnterMarker);
+}
+
+std::string LengthEditModel::TakeLimitNotice() {
+    const LimitCrossed crossed = std::exchange(m_crossed, LimitCrossed::None);
+    if (crossed == LimitCrossed::None)
+        return {};
+    const double limit = crossed == LimitCrossed::Highest ? m_limits.highest : m_limits.lowest;
+    // The text carries no sign, so a limit below zero reads as the largest distance that way.
+    const bool farthest = crossed == LimitCrossed::Highest || m_limits.lowest < 0;
+    return LimitNotice(farthest ? LimitCrossed::Highest : LimitCrossed::Lowest,
+                       FieldText(limit, m_kind));
+}
+
+double LengthEditModel::WithinLimits(double metres) {
+    m_crossed = CrossedLimit(metres, m_limits);
+    return ClampLength(metres, m_limits);
 }
 
 void LengthEditModel::ResetFrom(double marker) {
@@ -110,18 +136,14 @@ void LengthEditModel::TellSlider() const {
 }
 
 bool LengthEditModel::KeepsSign() const {
-    // The displayed text carries no sign, so the held sign survives editing. The marker of a
-    // field that was never set is not a value, so its sign is not kept.
-    return m_value < 0 && m_value != InitialMarker;
+    // The displayed text carries no sign, so the held sign survives editing where the limits
+    // allow one. The marker of a field that was never set is not a value, so its sign is not
+    // kept.
+    return m_value < 0 && m_value != InitialMarker && m_limits.lowest < 0;
 }
 
 std::string LengthEditModel::DisplayText() const {
-    // The shared formatter shows a value that is not finite as "N/A" in every kind.
-    if (m_kind == Millimetres && std::isfinite(m_value))
-        return FormatFixed(m_value * 1000, 1) + "mm";
-    std::string text;
-    FormatLength(m_value, text, m_kind);
-    return text;
+    return FieldText(m_value, m_kind);
 }
 
 double LengthEditModel::ValueInSteps() const {

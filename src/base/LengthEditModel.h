@@ -4,6 +4,7 @@
 // events and hands it two sinks: one that sets the field's text, one that moves a linked
 // slider.
 
+#include "base/FieldLimits.h"
 #include "base/Length.h"
 
 #include <functional>
@@ -29,6 +30,9 @@ public:
     void SetNoLowerLimit(bool on) { m_noLowerLimit = on; }
     void SetFineSteps(bool on) { m_fineSteps = on; }
     void SetZeroAllowed(bool on) { m_zeroAllowed = on; }
+    // What the user may type or step to; a value set by the program is shown as it is.
+    void SetLimits(const LengthLimits& limits) { m_limits = limits; }
+    const LengthLimits& Limits() const { return m_limits; }
     bool IsUpdating() const { return m_updating; }
     LengthKind Kind() const { return m_kind; }
 
@@ -42,18 +46,24 @@ public:
     void SetKind(LengthKind kind);
     // Rewrites the text in its canonical form and tells the linked slider.
     void Refresh();
-    // delta is the spin control's proposed change: -1 for its up arrow, +1 for down.
+    // delta is the spin control's proposed change: -1 for its up arrow, +1 for down. A step
+    // stops at the limits.
     void Step(int delta);
     double Value() const { return m_value; }
 
     // The sign of the held value survives typing. With no lower limit a leading '-' or '+'
-    // sets the sign instead, and taking that sign back out makes the value positive.
+    // sets the sign instead, and taking that sign back out makes the value positive. A value
+    // beyond the limits is held at the limit it crossed.
     void TextChangedByUser(std::string_view text);
     void FocusLost() { Refresh(); }
     void EnterReleased(bool enabled);
+    // What the user is told once the last typed text or step crossed a limit (the limit with
+    // its unit), then empty until a limit is crossed again.
+    std::string TakeLimitNotice();
 
 private:
     void ResetFrom(double marker);
+    double WithinLimits(double metres);
     void TellSlider() const;
     bool KeepsSign() const;
     std::string DisplayText() const;
@@ -66,6 +76,8 @@ private:
     bool m_updating = false;
     bool m_signTyped = false;
     LengthKind m_kind = Length;
+    LengthLimits m_limits = kAnyLengthLimits;
+    LimitCrossed m_crossed = LimitCrossed::None;
     double m_value = InitialMarker;
     DisplaySink m_display;
     SliderSink m_linked;

@@ -1,5 +1,6 @@
 #include "dialogs/AuditoriumWizardSheet.h"
 
+#include "base/FieldLimits.h"
 #include "dialogs/FieldLabels.h"
 #include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
@@ -113,6 +114,7 @@ double CScreenPage::WallWidth() const {
 
 CProjectorPage::CProjectorPage(const lumivane::WizardAnswers& start)
     : m_lensHeight(LengthField(start.lensHeight)), m_throw(LengthField(start.throwDistance)) {
+    m_throw->SetLimits(lumivane::kThrowLimits);
     QVBoxLayout* questions = PageLayout(this, QStringLiteral("wizard-booth"));
     questions->addWidget(
         Sentence(QStringLiteral("Please fill in the boxes below as best you can.")));

@@ -1,7 +1,9 @@
 #include "dialogs/CustomFormatDlg.h"
 
 #include "base/AppContext.h"
+#include "base/FieldLimits.h"
 #include "dialogs/FieldLabels.h"
+#include "views/ChoiceList.h"
 #include "views/LengthEdit.h"
 
 #include <QCheckBox>
@@ -20,9 +22,10 @@ namespace {
 constexpr double kMetresPerMillimetre = 0.001;
 
 // Aperture sizes are small: millimetres with metric units, inches otherwise.
-LengthEdit* ApertureField(double millimetres) {
+LengthEdit* ApertureField(double millimetres, const lumivane::LengthLimits& limits) {
     auto* edit = new LengthEdit;
     edit->SetKind(lumivane::Ctx().metricUnits ? FineMillimetres : FineInches);
+    edit->SetLimits(limits);
     edit->SetValue(millimetres * kMetresPerMillimetre);
     return edit;
 }
@@ -31,9 +34,11 @@ LengthEdit* ApertureField(double millimetres) {
 
 CCustomFormatDlg::CCustomFormatDlg(const lumivane::CustomFormatFields& fields, QWidget* parent)
     : QDialog(parent), m_name(new QLineEdit(QString::fromStdString(fields.name))),
-      m_width(ApertureField(fields.width)), m_height(ApertureField(fields.height)),
-      m_diagonal(ApertureField(lumivane::ApertureDiagonal(fields.width, fields.height))),
-      m_anamorphic(new QComboBox), m_diagonalShown(m_diagonal->Value()) {
+      m_width(ApertureField(fields.width, lumivane::kApertureLimits)),
+      m_height(ApertureField(fields.height, lumivane::kApertureLimits)),
+      m_diagonal(ApertureField(lumivane::ApertureDiagonal(fields.width, fields.height),
+                               lumivane::kApertureDiagonalLimits)),
+      m_anamorphic(new ChoiceList), m_diagonalShown(m_diagonal->Value()) {
     setWindowTitle(QStringLiteral("Custom Format"));
     setMinimumWidth(320);
     for (const auto& choice : lumivane::kAnamorphicChoices) {

@@ -6,6 +6,7 @@
 #include "dialogs/CustomFormatDlg.h"
 #include "dialogs/FieldLabels.h"
 #include "document/QorDoc.h"
+#include "views/ChoiceList.h"
 #include "views/LengthEdit.h"
 
 #include <QComboBox>
@@ -27,8 +28,7 @@ constexpr int kListedAnamorphicChoices = 4;
 
 LengthEdit* ShownSize() {
     auto* edit = new LengthEdit;
-    edit->setReadOnly(true);
-    edit->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    edit->SetShowOnly();
     return edit;
 }
 
@@ -43,7 +43,7 @@ const CFormatDatabase& Catalog() {
 CFormatsDlg::CFormatsDlg(CQorDoc& document, QWidget* parent)
     : QDialog(parent), m_document(document), m_edit(Catalog(), document), m_list(new QListWidget),
       m_name(new QLineEdit), m_width(ShownSize()), m_height(ShownSize()),
-      m_anamorphic(new QComboBox), m_new(new QPushButton(QStringLiteral("&New"))),
+      m_anamorphic(new ChoiceList), m_new(new QPushButton(QStringLiteral("&New"))),
       m_editButton(new QPushButton(QStringLiteral("&Edit"))),
       m_delete(new QPushButton(QStringLiteral("&Delete"))) {
     setWindowTitle(QStringLiteral("Formats"));

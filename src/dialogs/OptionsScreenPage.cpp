@@ -3,6 +3,7 @@
 #include "dialogs/FieldLabels.h"
 #include "model/SummaryText.h"
 #include "ui/QtText.h"
+#include "views/ChoiceList.h"
 #include "views/LengthEdit.h"
 #include "views/ValueSlider.h"
 
@@ -30,7 +31,7 @@ const QStringList kTiltTypes = {QStringLiteral("None"), QStringLiteral("Recommen
                                 QStringLiteral("Adjustable")};
 
 QComboBox* TypeList(const QStringList& entries, int current) {
-    auto* list = new QComboBox;
+    auto* list = new ChoiceList;
     list->addItems(entries);
     list->setCurrentIndex(current);
     return list;

@@ -19,6 +19,9 @@ ProjectReadResult ReadProject(Archive& ar, ProjectContents& out) {
     try {
         ProjectContents read;
         read.fileVersion = ar.ReadDword();
+        if (read.fileVersion > kHighestPlausibleVersion) {
+            return ProjectReadResult::Corrupt;
+        }
         ar.SetFileVersion(
             static_cast<int>(std::min<std::uint32_t>(read.fileVersion, CurrentFileVersion + 1)));
         if (read.fileVersion > static_cast<std::uint32_t>(CurrentFileVersion)) {

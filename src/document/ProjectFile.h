@@ -2,6 +2,11 @@
 // The project file (".hoprj"): a version word, the five project texts (from version 12) and
 // the auditorium records, front to back with no type tags. Reading accepts every version from
 // 0 to the current one; the document around it decides what to do with the result.
+//
+// The version goes up by one with each change of the layout (12 so far), so a file of a
+// genuinely newer program starts with a small number. A first word beyond one byte is no
+// version at all but text or random bytes (a text file's first four letters read as about
+// 10^9), and such a file is not a project.
 
 #include <cstdint>
 #include <filesystem>
@@ -17,6 +22,8 @@ namespace lumivane {
 class Archive;
 
 inline constexpr std::string_view kProjectExtension = ".hoprj";
+
+inline constexpr std::uint32_t kHighestPlausibleVersion = 255;
 
 inline constexpr int kNewerVersionMessage = 101;
 inline constexpr const char* kNewerVersionText =

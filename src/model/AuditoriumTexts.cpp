@@ -1,12 +1,11 @@
 #include "model/AuditoriumTexts.h"
 
+#include "base/FieldLimits.h"
 #include "base/NumberText.h"
 #include "model/Auditorium.h"
 #include "model/ScreenTexts.h"
 #include "model/SummaryText.h"
 
-#include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdint>
 
@@ -32,8 +31,7 @@ std::string TiltText(double degrees) {
 }
 
 std::int32_t SeatCountFromText(std::string_view text) {
-    const long long count = ParseIntPrefix(text);
-    return static_cast<std::int32_t>(std::clamp<long long>(count, INT32_MIN, INT32_MAX));
+    return CountFromText(text, kSeatLimits);
 }
 
 std::string SeatsTotalText(const CAuditorium& auditorium) {

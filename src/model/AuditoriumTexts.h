@@ -26,7 +26,8 @@ std::string ChordDepthText(const CAuditorium& auditorium);
 std::string TiltAngleText(double degrees);
 // "5.0 degrees tilted backwards".
 std::string TiltText(double degrees);
-// A typed seat count: its leading whole number, 0 for text that is no number.
+// A typed seat count: its leading whole number, 0 for text that is no number, held within the
+// seat limits.
 std::int32_t SeatCountFromText(std::string_view text);
 // "Seats: 224", the seats and the handicapped places together.
 std::string SeatsTotalText(const CAuditorium& auditorium);

@@ -4,6 +4,8 @@
 // auditorium up to date exactly as the views do, so every front end shows the same numbers.
 // An undo layer can wrap these without reaching into the model.
 
+#include "base/FieldLimits.h"
+
 class CAuditorium;
 class CLensChoice;
 class CLensType;
@@ -15,7 +17,7 @@ namespace lumivane {
 // the projector view does not.
 enum class EditView { Projector, Format };
 
-inline constexpr double kMinimumTypedThrow = 3.0;
+inline constexpr double kMinimumTypedThrow = kThrowLimits.lowest;
 
 // A focal length typed in millimetres.
 void EditFocalLength(CAuditorium& auditorium, CLensType& setUp, double mm, EditView view);

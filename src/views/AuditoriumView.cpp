@@ -1,5 +1,6 @@
 #include "views/AuditoriumView.h"
 
+#include "base/FieldLimits.h"
 #include "base/NumberText.h"
 #include "base/ViewSizes.h"
 #include "model/Auditorium.h"
@@ -7,6 +8,7 @@
 #include "ui/QtText.h"
 #include "views/EditBurst.h"
 #include "views/LengthEdit.h"
+#include "views/LimitNotice.h"
 #include "views/ScreenControls.h"
 #include "views/ScreenDisplay.h"
 #include "views/ValueSlider.h"
@@ -164,6 +166,7 @@ QGroupBox* CAuditoriumView::MakeSettingsGroup() {
     m_throwSlider->setAccessibleName(tr("Throw"));
     lumivane::KeepTrack(m_throwSlider);
     m_throw->SetLinkedSlider(m_throwSlider);
+    m_throw->SetLimits(lumivane::kThrowLimits);
     layout->addWidget(FieldLabel(tr("Throw"), m_throw, Qt::AlignHCenter), 0, 0);
     layout->addWidget(m_throwSlider, 1, 0, 4, 1, Qt::AlignHCenter);
     layout->addWidget(m_throw, 5, 0);
@@ -212,6 +215,9 @@ QGroupBox* CAuditoriumView::MakeDetailsGroup() {
     m_portholeDistance->setAccessibleName(tr("Porthole distance"));
     m_portholeDistance->SetFineSteps(true);
     layout->addWidget(FieldLabel(tr("Screen Size"), m_screenWidth, Qt::AlignLeft), 4, 0, 1, 3);
+    for (LengthEdit* size : {m_screenWidth, m_screenHeight}) {
+        size->SetLimits(lumivane::kImageSizeLimits);
+    }
     layout->addWidget(m_screenWidth, 5, 0);
     layout->addWidget(FieldLabel(tr(" by "), m_screenHeight, Qt::AlignHCenter), 5, 1);
     m_screenHeight->setAccessibleName(tr("Screen Size by"));
@@ -288,12 +294,17 @@ void CAuditoriumView::StoreCount(QLineEdit* field, lumivane::AuditoriumSetting s
         const std::int32_t count = lumivane::SeatCountFromText(field->text().toStdString());
         m_fields.SetFromField(field, setting, count);
     });
-    // Once settled the field shows the number that was stored ("12a" becomes "12").
+    // Once settled the field shows the number that was stored ("12a" becomes "12"), and a
+    // number beyond the limits is told which limit it met.
     connect(burst, &EditBurst::finished, this, [this, field, read] {
+        const lumivane::LimitCrossed crossed =
+            lumivane::CrossedLimit(field->text().toStdString(), lumivane::kSeatLimits);
         m_fields.Hooks().Finished(field);
         if (const CAuditorium* a = GetAuditorium()) {
             ShowCount(field, (a->*read)(), true);
         }
+        lumivane::ShowLimitNotice(field,
+                                  lumivane::CountLimitNotice(crossed, lumivane::kSeatLimits));
     });
 }
 

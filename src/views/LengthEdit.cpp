@@ -1,8 +1,10 @@
 #include "views/LengthEdit.h"
 
+#include "views/LimitNotice.h"
 #include "views/UndoKeys.h"
 #include "views/ValueSlider.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyle>
@@ -22,6 +24,32 @@ bool IsEnterKey(const QKeyEvent& event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
 
+// Qt's spin box interface says nothing of a field that cannot be typed into.
+class AccessibleShownLength : public QAccessibleWidget {
+public:
+    explicit AccessibleShownLength(LengthEdit* field)
+        : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+    QString text(QAccessible::Text type) const override {
+        return type == QAccessible::Value ? static_cast<const LengthEdit*>(widget())->text()
+                                          : QAccessibleWidget::text(type);
+    }
+};
+
+// Fields that can be typed into keep Qt's own interface.
+QAccessibleInterface* AccessibleFor(const QString& className, QObject* object) {
+    if (className != QLatin1String(LengthEdit::staticMetaObject.className())) {
+        return nullptr;
+    }
+    auto* field = static_cast<LengthEdit*>(object);
+    return field->isReadOnly() ? new AccessibleShownLength(field) : nullptr;
+}
+
 } // namespace
 
 LengthEdit::LengthEdit(QWidget* parent) : QAbstractSpinBox(parent) {
@@ -36,6 +64,21 @@ void LengthEdit::SetValue(double metres, bool force) {
         m_model.ForceValue(metres);
     else
         m_model.SetValue(metres, true);
+}
+
+void LengthEdit::SetShowOnly() {
+    static const bool accessibleInstalled = (QAccessible::installFactory(AccessibleFor), true);
+    Q_UNUSED(accessibleInstalled);
+    setReadOnly(true);
+    // An interface made before (setting up the field may make one) would go on calling the
+    // field editable.
+    QAccessible::deleteAccessibleInterface(
+        QAccessible::uniqueId(QAccessible::queryAccessibleInterface(this)));
+    setButtonSymbols(QAbstractSpinBox::NoButtons);
+    setFrame(false);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+    setPalette(colours);
 }
 
 void LengthEdit::SetLinkedSlider(ValueSlider* slider) {
@@ -61,6 +104,7 @@ void LengthEdit::stepBy(int steps) {
     // The model counts like the platform's spin control, whose up arrow is -1.
     m_model.Step(-steps);
     selectAll();
+    TellLimitCrossed();
     if (SameValue(before, Value()))
         return;
     NoteUserEdit();
@@ -80,6 +124,7 @@ QSize LengthEdit::sizeHint() const {
 
 void LengthEdit::CommitEdit() {
     m_model.FocusLost();
+    TellLimitCrossed();
     FinishBurst();
 }
 
@@ -107,6 +152,7 @@ void LengthEdit::keyPressEvent(QKeyEvent* event) {
     // Handled on the press, before a dialog's default button takes the same key.
     if (IsEnterKey(*event)) {
         m_model.EnterReleased(isEnabled());
+        TellLimitCrossed();
         FinishBurst();
     }
     QAbstractSpinBox::keyPressEvent(event);
@@ -139,6 +185,10 @@ void LengthEdit::NoteUserEdit() {
         Q_EMIT editStarted();
     }
     Q_EMIT valueEdited(Value());
+}
+
+void LengthEdit::TellLimitCrossed() {
+    lumivane::ShowLimitNotice(this, m_model.TakeLimitNotice());
 }
 
 void LengthEdit::FinishBurst() {

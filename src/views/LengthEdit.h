@@ -15,6 +15,11 @@
 //   merges the edits of one burst into one step.
 // Setting a value from the program never emits anything.
 //
+// Limits: what the user types or steps to stays within the field's limits (by default any
+// length up to the longest a cinema holds). Beyond them the value is held at the limit, the
+// text shows the limit with its unit once the user settles, and a notice beside the field
+// says which limit it was.
+//
 // Undo and redo keys are left to the window: the project's undo, not the field's, answers
 // them.
 
@@ -47,6 +52,11 @@ public:
     void SetFineSteps(bool on) { m_model.SetFineSteps(on); }
     // Steps may reach 0 instead of stopping at one step.
     void SetZeroAllowed(bool on) { m_model.SetZeroAllowed(on); }
+    void SetLimits(const lumivane::LengthLimits& limits) { m_model.SetLimits(limits); }
+    // A field that only shows its value looks like it: read-only, without arrows or frame,
+    // on the window's background, and a screen reader hears it as read-only. Called before
+    // the field is first shown.
+    void SetShowOnly();
 
     // The slider follows every value set here, and its moves become this field's edits.
     void SetLinkedSlider(ValueSlider* slider);
@@ -75,6 +85,7 @@ private:
     void TakeSliderValue(double sliderValue);
     void NoteUserEdit();
     void FinishBurst();
+    void TellLimitCrossed();
 
     lumivane::LengthEditModel m_model;
     QPointer<ValueSlider> m_slider;

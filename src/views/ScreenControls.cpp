@@ -2,6 +2,7 @@
 
 #include "base/ViewSizes.h"
 #include "model/Auditorium.h"
+#include "views/ChoiceList.h"
 #include "views/LengthEdit.h"
 #include "views/ValueSlider.h"
 
@@ -30,11 +31,10 @@ ValueSlider* MakeTrackSlider(int first, int last, int ticks, double scale, const
 } // namespace
 
 QComboBox* MakeTypeList(const std::vector<std::string>& entries, const QString& name) {
-    auto* list = new QComboBox;
+    auto* list = new ChoiceList(name);
     for (const std::string& entry : entries) {
         list->addItem(QString::fromStdString(entry));
     }
-    list->setAccessibleName(name);
     return list;
 }
 

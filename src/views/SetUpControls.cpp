@@ -1,11 +1,13 @@
 #include "views/SetUpControls.h"
 
+#include "base/FieldLimits.h"
 #include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
 #include "model/LensType.h"
 #include "model/ProjectorTexts.h"
 #include "model/ProjectorType.h"
+#include "views/ChoiceList.h"
 #include "views/LengthEdit.h"
 #include "views/LensListBox.h"
 #include "views/ScreenControls.h"
@@ -78,7 +80,7 @@ SetUpControls::SetUpControls(CQorDoc& doc, lumivane::ProjectRelay& relay, ViewHo
       m_throwSlider(nullptr), m_throw(new LengthEdit), m_sizeMode(new QPushButton(tr("Height"))),
       m_focalLabel(Centred(new QLabel(tr("Focal Length")))),
       m_throwLabel(new QPushButton(tr("Throw"))), m_lensPanel(new QWidget),
-      m_lenses(new CLensListBox(doc, relay)), m_diameters(new QComboBox),
+      m_lenses(new CLensListBox(doc, relay)), m_diameters(new ChoiceList(tr("Diameter"))),
       m_positionPanel(new QWidget), m_lateral(new LengthEdit), m_side(new QLabel(tr("Left"))),
       m_lensHeight(new LengthEdit), m_updown(new QLabel(tr("Down"))),
       m_center(new QPushButton(tr("Center"))), m_default(new QPushButton(tr("Default"))) {
@@ -103,7 +105,10 @@ const CLensType* SetUpControls::SetUp() const {
 
 void SetUpControls::MakeImageGroup() {
     m_sizeSlider = MakeSlider(kImageScale, m_size);
+    m_size->SetLimits(lumivane::kImageSizeLimits);
     m_focal->SetKind(Millimetres);
+    m_focal->SetLimits(lumivane::kFocalLengthLimits);
+    m_throw->SetLimits(lumivane::kThrowLimits);
     m_focalSlider = MakeSlider(kFocalScale, m_focal);
     m_throwSlider = MakeSlider(kThrowScale, m_throw);
     m_sizeMode->setCheckable(true);
@@ -121,7 +126,7 @@ void SetUpControls::MakeImageGroup() {
         m_throwLabel->setToolTip(lock);
     } else {
         m_throwLabel->setEnabled(false);
-        m_throw->setReadOnly(true);
+        m_throw->SetShowOnly();
         m_throwSlider->setEnabled(false);
     }
     auto* layout = new QGridLayout(m_imageGroup);
@@ -147,7 +152,6 @@ void SetUpControls::MakeLensPanel() {
     auto* diameter = new QLabel(tr("Diameter:"));
     diameter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     diameter->setBuddy(m_diameters);
-    m_diameters->setAccessibleName(tr("Diameter"));
     auto* row = new QHBoxLayout;
     row->addWidget(diameter, 1);
     row->addWidget(m_diameters);
@@ -171,6 +175,7 @@ void SetUpControls::MakePositionPanel() {
     prompt->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (LengthEdit* field : {m_lateral, m_lensHeight}) {
         field->SetNoLowerLimit(true);
+        field->SetLimits(lumivane::kPositionLimits);
         lumivane::FitLengthField(field);
     }
     m_lateral->setAccessibleName(tr("Lateral"));

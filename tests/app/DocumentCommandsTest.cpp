@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void saveAsksForTheProjectSettingsFirst();
     void aFailedSaveKeepsTheProjectModified();
     void aRecentFileThatNoLongerOpensIsDropped();
+    void aFileThatIsNoProjectIsCalledAnUnexpectedFormat();
     void aModifiedProjectIsOfferedForSavingBeforeItGoes();
     void projectSettingsChangeTheProjectOnlyWhenATextChanged();
 };
@@ -94,6 +96,23 @@ void DocumentCommandsTest::aRecentFileThatNoLongerOpensIsDropped() {
     QCOMPARE(answers.Seen(), QStringList{QStringLiteral("Error: Failed to open document.")});
     QCOMPARE(w.commands.RecentFiles(), QStringList{w.PathOf("Main Street.HOPRJ")});
     QCOMPARE(w.commands.WindowTitle(), QStringLiteral("Halvard Optics, Inc.[*] - Lumivane 3.2"));
+}
+
+// Their first four bytes would read as a version far newer than any program's.
+void DocumentCommandsTest::aFileThatIsNoProjectIsCalledAnUnexpectedFormat() {
+    test::ProjectWindow w;
+    const QByteArray letter("Dear Sir,\nplease find the booth plan attached.\n");
+    const QByteArray noise = QByteArray::fromHex("9e3b07c2d15a44f0") + QByteArray(256, '\x5a');
+    ModalAnswers answers;
+    for (const QByteArray& bytes : {letter, noise}) {
+        QFile file(w.PathOf("not a project.hoprj"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        answers.Add(ModalAnswers::Press(QMessageBox::Ok));
+        QVERIFY(!w.commands.OpenFile(file.fileName()));
+    }
+    QCOMPARE(answers.Seen(), QStringList(2, QStringLiteral("Error: Unexpected file format.")));
 }
 
 void DocumentCommandsTest::aModifiedProjectIsOfferedForSavingBeforeItGoes() {

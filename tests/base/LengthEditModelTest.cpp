@@ -266,4 +266,114 @@ TEST_F(LengthEditModelTest, ZeroDeltaKeepsAnOffStepValueButAppliesTheFloor) {
     StepTo(0, 0.5);
 }
 
+// What the user types never leaves the field's limits, however hostile; the text is left as
+// typed until the user settles, then shows the limit with its unit, and the notice says which.
+TEST_F(LengthEditModelTest, HostileTextIsHeldWithinTheLimits) {
+    edit.SetLimits(lumivane::kThrowLimits);
+    Hold(22.0);
+    const std::string nines(300, '9');
+    const struct {
+        std::string text;
+        double held;
+        std::string notice;
+    } cases[] = {
+        {nines, 300.0, "The largest value allowed is 300.00m."},
+        {nines + "mm", 300.0, "The largest value allowed is 300.00m."},
+        {std::string(10000, '8'), 300.0, "The largest value allowed is 300.00m."},
+        {std::string(10000, 'x'), 3.0, "The smallest value allowed is 3.00m."},
+        {"1e308", 300.0, "The largest value allowed is 300.00m."},
+        {"inf", 3.0, "The smallest value allowed is 3.00m."},
+        {"nan", 3.0, "The smallest value allowed is 3.00m."},
+        {"-5", 5.0, ""},
+        {"", 3.0, "The smallest value allowed is 3.00m."},
+        {"0.00", 3.0, "The smallest value allowed is 3.00m."},
+        {"22", 22.0, ""},
+    };
+    for (const auto& c : cases) {
+        edit.TextChangedByUser(c.text);
+        EXPECT_EQ(edit.Value(), c.held) << c.text.substr(0, 20);
+        EXPECT_TRUE(shown.empty());
+        edit.EnterReleased(true);
+        EXPECT_EQ(edit.TakeLimitNotice(), c.notice) << c.text.substr(0, 20);
+        EXPECT_EQ(edit.TakeLimitNotice(), "");
+        shown.clear();
+    }
+}
+
+TEST_F(LengthEditModelTest, OnlyTheLastTextCounts) {
+    edit.SetLimits(lumivane::kImageSizeLimits);
+    Hold(4.0);
+    edit.TextChangedByUser("0");
+    edit.TextChangedByUser("0.");
+    edit.TextChangedByUser("0.5");
+    EXPECT_EQ(edit.Value(), 0.5);
+    EXPECT_EQ(edit.TakeLimitNotice(), "");
+}
+
+TEST_F(LengthEditModelTest, LimitsAreShownInTheFieldsOwnUnit) {
+    edit.SetKind(Millimetres);
+    edit.SetLimits(lumivane::kFocalLengthLimits);
+    Hold(0.065);
+    edit.TextChangedByUser("0.0");
+    EXPECT_EQ(edit.Value(), 0.005);
+    edit.FocusLost();
+    EXPECT_EQ(shown.back(), "5.0mm");
+    EXPECT_EQ(edit.TakeLimitNotice(), "The smallest value allowed is 5.0mm.");
+    edit.TextChangedByUser("2m");
+    EXPECT_EQ(edit.TakeLimitNotice(), "The largest value allowed is 1000.0mm.");
+
+    UseMetric(false);
+    edit.SetKind(Length);
+    edit.SetLimits(lumivane::kThrowLimits);
+    edit.TextChangedByUser("2000'");
+    EXPECT_EQ(edit.TakeLimitNotice(), "The largest value allowed is 984' 3\".");
+}
+
+// A position keeps its side: beyond the limit on either side it is held at that side's limit.
+TEST_F(LengthEditModelTest, SignedFieldsAreHeldOnTheSideTyped) {
+    edit.SetNoLowerLimit(true);
+    edit.SetLimits(lumivane::kPositionLimits);
+    Hold(1.0);
+    edit.TextChangedByUser("-" + std::string(300, '9'));
+    EXPECT_EQ(edit.Value(), -300.0);
+    EXPECT_EQ(edit.TakeLimitNotice(), "The largest value allowed is 300.00m.");
+    edit.TextChangedByUser("-2");
+    EXPECT_EQ(edit.Value(), -2.0);
+}
+
+// A field whose limits take no negative value shows no sign to keep: a negative value held
+// from a file gives way to the positive value typed.
+TEST_F(LengthEditModelTest, TheHeldSignSurvivesOnlyWhereTheLimitsAllowIt) {
+    edit.SetLimits(lumivane::kImageSizeLimits);
+    Hold(-0.5);
+    edit.TextChangedByUser("0.7");
+    EXPECT_EQ(edit.Value(), 0.7);
+    EXPECT_EQ(edit.TakeLimitNotice(), "");
+}
+
+TEST_F(LengthEditModelTest, StepsStopAtTheLimits) {
+    edit.SetLimits(lumivane::kThrowLimits);
+    Hold(3.2);
+    StepTo(Down, 3.0);
+    StepTo(Down, 3.0);
+    EXPECT_EQ(edit.TakeLimitNotice(), "The smallest value allowed is 3.00m.");
+    Hold(299.8);
+    StepTo(Up, 300.0);
+    EXPECT_EQ(edit.TakeLimitNotice(), "");
+    StepTo(Up, 300.0);
+    EXPECT_EQ(edit.TakeLimitNotice(), "The largest value allowed is 300.00m.");
+    // A value beyond the limits from a file steps back within them.
+    Hold(1e39);
+    StepTo(Down, 300.0);
+}
+
+TEST_F(LengthEditModelTest, ValuesSetByTheProgramAreShownAsTheyAre) {
+    edit.SetLimits(lumivane::kThrowLimits);
+    edit.SetValue(1e39, true);
+    EXPECT_EQ(edit.Value(), 1e39);
+    edit.SetValue(1.0, true);
+    EXPECT_EQ(shown.back(), "1.00m");
+    EXPECT_EQ(edit.TakeLimitNotice(), "");
+}
+
 } // namespace

@@ -158,8 +158,15 @@ TEST_F(LengthTest, NonsenseReadsAsZero) {
         EXPECT_EQ(ParseLength(text, Length), 0.0) << '"' << text << '"';
     // An inch unit with no number still carries the allowance added to typed inches.
     EXPECT_EQ(ParseLength("inf", Length), MetresFromFeet(0.0001 * 0.08333333333333333));
-    EXPECT_EQ(ParseLength(std::string(400, '9'), Length), 0.0);
-    EXPECT_EQ(ParseLength(std::string(400, '9') + "m", Length), 0.0);
+}
+
+// Too long for a double is too long for any field, never nothing.
+TEST_F(LengthTest, DigitRunsBeyondADoubleReadAsTheLargestLength) {
+    constexpr double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(ParseLength(std::string(400, '9'), Length), largest);
+    EXPECT_EQ(ParseLength(std::string(400, '9') + "m", Length), largest);
+    EXPECT_EQ(ParseLength(std::string(10000, '8') + "mm 3m", Millimetres), largest);
+    EXPECT_EQ(ParseLength(std::string(300, '9'), Length), 1e300);
 }
 
 TEST_F(LengthTest, CommaDecimalLocaleChangesNothing) {

@@ -103,6 +103,12 @@ private Q_SLOTS:
         QTest::newRow("garbage after the version")
             << QByteArray::fromStdString(Dword(12) + std::string(4096, '\xA5')) << unexpected;
         QTest::newRow("empty") << QByteArray() << unexpected;
+        // The first four bytes of these read as a version far beyond any program's.
+        QTest::newRow("a text file")
+            << QByteArray("Dear Sir,\nplease find the booth plan.\n") << unexpected;
+        QTest::newRow("random bytes")
+            << QByteArray::fromStdString("\x9E\x3B\x07\xC2" + std::string(512, '\x5A'))
+            << unexpected;
     }
 
     void hostileFilesAreRefusedWithTheirMessage() {

@@ -101,6 +101,36 @@ TEST_F(ProjectFileTest, NewerVersionIsRefused) {
               "the latest version before opening this file.");
 }
 
+// A newer program's version is a small number; a first word beyond one byte is text or noise.
+TEST_F(ProjectFileTest, OnlyAPlausibleVersionIsTakenForANewerProgramsFile) {
+    const auto first = [](std::uint32_t version) {
+        std::vector<std::uint8_t> bytes(64, 0);
+        for (std::size_t i = 0; i < 4; ++i) {
+            bytes[i] = static_cast<std::uint8_t>(version >> (8 * i));
+        }
+        return bytes;
+    };
+    ProjectContents contents;
+    contents.info.manager = "kept";
+    for (const std::uint32_t version : {13u, 100u, lumivane::kHighestPlausibleVersion}) {
+        EXPECT_EQ(Read(first(version), contents), ProjectReadResult::TooNew) << version;
+    }
+    for (const std::uint32_t version : {256u, 0x0A0D0A0Du, 0xFFFFFFFFu}) {
+        EXPECT_EQ(Read(first(version), contents), ProjectReadResult::Corrupt) << version;
+    }
+    const std::string text = "Hello, this is a letter and not a project.\n";
+    EXPECT_EQ(Read({text.begin(), text.end()}, contents), ProjectReadResult::Corrupt);
+    std::vector<std::uint8_t> noise(4096);
+    std::uint32_t seed = 2166136261u;
+    for (std::uint8_t& byte : noise) {
+        seed = seed * 1664525u + 1013904223u;
+        byte = static_cast<std::uint8_t>(seed >> 24);
+    }
+    EXPECT_EQ(Read(noise, contents), ProjectReadResult::Corrupt);
+    EXPECT_EQ(contents.info.manager, "kept");
+    EXPECT_EQ(lumivane::ProjectReadMessage(ProjectReadResult::Corrupt), "Unexpected file format.");
+}
+
 TEST_F(ProjectFileTest, DroppedItemsAreCountedInTheMessage) {
     EXPECT_EQ(lumivane::DroppedItemsMessage(0), "");
     EXPECT_EQ(lumivane::DroppedItemsMessage(1).rfind("1 lens or attachment item named in this "

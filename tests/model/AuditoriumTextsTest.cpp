@@ -32,11 +32,12 @@ TEST(AuditoriumTextsTest, TiltTextNamesTheDirection) {
     EXPECT_EQ(lumivane::TiltText(12.5), "12.5 degrees tilted backwards");
 }
 
-TEST(AuditoriumTextsTest, SeatCountsReadTheLeadingNumber) {
+TEST(AuditoriumTextsTest, SeatCountsReadTheLeadingNumberWithinTheSeatLimits) {
     EXPECT_EQ(lumivane::SeatCountFromText("220"), 220);
     EXPECT_EQ(lumivane::SeatCountFromText("12a"), 12);
     EXPECT_EQ(lumivane::SeatCountFromText("many"), 0);
-    EXPECT_EQ(lumivane::SeatCountFromText("99999999999"), 2147483647);
+    EXPECT_EQ(lumivane::SeatCountFromText("99999999999"), 99999);
+    EXPECT_EQ(lumivane::SeatCountFromText("-40"), 0);
 }
 
 TEST(AuditoriumTextsTest, SettingsLabelsShortenWithThePane) {

@@ -1,6 +1,7 @@
 #include "views/LengthEdit.h"
 
 #include "base/AppContext.h"
+#include "base/FieldLimits.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -9,6 +10,7 @@
 #include <QStandardPaths>
 #include <QStyleOptionSpinBox>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -125,6 +127,46 @@ private Q_SLOTS:
         m_edit->SetNoLowerLimit(true);
         Type(QStringLiteral("-1.5"));
         QCOMPARE(Values(m_spies->edited).last(), -1.5);
+    }
+
+    // Nothing is said while the user types; once they settle, the field shows the limit it
+    // met with its unit and a notice beside it says which limit that was.
+    void valuesBeyondTheLimitsAreHeldThereAndToldOnceSettled() {
+        m_edit->SetLimits(lumivane::kThrowLimits);
+        QToolTip::hideText();
+        Type(QString(300, QLatin1Char('9')));
+        QCOMPARE(Values(m_spies->edited).last(), 300.0);
+        QVERIFY(!QToolTip::isVisible());
+        QTest::keyClick(m_edit, Qt::Key_Return);
+        QCOMPARE(m_edit->text(), QStringLiteral("300.00m"));
+        QCOMPARE(QToolTip::text(), QStringLiteral("The largest value allowed is 300.00m."));
+        QCOMPARE(Values(m_spies->committed), QList<double>{300.0});
+
+        QToolTip::hideText();
+        m_edit->findChild<QLineEdit*>()->setText(QString(10000, QLatin1Char('7')));
+        m_other->setFocus();
+        QCOMPARE(m_edit->text(), QStringLiteral("300.00m"));
+        QCOMPARE(QToolTip::text(), QStringLiteral("The largest value allowed is 300.00m."));
+
+        m_edit->setFocus();
+        Type(QStringLiteral("0"));
+        QTest::keyClick(m_edit, Qt::Key_Return);
+        QCOMPARE(m_edit->text(), QStringLiteral("3.00m"));
+        QCOMPARE(QToolTip::text(), QStringLiteral("The smallest value allowed is 3.00m."));
+        QCOMPARE(Values(m_spies->committed).last(), 3.0);
+    }
+
+    void aStepAtALimitGoesNoFurtherAndSaysSo() {
+        m_edit->SetLimits(lumivane::kThrowLimits);
+        m_edit->SetValue(299.8);
+        QToolTip::hideText();
+        QTest::keyClick(m_edit, Qt::Key_Up);
+        QCOMPARE(m_edit->text(), QStringLiteral("300.00m"));
+        QVERIFY(!QToolTip::isVisible());
+        QTest::keyClick(m_edit, Qt::Key_Up);
+        QCOMPARE(m_edit->Value(), 300.0);
+        QCOMPARE(QToolTip::text(), QStringLiteral("The largest value allowed is 300.00m."));
+        QCOMPARE(Values(m_spies->committed), QList<double>{300.0});
     }
 
     void undoKeysReachTheWindow() {
