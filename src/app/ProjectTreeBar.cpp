@@ -456,30 +456,14 @@ void ProjectTreeBar::AddAdjustFormat(QMenu& menu, const Target& setUp) {
                [this, setUp] { m_adjustFormat(setUp.auditorium, setUp.projector, setUp.format); });
 }
 
-// The view shown after a command re-fits around its set-up, as it does after its own edits.
-void ProjectTreeBar::RecalculateView(bool all) {
-    if (CQorView* view = m_pane.CurrentView()) {
-        view->Recalculate(all);
-    }
-}
-
 void ProjectTreeBar::AddNewAuditorium() {
     const Target selected = Selected();
-    ProjectEditor& editor = m_doc.Editor();
-    const ProjectEditor::Transaction step(editor, "Add Auditorium");
-    const int added = editor.AddAuditorium();
-    const auto heights = lumivane::BoothHeightsForNewAuditorium(
-        *m_doc.GetAuditorium(added), m_doc.GetAuditorium(selected.auditorium),
-        m_doc.GetProjector(selected.auditorium, selected.projector));
-    if (heights) {
-        editor.SetBoothHeights(added, heights->floorToScreen, heights->floorToBooth);
-    }
+    const int added = m_doc.Editor().AddAuditorium(selected.auditorium, selected.projector);
     m_pane.ShowAuditorium(added);
     m_tree->setFocus();
 }
 
 void ProjectTreeBar::DuplicateAuditorium(int auditorium) {
-    const ProjectEditor::Transaction step(m_doc.Editor(), "Duplicate Auditorium");
     const int added = m_doc.Editor().DuplicateAuditorium(auditorium);
     if (added >= 0) {
         m_pane.ShowAuditorium(added);
@@ -502,21 +486,17 @@ void ProjectTreeBar::AddProjector(int auditorium, int model, const Target& selec
                                  place.kind == ViewKind::Format || place.kind == ViewKind::Lens;
     const CProjectorType* viewed =
         projectorInView ? m_doc.GetProjector(place.path.auditorium, place.path.projector) : nullptr;
-    ProjectEditor& editor = m_doc.Editor();
-    const ProjectEditor::Transaction step(editor, "Add Projector");
-    const int added = editor.AddProjector(
+    const int added = m_doc.Editor().AddProjector(
         auditorium, model,
         lumivane::PlacementForNewProjector(
             viewed, m_doc.GetProjector(selected.auditorium, selected.projector)));
     if (added >= 0) {
         m_pane.ShowProjector(auditorium, added);
         m_tree->setFocus();
-        RecalculateView(true);
     }
 }
 
 void ProjectTreeBar::CopyProjector(int auditorium, const Target& source) {
-    const ProjectEditor::Transaction step(m_doc.Editor(), "Copy Projector");
     const int added = m_doc.Editor().CopyProjector(auditorium, source.auditorium, source.projector);
     if (added >= 0) {
         m_pane.ShowProjector(auditorium, added);
@@ -525,33 +505,38 @@ void ProjectTreeBar::CopyProjector(int auditorium, const Target& source) {
 }
 
 void ProjectTreeBar::DeleteProjector(const Target& projector) {
-    ProjectEditor& editor = m_doc.Editor();
-    const ProjectEditor::Transaction step(editor, "Delete Projector");
-    if (editor.DeleteProjector(projector.auditorium, projector.projector)) {
+    if (m_doc.Editor().DeleteProjector(projector.auditorium, projector.projector)) {
         m_pane.ShowAuditorium(projector.auditorium);
-        RecalculateView(true);
     }
 }
 
-// The projector view of this projector goes on with the format's set-up, or with none once
-// the format is gone; the view of another projector is left alone.
+// The view re-fits around the set-up it goes on showing: the projector view of this projector
+// around its own set-up, or the new format's when it had none; the view of another projector
+// is left alone.
+lumivane::Refit ProjectTreeBar::RefitAfterFormatChange(const Target& projector, int format,
+                                                       bool shown) const {
+    lumivane::Refit refit = m_doc.Editor().RefitOfViewed(false);
+    const ViewPane::Place& place = m_pane.CurrentPlace();
+    if (place.kind != ViewKind::Projector) {
+        return refit;
+    }
+    if (!(place.path == ItemPath::Projector(projector.auditorium, projector.projector))) {
+        return {};
+    }
+    if (refit.format < 0 || (!shown && refit.format == format)) {
+        refit.format = shown ? format : -1;
+    }
+    return refit;
+}
+
 void ProjectTreeBar::SetFormatShown(const Target& projector, int format, bool shown) {
     ProjectEditor& editor = m_doc.Editor();
-    const ProjectEditor::Transaction step(editor, shown ? "Add Format" : "Remove Format");
-    const bool changed =
-        shown ? editor.AddFormat(projector.auditorium, projector.projector, format)
-              : editor.RemoveFormat(projector.auditorium, projector.projector, format);
-    if (!changed) {
-        return;
+    const lumivane::Refit refit = RefitAfterFormatChange(projector, format, shown);
+    if (shown) {
+        editor.AddFormat(projector.auditorium, projector.projector, format, refit);
+    } else {
+        editor.RemoveFormat(projector.auditorium, projector.projector, format, refit);
     }
-    const ViewPane::Place& place = m_pane.CurrentPlace();
-    if (place.kind == ViewKind::Projector) {
-        if (!(place.path == ItemPath::Projector(projector.auditorium, projector.projector))) {
-            return;
-        }
-        editor.SetViewedSetUp(projector.auditorium, projector.projector, shown ? format : -1);
-    }
-    RecalculateView(false);
 }
 
 void ProjectTreeBar::ChooseCandidate(const Target& setUp, int candidate) {
@@ -563,17 +548,13 @@ void ProjectTreeBar::ChooseCandidate(const Target& setUp, int candidate) {
         return;
     }
     ProjectEditor& editor = m_doc.Editor();
-    const ProjectEditor::Transaction step(editor, "Choose Lens");
-    editor.ChooseLens(setUp.auditorium, setUp.projector, setUp.format, *choice);
-    RecalculateView(true);
+    editor.ChooseLens(setUp.auditorium, setUp.projector, setUp.format, *choice,
+                      editor.RefitOfViewed(true));
 }
 
 void ProjectTreeBar::ClearLens(const Target& setUp) {
     ProjectEditor& editor = m_doc.Editor();
-    const ProjectEditor::Transaction step(editor, "Clear Lens");
-    if (editor.ClearLens(setUp.auditorium, setUp.projector, setUp.format)) {
-        RecalculateView(true);
-    }
+    editor.ClearLens(setUp.auditorium, setUp.projector, setUp.format, editor.RefitOfViewed(true));
 }
 
 void ProjectTreeBar::ToggleLockThrow(const Target& projector) {

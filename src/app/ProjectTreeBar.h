@@ -8,6 +8,8 @@
 // leaves the selection (and so the buttons' item) as it was. The bar must be made after the
 // pane, so that the pane has followed a change of the project before the tree looks at it.
 
+#include "document/ProjectEditor.h"
+
 #include <QAction>
 #include <QPointer>
 #include <QWidget>
@@ -98,7 +100,7 @@ private:
     void ClearLens(const Target& setUp);
     void ToggleLockThrow(const Target& projector);
     void Rename(const QPersistentModelIndex& item);
-    void RecalculateView(bool all);
+    lumivane::Refit RefitAfterFormatChange(const Target& projector, int format, bool shown) const;
 
     CQorDoc& m_doc;
     lumivane::ProjectRelay& m_relay;

@@ -15,19 +15,20 @@ using lumivane::ProjectSnapshot;
 // One recorded step. Pushing runs redo() at once, but the edit has already happened then.
 class UndoBridge::Step : public QUndoCommand {
 public:
-    Step(UndoBridge& bridge, const std::string& label, ProjectSnapshot before,
+    Step(UndoBridge& bridge, const lumivane::StepName& name, ProjectSnapshot before,
          ProjectSnapshot after, const ViewPane::Place& placeBefore, int session)
-        : QUndoCommand(QString::fromStdString(label)), m_bridge(bridge),
+        : QUndoCommand(QString::fromUtf8(name.label)), m_bridge(bridge), m_kind(name.id),
           m_before(std::move(before)), m_after(std::move(after)), m_placeBefore(placeBefore),
           m_placeAfter(bridge.m_pane.CurrentPlace()), m_session(session) {}
 
     int id() const override { return m_session; }
 
     // The first step of the session keeps its before, the later ones give their after; a
-    // session that ends where it began is no step at all.
+    // session that ends where it began is no step at all. Only edits of one kind merge: a
+    // burst in one field may set off a step of another kind, which stays a step of its own.
     bool mergeWith(const QUndoCommand* other) override {
         const auto* later = static_cast<const Step*>(other);
-        if (later->text() != text()) {
+        if (later->m_kind != m_kind) {
             return false;
         }
         m_after = later->m_after;
@@ -37,6 +38,7 @@ public:
     }
 
     void undo() override { m_bridge.ReturnTo(m_before, m_after, m_placeBefore); }
+    void SetPlaceAfter(const ViewPane::Place& place) { m_placeAfter = place; }
 
     void redo() override {
         if (m_done) {
@@ -47,6 +49,7 @@ public:
 
 private:
     UndoBridge& m_bridge;
+    int m_kind;
     ProjectSnapshot m_before;
     ProjectSnapshot m_after;
     ViewPane::Place m_placeBefore;
@@ -61,6 +64,7 @@ UndoBridge::UndoBridge(CQorDoc& doc, ViewPane& pane, QObject* parent)
     CreateActions();
     connect(m_stack, &QUndoStack::cleanChanged, this,
             [this](bool clean) { m_doc.SetModifiedFlag(!clean); });
+    connect(&pane, &ViewPane::placeChanged, this, &UndoBridge::FollowShownPlace);
     m_doc.Editor().SetRecorder(this);
     m_doc.AddListener(this);
 }
@@ -183,14 +187,30 @@ void UndoBridge::StepStarting() {
     m_placeAtStart = m_pane.CurrentPlace();
 }
 
-void UndoBridge::Recorded(const std::string& label, ProjectSnapshot before, ProjectSnapshot after) {
+void UndoBridge::Recorded(const lumivane::StepName& step, ProjectSnapshot before,
+                          ProjectSnapshot after) {
     // Fields were stored before undo began, so a view that stores on being left has nothing
     // to add while the pane moves back.
     if (m_returning) {
         return;
     }
     m_stack->push(
-        new Step(*this, label, std::move(before), std::move(after), m_placeAtStart, m_session));
+        new Step(*this, step, std::move(before), std::move(after), m_placeAtStart, m_session));
+    // A command shows what it made once its step is done; until control returns to the event
+    // loop, where the pane goes is where redo goes.
+    m_stepJustRecorded = true;
+    QMetaObject::invokeMethod(
+        this, [this] { m_stepJustRecorded = false; }, Qt::QueuedConnection);
+}
+
+void UndoBridge::FollowShownPlace(const ViewPane::Place& place) {
+    if (!m_stepJustRecorded || m_returning || m_stack->index() != m_stack->count()) {
+        return;
+    }
+    if (const auto* top = m_stack->command(m_stack->count() - 1)) {
+        // The stack hands its commands out read-only, but every one of them is a Step made here.
+        const_cast<Step*>(static_cast<const Step*>(top))->SetPlaceAfter(place);
+    }
 }
 
 void UndoBridge::ProjectReplaced() {

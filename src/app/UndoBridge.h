@@ -64,10 +64,11 @@ private:
     void ReturnTo(const lumivane::ProjectSnapshot& target, const lumivane::ProjectSnapshot& from,
                   const ViewPane::Place& place);
     void StepStarting() override;
-    void Recorded(const std::string& label, lumivane::ProjectSnapshot before,
+    void Recorded(const lumivane::StepName& step, lumivane::ProjectSnapshot before,
                   lumivane::ProjectSnapshot after) override;
     void ProjectReplaced() override;
     void CreateActions();
+    void FollowShownPlace(const ViewPane::Place& place);
 
     CQorDoc& m_doc;
     ViewPane& m_pane;
@@ -82,5 +83,6 @@ private:
     int m_lastSession = 0;
     bool m_returning = false;
     bool m_skipRestore = false;
+    bool m_stepJustRecorded = false;
     QString m_failure;
 };

@@ -307,8 +307,8 @@ const std::vector<Operation>& Operations() {
 // The label of each step the editor records, so the script can say what each line did.
 class StepLabels : public EditRecorder {
 public:
-    void Recorded(const std::string& label, ProjectSnapshot, ProjectSnapshot) override {
-        m_labels.push_back(label);
+    void Recorded(const StepName& step, ProjectSnapshot, ProjectSnapshot) override {
+        m_labels.emplace_back(step.label);
     }
     std::string TakeOutcome() {
         std::string outcome = m_labels.empty() ? "no change" : m_labels.front();

@@ -3,6 +3,7 @@
 #include "base/AppContext.h"
 #include "base/Archive.h"
 #include "catalog/FormatDatabase.h"
+#include "document/ProjectTreeRules.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
 #include "model/LensChoice.h"
@@ -31,13 +32,14 @@ LensLabels LensLabelsOf(const CAuditorium& auditorium) {
 
 } // namespace
 
-ProjectEditor::Transaction::Transaction(ProjectEditor& editor, std::string label)
-    : m_editor(editor), m_outer(editor.m_stepDepth++ == 0), m_label(std::move(label)) {
+ProjectEditor::Transaction::Transaction(ProjectEditor& editor, StepName step)
+    : m_editor(editor), m_outer(editor.m_stepDepth++ == 0), m_step(step) {
     if (m_outer) {
         if (editor.m_recorder != nullptr) {
             editor.m_recorder->StepStarting();
         }
         m_before = editor.TakeSnapshot();
+        editor.m_doc.Notify([](ProjectListener& l) { l.StepBegun(); });
     }
 }
 
@@ -46,13 +48,14 @@ ProjectEditor::Transaction::~Transaction() {
     if (!m_outer) {
         return;
     }
+    m_editor.m_doc.Notify([](ProjectListener& l) { l.StepEnded(); });
     ProjectSnapshot after = m_editor.TakeSnapshot();
     if (SameSnapshot(m_before, after)) {
         return;
     }
     m_editor.m_doc.SetModifiedFlag(true);
     if (m_editor.m_recorder != nullptr) {
-        m_editor.m_recorder->Recorded(m_label, std::move(m_before), std::move(after));
+        m_editor.m_recorder->Recorded(m_step, std::move(m_before), std::move(after));
     }
 }
 
@@ -123,8 +126,21 @@ bool ProjectEditor::RecalculateViewed(bool all) {
     if (viewed == nullptr) {
         return false;
     }
-    return EditAuditorium(m_viewedAuditorium, "Recalculate",
+    return EditAuditorium(m_viewedAuditorium, step::Recalculate,
                           [&](CAuditorium& owner) { RecalculateForView(owner, *viewed, all); });
+}
+
+Refit ProjectEditor::RefitOfViewed(bool all) const {
+    return {m_viewedAuditorium, m_viewedProjector, m_viewedFormat, all};
+}
+
+// Inside the command's own step, so the command and its re-fit are undone together.
+void ProjectEditor::Apply(const Refit& refit) {
+    CLensType* setUp = SetUpAt(refit.auditorium, refit.projector, refit.format);
+    if (setUp != nullptr) {
+        EditAuditorium(refit.auditorium, step::Recalculate,
+                       [&](CAuditorium& owner) { RecalculateForView(owner, *setUp, refit.all); });
+    }
 }
 
 void ProjectEditor::InsertAuditorium(int index, std::unique_ptr<CAuditorium> auditorium) {
@@ -174,15 +190,21 @@ void ProjectEditor::SetProjectInfo(const ProjectInfo& info) {
         present.projectInfoSet = true;
         return;
     }
-    const Transaction step(*this, "Project Settings");
+    const Transaction transaction(*this, step::ProjectSettings);
     present = confirmed;
     m_doc.Notify([](ProjectListener& l) { l.ProjectInfoChanged(); });
 }
 
-int ProjectEditor::AddAuditorium() {
-    const Transaction step(*this, "Add Auditorium");
+int ProjectEditor::AddAuditorium(int likeAuditorium, int likeProjector) {
+    const Transaction transaction(*this, step::AddAuditorium);
     const int index = m_doc.GetAuditoriumCount();
     InsertAuditorium(index, std::make_unique<CAuditorium>(index + 1));
+    const auto heights = BoothHeightsForNewAuditorium(
+        *m_doc.GetAuditorium(index), m_doc.GetAuditorium(likeAuditorium),
+        m_doc.GetProjector(likeAuditorium, likeProjector));
+    if (heights) {
+        SetBoothHeights(index, heights->floorToScreen, heights->floorToBooth);
+    }
     return index;
 }
 
@@ -191,7 +213,7 @@ int ProjectEditor::DuplicateAuditorium(int index) {
     if (source == nullptr) {
         return -1;
     }
-    const Transaction step(*this, "Duplicate Auditorium");
+    const Transaction transaction(*this, step::DuplicateAuditorium);
     const int added = m_doc.GetAuditoriumCount();
     InsertAuditorium(added, std::make_unique<CAuditorium>(added + 1, source));
     return added;
@@ -201,7 +223,7 @@ int ProjectEditor::AppendAuditorium(std::unique_ptr<CAuditorium> auditorium) {
     if (auditorium == nullptr) {
         return -1;
     }
-    const Transaction step(*this, "Auditorium Wizard");
+    const Transaction transaction(*this, step::AuditoriumWizard);
     const int index = m_doc.GetAuditoriumCount();
     InsertAuditorium(index, std::move(auditorium));
     return index;
@@ -217,7 +239,7 @@ bool ProjectEditor::DeleteAuditorium(int index, const ConfirmFn& confirm) {
                               "Delete Auditorium"))) {
         return false;
     }
-    const Transaction step(*this, "Delete Auditorium");
+    const Transaction transaction(*this, step::DeleteAuditorium);
     RemoveAuditorium(index);
     return true;
 }
@@ -227,7 +249,7 @@ bool ProjectEditor::RenameAuditorium(int auditorium, const std::string& name) {
     if (owner == nullptr) {
         return false;
     }
-    const Transaction step(*this, "Rename Auditorium");
+    const Transaction transaction(*this, step::RenameAuditorium);
     owner->SetName(name);
     Touch(auditorium);
     m_doc.Notify(
@@ -236,28 +258,29 @@ bool ProjectEditor::RenameAuditorium(int auditorium, const std::string& name) {
 }
 
 bool ProjectEditor::SetBoothHeights(int auditorium, double floorToScreen, double floorToBooth) {
-    return EditAuditorium(auditorium, "Add Auditorium", [&](CAuditorium& owner) {
+    return EditAuditorium(auditorium, step::BoothHeights, [&](CAuditorium& owner) {
         owner.SetFloorToScreen(floorToScreen);
         owner.SetFloorToBooth(floorToBooth);
     });
 }
 
 bool ProjectEditor::SetAuditoriumSetting(int auditorium, AuditoriumSetting setting, double value) {
-    return EditAuditorium(auditorium, InfoOf(setting).label,
+    return EditAuditorium(auditorium, SettingStep(setting),
                           [&](CAuditorium& a) { ApplyAuditoriumSetting(a, setting, value); });
 }
 
 bool ProjectEditor::SetComments(int auditorium, const std::string& comments) {
-    return EditAuditorium(auditorium, "Comments", [&](CAuditorium& a) { a.SetComments(comments); });
+    return EditAuditorium(auditorium, step::Comments,
+                          [&](CAuditorium& a) { a.SetComments(comments); });
 }
 
-bool ProjectEditor::EditAuditorium(int auditorium, const std::string& label,
+bool ProjectEditor::EditAuditorium(int auditorium, StepName step,
                                    const std::function<void(CAuditorium&)>& change) {
     CAuditorium* owner = AuditoriumAt(auditorium);
     if (owner == nullptr) {
         return false;
     }
-    const Transaction step(*this, label);
+    const Transaction transaction(*this, step);
     const LensLabels before = LensLabelsOf(*owner);
     change(*owner);
     Touch(auditorium);
@@ -282,7 +305,7 @@ int ProjectEditor::AddProjector(int auditorium, int model, const ProjectorPlacem
     if (owner == nullptr) {
         return -1;
     }
-    const Transaction step(*this, "Add Projector");
+    const Transaction transaction(*this, step::AddProjector);
     const int index = owner->ProjectorCount();
     const ItemPath path = ItemPath::Projector(auditorium, index);
     m_doc.Notify([&](ProjectListener& l) { l.ItemAboutToBeInserted(path); });
@@ -304,7 +327,7 @@ int ProjectEditor::CopyProjector(int target, int auditorium, int projector) {
     if (source == nullptr || owner == nullptr) {
         return -1;
     }
-    const Transaction step(*this, "Copy Projector");
+    const Transaction transaction(*this, step::CopyProjector);
     auto copy = std::make_unique<CProjectorType>(*source);
     copy->SetLateral(-source->Lateral());
     const int index = owner->ProjectorCount();
@@ -320,7 +343,7 @@ bool ProjectEditor::DeleteProjector(int auditorium, int projector) {
     if (ProjectorAt(auditorium, projector) == nullptr) {
         return false;
     }
-    const Transaction step(*this, "Delete Projector");
+    const Transaction transaction(*this, step::DeleteProjector);
     const ItemPath path = ItemPath::Projector(auditorium, projector);
     m_doc.Notify([&](ProjectListener& l) { l.ItemAboutToBeRemoved(path); });
     AuditoriumAt(auditorium)->RemoveProjector(projector);
@@ -335,26 +358,26 @@ bool ProjectEditor::DeleteProjector(int auditorium, int projector) {
 }
 
 bool ProjectEditor::EditProjector(
-    int auditorium, int projector, const std::string& label, unsigned flags,
+    int auditorium, int projector, StepName step, unsigned flags,
     const std::function<void(CAuditorium&, CProjectorType&)>& change) {
     CProjectorType* target = ProjectorAt(auditorium, projector);
     if (target == nullptr) {
         return false;
     }
-    const Transaction step(*this, label);
-    EditAuditorium(auditorium, label, [&](CAuditorium& owner) { change(owner, *target); });
+    const Transaction transaction(*this, step);
+    EditAuditorium(auditorium, step, [&](CAuditorium& owner) { change(owner, *target); });
     const ItemPath path = ItemPath::Projector(auditorium, projector);
     m_doc.Notify([&](ProjectListener& l) { l.ItemChanged(path, flags); });
     return true;
 }
 
 bool ProjectEditor::RenameProjector(int auditorium, int projector, const std::string& name) {
-    return EditProjector(auditorium, projector, "Rename Projector", ChangeName,
+    return EditProjector(auditorium, projector, step::RenameProjector, ChangeName,
                          [&](CAuditorium&, CProjectorType& target) { target.SetName(name); });
 }
 
 bool ProjectEditor::SetLockThrowDistance(int auditorium, int projector, bool locked) {
-    return EditProjector(auditorium, projector, "Lock Throw Distance", ChangeGeometry,
+    return EditProjector(auditorium, projector, step::LockThrowDistance, ChangeGeometry,
                          [locked](CAuditorium& owner, CProjectorType& target) {
                              target.SetUseDefaultThrow(locked);
                              if (locked) {
@@ -364,27 +387,28 @@ bool ProjectEditor::SetLockThrowDistance(int auditorium, int projector, bool loc
                          });
 }
 
-bool ProjectEditor::AddFormat(int auditorium, int projector, int format) {
+bool ProjectEditor::AddFormat(int auditorium, int projector, int format, const Refit& refit) {
     const CProjectorType* owner = ProjectorAt(auditorium, projector);
     if (owner == nullptr || owner->HasFormat(format) || !owner->SupportsFormat(format)) {
         return false;
     }
-    const Transaction step(*this, "Add Format");
+    const Transaction transaction(*this, step::AddFormat);
     const ItemPath path = ItemPath::SetUp(auditorium, projector, owner->LensTypeCount());
     m_doc.Notify([&](ProjectListener& l) { l.ItemAboutToBeInserted(path); });
     CLensType* setUp = AuditoriumAt(auditorium)->AddFormat(format, projector);
     Touch(auditorium);
     m_doc.Notify([&](ProjectListener& l) { l.ItemInserted(path); });
     m_doc.Notify([&](ProjectListener& l) { l.ItemChanged(path, ChangeLens); });
+    Apply(refit);
     return setUp != nullptr;
 }
 
-bool ProjectEditor::RemoveFormat(int auditorium, int projector, int format) {
+bool ProjectEditor::RemoveFormat(int auditorium, int projector, int format, const Refit& refit) {
     const CProjectorType* owner = ProjectorAt(auditorium, projector);
     if (owner == nullptr || !owner->HasFormat(format)) {
         return false;
     }
-    const Transaction step(*this, "Remove Format");
+    const Transaction transaction(*this, step::RemoveFormat);
     const ItemPath path = ItemPath::SetUp(auditorium, projector, owner->IndexOfFormat(format));
     m_doc.Notify([&](ProjectListener& l) { l.ItemAboutToBeRemoved(path); });
     AuditoriumAt(auditorium)->RemoveFormat(format, projector);
@@ -394,46 +418,55 @@ bool ProjectEditor::RemoveFormat(int auditorium, int projector, int format) {
     }
     Touch(auditorium);
     m_doc.Notify([&](ProjectListener& l) { l.ItemRemoved(path); });
+    Apply(refit);
     return true;
 }
 
-bool ProjectEditor::EditSetUp(int auditorium, int projector, int format, const std::string& label,
+bool ProjectEditor::EditSetUp(int auditorium, int projector, int format, StepName step,
                               const std::function<void(CAuditorium&, CLensType&)>& change) {
     CLensType* setUp = SetUpAt(auditorium, projector, format);
     if (setUp == nullptr) {
         return false;
     }
-    return EditAuditorium(auditorium, label, [&](CAuditorium& owner) { change(owner, *setUp); });
+    return EditAuditorium(auditorium, step, [&](CAuditorium& owner) { change(owner, *setUp); });
 }
 
-bool ProjectEditor::ChooseLens(int auditorium, int projector, int format,
-                               const CLensChoice& choice) {
-    return EditSetUp(auditorium, projector, format, "Choose Lens",
-                     [&](CAuditorium& owner, CLensType& setUp) {
-                         lumivane::EditChooseLens(owner, setUp, choice);
-                     });
+bool ProjectEditor::ChooseLens(int auditorium, int projector, int format, const CLensChoice& choice,
+                               const Refit& refit) {
+    const Transaction transaction(*this, step::ChooseLens);
+    const bool chosen = EditSetUp(auditorium, projector, format, step::ChooseLens,
+                                  [&](CAuditorium& owner, CLensType& setUp) {
+                                      lumivane::EditChooseLens(owner, setUp, choice);
+                                  });
+    Apply(refit);
+    return chosen;
 }
 
-bool ProjectEditor::ClearLens(int auditorium, int projector, int format) {
-    return EditSetUp(
-        auditorium, projector, format, "Clear Lens",
+bool ProjectEditor::ClearLens(int auditorium, int projector, int format, const Refit& refit) {
+    const Transaction transaction(*this, step::ClearLens);
+    const bool cleared = EditSetUp(
+        auditorium, projector, format, step::ClearLens,
         [](CAuditorium& owner, CLensType& setUp) { lumivane::EditClearLens(owner, setUp); });
+    if (cleared) {
+        Apply(refit);
+    }
+    return cleared;
 }
 
 bool ProjectEditor::ToggleLink(int auditorium, int projector, int format) {
     return EditSetUp(
-        auditorium, projector, format, "Toggle Link",
+        auditorium, projector, format, step::ToggleLink,
         [](CAuditorium& owner, CLensType& setUp) { lumivane::EditToggleLink(owner, setUp); });
 }
 
 bool ProjectEditor::ChooseBarrel(int auditorium, int projector, int format, std::int16_t barrel) {
-    return EditSetUp(auditorium, projector, format, "Lens Diameter",
+    return EditSetUp(auditorium, projector, format, step::LensDiameter,
                      [barrel](CAuditorium&, CLensType& setUp) { setUp.SetBarrel(barrel); });
 }
 
 bool ProjectEditor::AdjustFormatCorners(int auditorium, int projector, int format,
                                         const PanelCorners& corners) {
-    return EditSetUp(auditorium, projector, format, "Adjust Format",
+    return EditSetUp(auditorium, projector, format, step::AdjustFormat,
                      [&](CAuditorium& owner, CLensType& setUp) {
                          setUp.EnsureCorners();
                          setUp.SetCorners(corners);
@@ -443,7 +476,7 @@ bool ProjectEditor::AdjustFormatCorners(int auditorium, int projector, int forma
 
 bool ProjectEditor::EditFocalLength(int auditorium, int projector, int format, double mm,
                                     EditView view) {
-    return EditSetUp(auditorium, projector, format, "Edit Focal Length",
+    return EditSetUp(auditorium, projector, format, step::EditFocalLength,
                      [&](CAuditorium& owner, CLensType& setUp) {
                          lumivane::EditFocalLength(owner, setUp, mm, view);
                      });
@@ -451,14 +484,14 @@ bool ProjectEditor::EditFocalLength(int auditorium, int projector, int format, d
 
 bool ProjectEditor::EditImageSize(int auditorium, int projector, int format, double value,
                                   bool byWidth) {
-    return EditSetUp(auditorium, projector, format, "Edit Image Size",
+    return EditSetUp(auditorium, projector, format, step::EditImageSize,
                      [&](CAuditorium& owner, CLensType& setUp) {
                          lumivane::EditImageSize(owner, setUp, value, byWidth);
                      });
 }
 
 bool ProjectEditor::EditThrow(int auditorium, int projector, int format, double throwDistance) {
-    return EditProjector(auditorium, projector, "Edit Throw", ChangeGeometry,
+    return EditProjector(auditorium, projector, step::EditThrow, ChangeGeometry,
                          [&](CAuditorium& owner, CProjectorType& target) {
                              lumivane::EditThrow(owner, target, target.FindLensType(format),
                                                  throwDistance);
@@ -467,28 +500,28 @@ bool ProjectEditor::EditThrow(int auditorium, int projector, int format, double 
 
 bool ProjectEditor::EditLensShift(int auditorium, int projector, int format, double vertical,
                                   double horizontal) {
-    return EditSetUp(auditorium, projector, format, "Edit Lens Shift",
+    return EditSetUp(auditorium, projector, format, step::EditLensShift,
                      [&](CAuditorium& owner, CLensType& setUp) {
                          lumivane::EditLensShift(owner, setUp, vertical, horizontal);
                      });
 }
 
 bool ProjectEditor::SetAllowLensShift(int auditorium, int projector, int format, bool on) {
-    return EditSetUp(auditorium, projector, format, "Allow Lens Shift",
+    return EditSetUp(auditorium, projector, format, step::AllowLensShift,
                      [on](CAuditorium& owner, CLensType& setUp) {
                          lumivane::EditAllowLensShift(owner, setUp, on);
                      });
 }
 
 bool ProjectEditor::SetAutoLensShift(int auditorium, int projector, int format, bool on) {
-    return EditSetUp(auditorium, projector, format, "Auto Lens Shift",
+    return EditSetUp(auditorium, projector, format, step::AutoLensShift,
                      [on](CAuditorium& owner, CLensType& setUp) {
                          lumivane::EditAutoLensShift(owner, setUp, on);
                      });
 }
 
 bool ProjectEditor::SetAlignment(int auditorium, int projector, int format, int alignment) {
-    return EditSetUp(auditorium, projector, format, "Image Alignment",
+    return EditSetUp(auditorium, projector, format, step::ImageAlignment,
                      [alignment](CAuditorium& owner, CLensType& setUp) {
                          lumivane::EditAlignment(owner, setUp, alignment);
                      });
@@ -496,7 +529,7 @@ bool ProjectEditor::SetAlignment(int auditorium, int projector, int format, int 
 
 bool ProjectEditor::EditProjectorPosition(int auditorium, int projector, int format, double lateral,
                                           double lensHeight, EditView view) {
-    return EditProjector(auditorium, projector, "Edit Lens Position", ChangeGeometry,
+    return EditProjector(auditorium, projector, step::EditLensPosition, ChangeGeometry,
                          [&](CAuditorium& owner, CProjectorType& target) {
                              lumivane::EditProjectorPosition(owner, target,
                                                              target.FindLensType(format), lateral,
@@ -506,17 +539,17 @@ bool ProjectEditor::EditProjectorPosition(int auditorium, int projector, int for
 
 bool ProjectEditor::PlaceProjector(int auditorium, int projector, int format,
                                    PositionButton place) {
-    return EditProjector(auditorium, projector,
-                         place == PositionButton::Center ? "Center Projector" : "Default Position",
-                         ChangeGeometry, [&](CAuditorium& owner, CProjectorType& target) {
-                             lumivane::EditPlaceProjector(owner, target,
-                                                          target.FindLensType(format), place);
-                         });
+    return EditProjector(
+        auditorium, projector,
+        place == PositionButton::Center ? step::CenterProjector : step::DefaultPosition,
+        ChangeGeometry, [&](CAuditorium& owner, CProjectorType& target) {
+            lumivane::EditPlaceProjector(owner, target, target.FindLensType(format), place);
+        });
 }
 
 bool ProjectEditor::SetSizeMode(int auditorium, int projector, int format, bool byWidth) {
     CLensType* current = SetUpAt(auditorium, projector, format);
-    return EditAuditorium(auditorium, "Image Size Mode", [&](CAuditorium& owner) {
+    return EditAuditorium(auditorium, step::ImageSizeMode, [&](CAuditorium& owner) {
         lumivane::EditSizeMode(owner, current, byWidth);
     });
 }
@@ -530,7 +563,7 @@ void ProjectEditor::SelectSetUp(int auditorium, int projector, int row) {
 
 bool ProjectEditor::DragProjector(int auditorium, int projector, int format, double lateral,
                                   double lensHeight) {
-    return EditProjector(auditorium, projector, "Move Projector", ChangeGeometry,
+    return EditProjector(auditorium, projector, step::MoveProjector, ChangeGeometry,
                          [&](CAuditorium& owner, CProjectorType& target) {
                              lumivane::EditDraggedPosition(
                                  owner, target, target.FindLensType(format), lateral, lensHeight);
@@ -538,6 +571,17 @@ bool ProjectEditor::DragProjector(int auditorium, int projector, int format, dou
 }
 
 void ProjectEditor::Restore(const ProjectSnapshot& target, const ProjectSnapshot& from) {
+    struct StepBracket {
+        CQorDoc& doc;
+        explicit StepBracket(CQorDoc& d) : doc(d) {
+            doc.Notify([](ProjectListener& l) { l.StepBegun(); });
+        }
+        ~StepBracket() {
+            doc.Notify([](ProjectListener& l) { l.StepEnded(); });
+        }
+        StepBracket(const StepBracket&) = delete;
+        StepBracket& operator=(const StepBracket&) = delete;
+    } bracket(m_doc);
     const std::shared_ptr<const UserFormats> formatsBefore = CurrentUserFormats();
     const bool formatsRestored = RestoreUserFormats(target.userFormats);
     try {
@@ -629,7 +673,7 @@ bool Lists(const std::vector<int>& positions, int format) {
 bool ProjectEditor::ApplyFormatChanges(const std::vector<int>& remap,
                                        const std::vector<int>& changed,
                                        const std::function<void()>& replaceCatalog) {
-    const Transaction step(*this, "Film Formats");
+    const Transaction transaction(*this, step::FilmFormats);
     const std::shared_ptr<const UserFormats> before = CurrentUserFormats();
     replaceCatalog();
     m_userFormats.reset();

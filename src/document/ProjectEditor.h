@@ -8,6 +8,7 @@
 // Items are named by position: auditorium index, projector index in its auditorium, and for
 // lens set-ups the format's catalog index (the set-up's identity within its projector).
 
+#include "document/EditSteps.h"
 #include "document/ProjectEvents.h"
 #include "document/ProjectFile.h"
 #include "document/ProjectSnapshot.h"
@@ -35,14 +36,22 @@ public:
     virtual ~EditRecorder() = default;
     // A step begins: the project is still as it was. Recorded follows unless it changes nothing.
     virtual void StepStarting() {}
-    virtual void Recorded(const std::string& label, ProjectSnapshot before,
-                          ProjectSnapshot after) = 0;
+    virtual void Recorded(const StepName& step, ProjectSnapshot before, ProjectSnapshot after) = 0;
 };
 
 // Where a new projector goes; unset values keep what the auditorium gives it.
 struct ProjectorPlacement {
     std::optional<double> lensHeight;
     std::optional<double> lateral;
+};
+
+// What a command re-fits once it is done: the images around one set-up (all: every linked
+// set-up too), as the view showing that set-up does after its own edits. By default nothing.
+struct Refit {
+    int auditorium = -1;
+    int projector = -1;
+    int format = -1;
+    bool all = false;
 };
 
 class ProjectEditor {
@@ -61,8 +70,9 @@ public:
     // the texts as they stand is no change: nothing is recorded.
     void SetProjectInfo(const ProjectInfo& info);
 
-    // Each returns the new auditorium's index, or -1 when nothing was added.
-    int AddAuditorium();
+    // Each returns the new auditorium's index, or -1 when nothing was added. A new auditorium
+    // takes its booth heights over from the auditorium and projector given (-1: none).
+    int AddAuditorium(int likeAuditorium = -1, int likeProjector = -1);
     int DuplicateAuditorium(int index);
     // Takes over a finished auditorium (the auditorium wizard's).
     int AppendAuditorium(std::unique_ptr<CAuditorium> auditorium);
@@ -75,7 +85,7 @@ public:
     // Any change of the auditorium's own settings (screen, curve, tilt, audience, seats,
     // porthole, comments, lens shift): change runs on the auditorium and must leave it
     // recalculated as the view wants it.
-    bool EditAuditorium(int auditorium, const std::string& label,
+    bool EditAuditorium(int auditorium, StepName step,
                         const std::function<void(CAuditorium&)>& change);
     // One of the auditorium's own settings, under its label.
     bool SetAuditoriumSetting(int auditorium, AuditoriumSetting setting, double value);
@@ -91,10 +101,11 @@ public:
     // Locking makes the projector follow the auditorium's default throw at once.
     bool SetLockThrowDistance(int auditorium, int projector, bool locked);
 
-    bool AddFormat(int auditorium, int projector, int format);
-    bool RemoveFormat(int auditorium, int projector, int format);
-    bool ChooseLens(int auditorium, int projector, int format, const CLensChoice& choice);
-    bool ClearLens(int auditorium, int projector, int format);
+    bool AddFormat(int auditorium, int projector, int format, const Refit& refit = {});
+    bool RemoveFormat(int auditorium, int projector, int format, const Refit& refit = {});
+    bool ChooseLens(int auditorium, int projector, int format, const CLensChoice& choice,
+                    const Refit& refit = {});
+    bool ClearLens(int auditorium, int projector, int format, const Refit& refit = {});
     // Clears a chosen lens, else unlinks a linked set-up, else links it and recalculates.
     bool ToggleLink(int auditorium, int projector, int format);
     // Binds the set-up to a barrel diameter (tenths of a millimetre) for its next lens.
@@ -136,14 +147,13 @@ public:
     // record of target cannot be read.
     void Restore(const ProjectSnapshot& target, const ProjectSnapshot& from);
 
-    // Groups the operations made during its life into one recorded step under label.
-    class Transaction;
-
     // The set-up the current view shows (format -1 or a negative auditorium: none).
     void SetViewedSetUp(int auditorium, int projector, int format);
     // What the view showing a set-up does after a command changed the project: re-fit and
     // re-measure around its set-up (all: every linked set-up too). False without a set-up.
     bool RecalculateViewed(bool all);
+    // The set-up the current view shows, as a command's re-fit.
+    Refit RefitOfViewed(bool all) const;
 
     // The format catalog changes under the project (the Formats dialog's OK), as one step:
     // replaceCatalog changes it, then every set-up's format position p moves to remap[p]
@@ -166,13 +176,17 @@ public:
     void ForgetSnapshots();
 
 private:
+    // Groups the operations made during its life into one recorded step under its name.
+    class Transaction;
+
     CAuditorium* AuditoriumAt(int index) const;
     CProjectorType* ProjectorAt(int auditorium, int projector) const;
     CLensType* SetUpAt(int auditorium, int projector, int format) const;
+    void Apply(const Refit& refit);
     // Runs change on one set-up of one projector; false when there is no such set-up.
-    bool EditSetUp(int auditorium, int projector, int format, const std::string& label,
+    bool EditSetUp(int auditorium, int projector, int format, StepName step,
                    const std::function<void(CAuditorium&, CLensType&)>& change);
-    bool EditProjector(int auditorium, int projector, const std::string& label, unsigned flags,
+    bool EditProjector(int auditorium, int projector, StepName step, unsigned flags,
                        const std::function<void(CAuditorium&, CProjectorType&)>& change);
     void InsertAuditorium(int index, std::unique_ptr<CAuditorium> auditorium);
     void RemoveAuditorium(int index);
@@ -198,12 +212,12 @@ private:
     std::shared_ptr<const UserFormats> m_userFormats;
 };
 
-// The operations made during a transaction's life are one recorded step under its label;
+// The operations made during a transaction's life are one recorded step under its name;
 // operations nest, and only the outermost records. Nothing is recorded, and the project is
 // not marked modified, when its bytes end as they began.
 class ProjectEditor::Transaction {
 public:
-    Transaction(ProjectEditor& editor, std::string label);
+    Transaction(ProjectEditor& editor, StepName step);
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
     ~Transaction();
@@ -211,7 +225,7 @@ public:
 private:
     ProjectEditor& m_editor;
     bool m_outer;
-    std::string m_label;
+    StepName m_step;
     ProjectSnapshot m_before;
 };
 

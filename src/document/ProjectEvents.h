@@ -48,6 +48,10 @@ public:
     virtual void ItemAboutToBeReplaced(const ItemPath& /*path*/) {}
     virtual void ItemReplaced(const ItemPath& /*path*/) {}
     virtual void ItemChanged(const ItemPath& /*path*/, unsigned /*flags*/) {}
+    // Bracket every event of one edit or one undo: a view that follows the end alone shows
+    // the outcome once, however many items the step touched.
+    virtual void StepBegun() {}
+    virtual void StepEnded() {}
     // The project texts (manager, dates) changed.
     virtual void ProjectInfoChanged() {}
     virtual void ModifiedChanged(bool /*modified*/) {}

@@ -41,6 +41,14 @@ void ProjectRelay::ItemChanged(const ItemPath& path, unsigned flags) {
     Q_EMIT itemChanged(path, flags);
 }
 
+void ProjectRelay::StepBegun() {
+    Q_EMIT stepBegun();
+}
+
+void ProjectRelay::StepEnded() {
+    Q_EMIT stepEnded();
+}
+
 void ProjectRelay::ProjectInfoChanged() {
     Q_EMIT projectInfoChanged();
 }

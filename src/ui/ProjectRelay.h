@@ -33,6 +33,8 @@ Q_SIGNALS:
     void itemAboutToBeReplaced(const lumivane::ItemPath& path);
     void itemReplaced(const lumivane::ItemPath& path);
     void itemChanged(const lumivane::ItemPath& path, unsigned flags);
+    void stepBegun();
+    void stepEnded();
     void projectInfoChanged();
     void modifiedChanged(bool modified);
     void titleChanged(const QString& title);
@@ -49,6 +51,8 @@ private:
     void ItemAboutToBeReplaced(const ItemPath& path) override;
     void ItemReplaced(const ItemPath& path) override;
     void ItemChanged(const ItemPath& path, unsigned flags) override;
+    void StepBegun() override;
+    void StepEnded() override;
     void ProjectInfoChanged() override;
     void ModifiedChanged(bool modified) override;
     void TitleChanged(const std::string& title) override;

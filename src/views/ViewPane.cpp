@@ -9,6 +9,8 @@
 #include "views/QorView.h"
 #include "views/SummaryView.h"
 
+#include <algorithm>
+
 using lumivane::ItemPath;
 using lumivane::ViewKind;
 
@@ -23,6 +25,8 @@ ViewPane::ViewPane(CQorDoc& doc, lumivane::ProjectRelay& relay, QWidget* parent)
             &ViewPane::ItemAboutToBeReplaced);
     connect(&relay, &lumivane::ProjectRelay::itemReplaced, this, &ViewPane::ItemReplaced);
     connect(&relay, &lumivane::ProjectRelay::itemChanged, this, &ViewPane::ItemChanged);
+    connect(&relay, &lumivane::ProjectRelay::stepBegun, this, [this] { ++m_steps; });
+    connect(&relay, &lumivane::ProjectRelay::stepEnded, this, &ViewPane::StepEnded);
     connect(&relay, &lumivane::ProjectRelay::projectReplaced, this, &ViewPane::ShowProjectView);
     connect(&relay, &lumivane::ProjectRelay::unitsChanged, this, [this] {
         if (CQorView* view = CurrentView()) {
@@ -169,7 +173,7 @@ void ViewPane::ItemReplaced(const ItemPath& path) {
     }
     m_replacing = false;
     if (Exists(m_place)) {
-        CurrentView()->Refresh(false);
+        RefreshShown();
         return;
     }
     // The restored auditorium lacks the shown projector or set-up.
@@ -187,6 +191,24 @@ void ViewPane::MoveTo(const ItemPath& path) {
 
 void ViewPane::ItemChanged(const ItemPath& path, unsigned /*flags*/) {
     if (m_place.kind != ViewKind::Project && path.auditorium == m_place.path.auditorium) {
-        CurrentView()->Refresh(false);
+        RefreshShown();
+    }
+}
+
+void ViewPane::RefreshShown() {
+    if (m_steps > 0) {
+        m_refreshDue = true;
+        return;
+    }
+    CurrentView()->Refresh(false);
+}
+
+void ViewPane::StepEnded() {
+    m_steps = std::max(m_steps - 1, 0);
+    if (m_steps == 0 && m_refreshDue) {
+        m_refreshDue = false;
+        if (Exists(m_place)) {
+            CurrentView()->Refresh(false);
+        }
     }
 }

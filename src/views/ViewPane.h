@@ -66,6 +66,9 @@ private:
     void ItemAboutToBeReplaced(const lumivane::ItemPath& path);
     void ItemReplaced(const lumivane::ItemPath& path);
     void ItemChanged(const lumivane::ItemPath& path, unsigned flags);
+    // The shown view shows the project again, at once or, inside a step, once it has ended.
+    void RefreshShown();
+    void StepEnded();
     // The shown item moved rows.
     void MoveTo(const lumivane::ItemPath& path);
 
@@ -77,4 +80,7 @@ private:
     bool m_lost = false;
     // Set while the shown item or what holds it is being replaced: its rows stay the same.
     bool m_replacing = false;
+    // Steps under way, and whether the view waits for their end to show their outcome.
+    int m_steps = 0;
+    bool m_refreshDue = false;
 };

@@ -172,7 +172,7 @@ void UndoBridgeTest::aStepThatCannotBeRestoredStaysAndTheProjectIsModified() {
     ProjectSnapshot after = w.Editor().TakeSnapshot();
     ProjectSnapshot damaged = after;
     damaged.auditoriums.push_back(std::make_shared<const RecordBytes>(RecordBytes{1, 2, 3}));
-    static_cast<EditRecorder&>(w.undo).Recorded("Broken", damaged, after);
+    static_cast<EditRecorder&>(w.undo).Recorded(StepName{0, "Broken"}, damaged, after);
     QVERIFY(w.commands.Save());
     const auto saved = test::ReadFileBytes(file);
     const int index = w.undo.Stack()->index();

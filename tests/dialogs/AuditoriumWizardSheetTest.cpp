@@ -24,8 +24,8 @@ namespace {
 class StepCount : public EditRecorder {
 public:
     std::vector<std::string> labels;
-    void Recorded(const std::string& label, ProjectSnapshot, ProjectSnapshot) override {
-        labels.push_back(label);
+    void Recorded(const StepName& step, ProjectSnapshot, ProjectSnapshot) override {
+        labels.emplace_back(step.label);
     }
 };
 

@@ -128,8 +128,9 @@ TEST_F(ExampleProjectTest, VisitingSetUpsWithoutABarrelLeavesThemUnbound) {
     }
     ASSERT_GT(projector.LensTypeCount(), 1);
     const int first = projector.GetLensType(0)->GetFormat();
-    editor.EditAuditorium(
-        0, "Barrel", [&](CAuditorium& a) { a.GetProjector(0)->FindLensType(first)->SetBarrel(1); });
+    editor.EditAuditorium(0, {0, "Barrel"}, [&](CAuditorium& a) {
+        a.GetProjector(0)->FindLensType(first)->SetBarrel(1);
+    });
     const std::vector<std::uint8_t> unvisited = ProjectBytes(m_doc);
     VisitEveryItem(m_doc);
     EXPECT_EQ(ProjectBytes(m_doc), unvisited);

@@ -20,8 +20,8 @@ namespace {
 class Steps : public EditRecorder {
 public:
     std::vector<std::string> labels;
-    void Recorded(const std::string& label, ProjectSnapshot, ProjectSnapshot) override {
-        labels.push_back(label);
+    void Recorded(const StepName& step, ProjectSnapshot, ProjectSnapshot) override {
+        labels.emplace_back(step.label);
     }
 };
 
@@ -133,7 +133,7 @@ TEST_F(FormatCatalogEditTest, NewFormatsFollowTheOthersAndTakeTheDialogsFactor) 
 TEST_F(FormatCatalogEditTest, UndoAndRedoPutTheUserFormatsBackWithTheSetUps) {
     struct History : EditRecorder {
         std::vector<std::pair<ProjectSnapshot, ProjectSnapshot>> steps;
-        void Recorded(const std::string&, ProjectSnapshot before, ProjectSnapshot after) override {
+        void Recorded(const StepName&, ProjectSnapshot before, ProjectSnapshot after) override {
             steps.emplace_back(std::move(before), std::move(after));
         }
     } history;

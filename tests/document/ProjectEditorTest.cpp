@@ -72,9 +72,9 @@ public:
         ProjectSnapshot after;
     };
     std::vector<Entry> steps;
-    void Recorded(const std::string& label, ProjectSnapshot before,
+    void Recorded(const lumivane::StepName& step, ProjectSnapshot before,
                   ProjectSnapshot after) override {
-        steps.push_back({label, std::move(before), std::move(after)});
+        steps.push_back({step.label, std::move(before), std::move(after)});
     }
 };
 

@@ -173,7 +173,8 @@ TEST_F(QorDocTest, FailedSaveKeepsTheOldFileAndTheProject) {
 TEST_F(QorDocTest, OpeningReplacesTheProjectAndClearsModified) {
     m_doc.Editor().SetProjectInfo(lumivane::ProjectInfo{"Ann", "P", "L", "S", "E", true});
     m_doc.Editor().AddAuditorium();
-    m_doc.Editor().EditAuditorium(0, "Comments", [](CAuditorium& a) { a.SetComments("balcony"); });
+    m_doc.Editor().EditAuditorium(0, {0, "Comments"},
+                                  [](CAuditorium& a) { a.SetComments("balcony"); });
     m_doc.Editor().AddProjector(0, 0, {});
     const auto path = m_dir / "Main Street.HOPRJ";
     ASSERT_TRUE(m_doc.SaveDocument(path));

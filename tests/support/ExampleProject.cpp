@@ -85,7 +85,7 @@ void BuildExampleProject(CQorDoc& doc) {
         ProjectInfo{"Ann Lee", "5/6/24 9:15 AM", "5/6/24 9:15 AM", "6/1/24", "9/30/24", true});
 
     const int film = editor.AddAuditorium();
-    editor.EditAuditorium(film, "Example", [](CAuditorium& a) {
+    editor.EditAuditorium(film, {0, "Example"}, [](CAuditorium& a) {
         a.SetName("Cinema 1 Film");
         a.SetSeats(220);
         a.SetHandicappedSeats(4);
@@ -94,7 +94,7 @@ void BuildExampleProject(CQorDoc& doc) {
     AddProjector(doc, film, "KX-35 Standard", {"35mm Flat 1.85", "35mm Scope 2.39"});
 
     const int twoK = editor.AddAuditorium();
-    editor.EditAuditorium(twoK, "Example", [](CAuditorium& a) {
+    editor.EditAuditorium(twoK, {0, "Example"}, [](CAuditorium& a) {
         a.SetName("Cinema 2 Digital 2K");
         a.SetSeats(140);
         a.SetTiltType(TiltAdjustable);
@@ -105,7 +105,7 @@ void BuildExampleProject(CQorDoc& doc) {
                  {"DMD 1.2in DCI Flat 1998x1080", "DMD 1.2in DCI Scope 2048x858"});
 
     const int fourK = editor.AddAuditorium();
-    editor.EditAuditorium(fourK, "Example", [](CAuditorium& a) {
+    editor.EditAuditorium(fourK, {0, "Example"}, [](CAuditorium& a) {
         a.SetName("Cinema 3 Digital 4K");
         a.SetSeats(310);
     });

@@ -135,7 +135,7 @@ void AuditoriumViewTest::eachFieldStoresItsValue() {
 
 // The curve and tilt below are no slider positions, so writing the sliders back would move them.
 void AuditoriumViewTest::aSeatsKeystrokeWritesTheSeatsOnly() {
-    m_window->Editor().EditAuditorium(kCurved, "Setup", [](CAuditorium& a) {
+    m_window->Editor().EditAuditorium(kCurved, {0, "Setup"}, [](CAuditorium& a) {
         a.SetCurveType(CurveAdjustable);
         a.SetCurveValue(123.45);
         a.SetTiltType(TiltAdjustable);
@@ -146,7 +146,7 @@ void AuditoriumViewTest::aSeatsKeystrokeWritesTheSeatsOnly() {
     const std::int32_t seats = Model(kCurved).Seats();
     Type(Named<QLineEdit>(view, u"Seats"_qs), u"7"_qs);
     QCOMPARE(Model(kCurved).Seats(), 7);
-    m_window->Editor().EditAuditorium(kCurved, "Back",
+    m_window->Editor().EditAuditorium(kCurved, {0, "Back"},
                                       [seats](CAuditorium& a) { a.SetSeats(seats); });
     QVERIFY(m_window->Bytes() == before);
 }

@@ -181,7 +181,7 @@ void ProjectorViewTest::thePortholeFollowsTheFocalLength() {
     auto* porthole = view->findChild<QLabel*>(u"porthole"_qs);
     QVERIFY(porthole != nullptr);
     QVERIFY(porthole->isHidden());
-    m_window->Editor().EditAuditorium(kFilm, "Porthole", [](CAuditorium& a) {
+    m_window->Editor().EditAuditorium(kFilm, {0, "Porthole"}, [](CAuditorium& a) {
         a.SetCalcPorthole(true);
         a.SetPortholeDistance(1.0);
     });

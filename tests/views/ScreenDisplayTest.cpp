@@ -22,9 +22,9 @@ namespace {
 class StepLog : public lumivane::EditRecorder {
 public:
     QStringList labels;
-    void Recorded(const std::string& label, lumivane::ProjectSnapshot,
+    void Recorded(const lumivane::StepName& step, lumivane::ProjectSnapshot,
                   lumivane::ProjectSnapshot) override {
-        labels.append(QString::fromStdString(label));
+        labels.append(QString::fromUtf8(step.label));
     }
 };
 

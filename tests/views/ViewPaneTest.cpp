@@ -3,6 +3,7 @@
 #include "base/AppContext.h"
 #include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
+#include "model/LensCandidates.h"
 #include "model/ProjectorType.h"
 #include "support/FixedClock.h"
 #include "support/ShippedCatalog.h"
@@ -15,6 +16,19 @@
 #include <memory>
 
 using lumivane::ViewKind;
+
+namespace {
+
+// A format view that only counts how often it is asked to show the project again.
+class CountingView : public CQorView {
+public:
+    using CQorView::CQorView;
+    ViewKind Kind() const override { return ViewKind::Format; }
+    void Refresh(bool) override { ++refreshes; }
+    int refreshes = 0;
+};
+
+} // namespace
 
 // The pane keeps showing the same item while the rows around it change, and steps back to
 // what held an item that goes away.
@@ -52,6 +66,27 @@ private Q_SLOTS:
         m_relay.reset();
         m_doc.reset();
         m_context.reset();
+    }
+
+    // A command that touches several items, and the undo of it, repaint the view once each.
+    void aStepRefreshesTheShownViewOnce() {
+        CountingView* view = nullptr;
+        m_pane->RegisterView(ViewKind::Format, [&view](CQorDoc& doc, QWidget* parent) {
+            return view = new CountingView(doc, parent);
+        });
+        m_pane->ShowFormat(1, 1, m_format);
+        QVERIFY(view != nullptr);
+        const lumivane::ProjectSnapshot before = Editor().TakeSnapshot();
+        int events = 0;
+        connect(m_relay.get(), &lumivane::ProjectRelay::itemChanged, this, [&events] { ++events; });
+        view->refreshes = 0;
+        const auto choice = lumivane::NthCandidate(*m_doc->GetLensType(1, 1, m_format), 0);
+        QVERIFY(choice.has_value());
+        Editor().ChooseLens(1, 1, m_format, *choice, Editor().RefitOfViewed(true));
+        QVERIFY(events > 1);
+        QCOMPARE(view->refreshes, 1);
+        Editor().Restore(before, Editor().TakeSnapshot());
+        QCOMPARE(view->refreshes, 2);
     }
 
     void followsItsItemWhenEarlierRowsComeAndGo() {
