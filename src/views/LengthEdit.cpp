@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 
@@ -36,6 +37,12 @@ void LengthEdit::SetValue(double metres, bool force) {
         m_model.ForceValue(metres);
     else
         m_model.SetValue(metres, true);
+}
+
+void LengthEdit::ShowNothing() {
+    m_model.SetValue(lumivane::LengthEditModel::InitialMarker, false);
+    const QSignalBlocker quiet(lineEdit());
+    lineEdit()->clear();
 }
 
 void LengthEdit::SetLinkedSlider(ValueSlider* slider) {
