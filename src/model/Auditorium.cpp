@@ -470,34 +470,38 @@ void CAuditorium::ShareImageSize(const CLensType* lensType, bool byWidth) {
 }
 
 // A set-up without a lens has no image circle yet, so only its size decides whether it fits.
-void CAuditorium::UpdateFit(CLensType& lensType) const {
+bool CAuditorium::Fits(const CLensType& lensType) const {
     const double e = ScreenEdge();
-    const bool fits = lensType.ExtentHeight() <= m_screenHeight - 2 * e + kFitTolerance &&
-                      lensType.ExtentWidth() <= m_screenWidth - 2 * e + kFitTolerance &&
-                      (!lensType.HasCombination() || lensType.ShiftWithinCoverage());
-    lensType.SetMasked(!fits);
+    return lensType.ExtentHeight() <= m_screenHeight - 2 * e + kFitTolerance &&
+           lensType.ExtentWidth() <= m_screenWidth - 2 * e + kFitTolerance &&
+           (!lensType.HasCombination() || lensType.ShiftWithinCoverage());
 }
 
-void CAuditorium::UpdateFitOthers(const CLensType* except) const {
-    for (CLensType* lensType : m_lensTypes) {
-        if (lensType != except && lensType->Linked()) {
-            UpdateFit(*lensType);
-        }
-    }
+void CAuditorium::UpdateFit(CLensType& lensType) const {
+    lensType.SetMasked(!Fits(lensType));
 }
 
-void CAuditorium::UpdateExtents(CLensType& lensType) const {
+std::pair<double, double> CAuditorium::MeasureExtents(const CLensType& lensType) const {
     const auto [projector, index] = FindProjectorOf(&lensType);
     if (!projector || !lensType.HasKnownFormat()) {
-        return;
+        return {std::nan(""), std::nan("")};
     }
     ImageGeometry geometry;
     geometry.SetSubjects(this, projector, &lensType);
     const ScreenQuad rect = geometry.InnerRect();
-    const double height = rect[0].y - rect[1].y;
-    const double width = rect[0].x - rect[2].x;
+    return {rect[0].y - rect[1].y, rect[0].x - rect[2].x};
+}
+
+void CAuditorium::UpdateExtents(CLensType& lensType) const {
+    const auto [height, width] = MeasureExtents(lensType);
     if (!std::isnan(height) && !std::isnan(width)) {
         lensType.SetExtents(height, width);
+    }
+}
+
+void CAuditorium::UpdateAllExtents() {
+    for (CLensType* lensType : m_lensTypes) {
+        UpdateExtents(*lensType);
     }
 }
 
@@ -543,22 +547,20 @@ void CAuditorium::Recalculate(CLensType* changed) {
         spanV = std::max(spanV, span.maxV - span.minV);
         spanH = std::max(spanH, span.maxH - span.minH);
     }
-    if (m_fixedScreen) {
-        if (changed) {
-            UpdateFit(*changed);
-            if (changed->Linked()) {
-                UpdateFitOthers(changed);
-            }
+    if (!m_fixedScreen) {
+        if (spanV == 0 && spanH == 0) {
+            spanV = 6.0;
+            spanH = 14.0;
         }
-        return;
+        const double e = ScreenEdge();
+        SetScreenHeight(spanV + 2 * e);
+        SetScreenWidth(spanH + 2 * e);
     }
-    if (spanV == 0 && spanH == 0) {
-        spanV = 6.0;
-        spanH = 14.0;
+    // Every set-up, not just the one changed: a throw or a screen moves them all, and the fit
+    // is not kept in the file, so a project reads back with the flags it was saved with.
+    for (CLensType* lensType : m_lensTypes) {
+        UpdateFit(*lensType);
     }
-    const double e = ScreenEdge();
-    SetScreenHeight(spanV + 2 * e);
-    SetScreenWidth(spanH + 2 * e);
 }
 
 void CAuditorium::RefreshProjectorImages(CProjectorType& projector) {

@@ -88,14 +88,20 @@ public:
     void AttachProjector(std::unique_ptr<CProjectorType> projector);
     void RemoveProjector(int index);
     void ShareImageSize(const CLensType* lensType, bool byWidth);
+    // Whether the set-up's image, as last measured, and its lens shift fit the visible screen.
+    bool Fits(const CLensType& lensType) const;
     void UpdateFit(CLensType& lensType) const;
-    void UpdateFitOthers(const CLensType* except) const;
     void Recalculate(CLensType* changed);
     void RefreshProjectorImages(CProjectorType& projector);
     void RefreshAllImages();
     void SolveLensShift(const CLensType* changed);
+    // The height and width of the set-up's image as it lands on the screen now; not numbers
+    // when it cannot be measured (no projector holds it, its format is unknown, a figure of
+    // the room is not a number).
+    std::pair<double, double> MeasureExtents(const CLensType& lensType) const;
     // The extents of the set-up's image on the screen, from the image geometry.
     void UpdateExtents(CLensType& lensType) const;
+    void UpdateAllExtents();
     void CountCatalogItems(std::vector<const CDescriptor*>& items, std::vector<int>& counts) const;
     void WriteSummary(RichTextDoc& text) const;
     void Serialize(lumivane::Archive& ar);

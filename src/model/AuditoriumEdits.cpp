@@ -82,6 +82,9 @@ void EditDefaultThrow(CAuditorium& auditorium, double throwDistance) {
         return;
     }
     auditorium.SetDefaultThrow(std::max(throwDistance, kMinimumTypedThrow), 1);
+    // Every image on the default throw changed size: the room follows their new extents.
+    auditorium.UpdateAllExtents();
+    FinishShapeChange(auditorium);
 }
 
 } // namespace lumivane

@@ -31,14 +31,12 @@ void RecalculateForView(CAuditorium& auditorium, CLensType& setUp, bool all) {
     if (setUp.Linked()) {
         auditorium.ShareImageSize(&setUp, !auditorium.ConstantHeight());
     }
-    auditorium.UpdateExtents(setUp);
+    // The room is sized and fitted from what the images measure, so every image the edit may
+    // have moved is measured before it follows.
     if (setUp.Linked() || all) {
-        for (int i = 0; i < auditorium.LensTypeCount(); ++i) {
-            CLensType& other = *auditorium.GetLensType(i);
-            if (other.Linked()) {
-                auditorium.UpdateExtents(other);
-            }
-        }
+        auditorium.UpdateAllExtents();
+    } else {
+        auditorium.UpdateExtents(setUp);
     }
     auditorium.Recalculate(&setUp);
     if (auditorium.AutoLensShift()) {
@@ -75,7 +73,8 @@ void EditFocalLength(CAuditorium& auditorium, CLensType& setUp, double mm, EditV
             setUp.SetImageHeight(image);
         }
     }
-    RecalculateForView(auditorium, setUp, false);
+    // The throw, or the screen and with it the slant throws, may have followed.
+    RecalculateForView(auditorium, setUp, true);
 }
 
 void EditImageSize(CAuditorium& auditorium, CLensType& setUp, double value, bool byWidth) {
@@ -101,7 +100,8 @@ void EditImageSize(CAuditorium& auditorium, CLensType& setUp, double value, bool
             setUp.SetFocalLength(1000 * focal);
         }
     }
-    RecalculateForView(auditorium, setUp, false);
+    // Under a locked focal length the throw follows, and every image on it.
+    RecalculateForView(auditorium, setUp, true);
 }
 
 void EditThrow(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
@@ -109,24 +109,18 @@ void EditThrow(CAuditorium& auditorium, CProjectorType& projector, CLensType* cu
     // Floored before it is set: a throw too short even for a moment cuts the lens position
     // down to twice itself, and the set-ups would be fitted to it.
     projector.SetThrow(std::max(throwDistance, kMinimumTypedThrow), 1);
-    if (!current) {
-        return;
-    }
-    if (!auditorium.FixedScreen() && auditorium.ConstantHeight()) {
+    if (current && !auditorium.FixedScreen() && auditorium.ConstantHeight()) {
         const double screen = CLensType::ImageFromThrow(
             projector.GetThrow(), current->GetFocal(true, true) * 0.001, current->EffApertureH());
         if (std::isfinite(screen)) {
             auditorium.SetScreenHeight(screen + 2 * ScreenEdge());
         }
     }
-    for (int i = 0; i < projector.LensTypeCount(); ++i) {
-        auditorium.UpdateExtents(*projector.GetLensType(i));
-    }
+    // A projector on the auditorium's default throw takes the others on it along.
+    auditorium.UpdateAllExtents();
     auditorium.Recalculate(current);
     if (auditorium.AutoLensShift()) {
-        for (int i = 0; i < auditorium.LensTypeCount(); ++i) {
-            auditorium.UpdateExtents(*auditorium.GetLensType(i));
-        }
+        auditorium.UpdateAllExtents();
         auditorium.Recalculate(current);
     }
 }

@@ -59,7 +59,8 @@ void EditDraggedPosition(CAuditorium& auditorium, CProjectorType& projector, CLe
                          double lateral, double lensHeight);
 
 // After a change: re-fit linked set-ups, re-measure the images on the screen and let the
-// auditorium recompute (twice under automatic lens shift).
+// auditorium recompute (twice under automatic lens shift). Only the set-up's own image is
+// measured unless it is linked or all says the change may have moved the others too.
 void RecalculateForView(CAuditorium& auditorium, CLensType& setUp, bool all);
 
 } // namespace lumivane

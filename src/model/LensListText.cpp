@@ -4,6 +4,7 @@
 #include "base/NumberText.h"
 #include "catalog/Descriptor.h"
 #include "catalog/LensDatabase.h"
+#include "model/Auditorium.h"
 #include "model/LensChoice.h"
 #include "model/LensType.h"
 #include "model/SummaryText.h"
@@ -56,8 +57,11 @@ std::string StateText(const CLensType& setUp) {
            kLinks[static_cast<int>(LinkStateOf(setUp))];
 }
 
-std::string ImageSizeText(const CLensType& setUp) {
-    return LengthText(setUp.ExtentHeight()) + " x " + LengthText(setUp.ExtentWidth());
+// Measured afresh rather than read from the extents the set-up keeps: those keep their last
+// figures where a measure is not a number.
+std::string ImageSizeText(const CAuditorium& auditorium, const CLensType& setUp) {
+    const auto [height, width] = auditorium.MeasureExtents(setUp);
+    return LengthText(height) + " x " + LengthText(width);
 }
 
 std::string FocalText(const CLensType& setUp) {

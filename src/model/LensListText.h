@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class CAuditorium;
 class CLensChoice;
 class CLensType;
 
@@ -25,8 +26,9 @@ LensCellKind LensCellKindOf(const CLensType& setUp);
 
 // The state and the link button in words, for screen readers.
 std::string StateText(const CLensType& setUp);
-// The image's height and width on the screen, "h x w".
-std::string ImageSizeText(const CLensType& setUp);
+// The height and width of the set-up's image as it lands on the screen now, "h x w", each
+// "N/A" where it cannot be measured.
+std::string ImageSizeText(const CAuditorium& auditorium, const CLensType& setUp);
 std::string FocalText(const CLensType& setUp);
 // The lens column without a combination: "Not Selected" or "Not Available".
 std::string MissingLensText(LensCellKind kind);

@@ -141,6 +141,7 @@ QGroupBox* CAuditoriumView::MakeCurveGroup() {
     layout->addWidget(m_curveSlider);
     layout->addWidget(m_curveText);
     layout->addStretch();
+    m_curveText->setObjectName(QStringLiteral("curveText"));
     m_curveText->setMinimumHeight(m_curveText->fontMetrics().lineSpacing() * 2);
     return group;
 }
@@ -153,6 +154,7 @@ QGroupBox* CAuditoriumView::MakeTiltGroup() {
     layout->addWidget(m_tiltText);
     layout->addWidget(m_tiltDetails, 0, Qt::AlignRight);
     layout->addStretch();
+    m_tiltText->setObjectName(QStringLiteral("tiltText"));
     m_tiltDetails->setAccessibleDescription(tr("Shows the screen tilt bar"));
     return group;
 }
@@ -207,6 +209,9 @@ QGroupBox* CAuditoriumView::MakeSettingsGroup() {
 QGroupBox* CAuditoriumView::MakeDetailsGroup() {
     auto* group = new QGroupBox(tr("Auditorium Details"));
     auto* layout = new QGridLayout(group);
+    m_name->setObjectName(QStringLiteral("auditoriumName"));
+    m_seatTotal->setObjectName(QStringLiteral("seatTotal"));
+    m_projectorCount->setObjectName(QStringLiteral("projectorCount"));
     layout->addWidget(m_name, 0, 0, 1, 3);
     layout->addWidget(m_seatTotal, 1, 0, 1, 3);
     layout->addWidget(m_projectorCount, 2, 0, 1, 3);

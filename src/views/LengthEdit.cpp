@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 
@@ -79,6 +80,12 @@ void LengthEdit::SetShowOnly() {
     QPalette colours = palette();
     colours.setColor(QPalette::Base, colours.color(QPalette::Window));
     setPalette(colours);
+}
+
+void LengthEdit::ShowNothing() {
+    m_model.SetValue(lumivane::LengthEditModel::InitialMarker, false);
+    const QSignalBlocker quiet(lineEdit());
+    lineEdit()->clear();
 }
 
 void LengthEdit::SetLinkedSlider(ValueSlider* slider) {

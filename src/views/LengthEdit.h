@@ -43,6 +43,9 @@ public:
     // number shows "N/A".
     void SetValue(double metres, bool force = false);
     double Value() const { return m_model.Value(); }
+    // An empty field, as for an item that is not there; the next value set is shown, whatever
+    // it is.
+    void ShowNothing();
 
     void SetKind(LengthKind kind) { m_model.SetKind(kind); }
     LengthKind Kind() const { return m_model.Kind(); }

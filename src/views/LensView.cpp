@@ -140,6 +140,9 @@ QGroupBox* CLensView::MakeDetailsGroup() {
         layout->addWidget(label);
     }
     m_name->setWordWrap(true);
+    m_name->setObjectName(QStringLiteral("lensName"));
+    m_focalLength->setObjectName(QStringLiteral("lensFocalLength"));
+    m_diameter->setObjectName(QStringLiteral("lensDiameter"));
     return group;
 }
 
@@ -153,6 +156,7 @@ QGroupBox* CLensView::MakeShiftGroup() {
     layout->addWidget(m_picture, 2, 0);
     layout->addWidget(m_vertical, 2, 1);
     layout->addWidget(m_horizontal, 3, 0);
+    m_shiftText->setObjectName(QStringLiteral("shiftText"));
     layout->addWidget(m_shiftText, 4, 0, 1, 2);
     layout->setColumnStretch(2, 1);
     layout->setRowStretch(5, 1);

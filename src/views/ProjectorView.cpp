@@ -60,6 +60,9 @@ QGroupBox* CProjectorView::MakeDetailsGroup() {
     layout->addWidget(m_porthole, 3, 1);
     m_porthole->setWordWrap(true);
     m_porthole->setObjectName(QStringLiteral("porthole"));
+    m_name->setObjectName(QStringLiteral("projectorName"));
+    m_angleV->setObjectName(QStringLiteral("verticalAngle"));
+    m_angleH->setObjectName(QStringLiteral("horizontalAngle"));
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(4, 1);
     return group;

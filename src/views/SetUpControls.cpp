@@ -432,6 +432,10 @@ void SetUpControls::Refresh(bool force) {
     m_positionPanel->setEnabled(projector != nullptr);
     m_imageGroup->setEnabled(projector != nullptr);
     if (auditorium == nullptr || projector == nullptr) {
+        for (LengthEdit* field : {m_throw, m_lateral, m_lensHeight}) {
+            field->ShowNothing();
+        }
+        RefreshImage(nullptr, force);
         return;
     }
     RefreshSizeMode(*auditorium);
@@ -472,7 +476,10 @@ void SetUpControls::RefreshImage(const CLensType* setUp, bool force) {
                                                             m_sizeSlider, m_sizeMode}) {
         control->setEnabled(shown);
     }
+    // A greyed field shows nothing rather than the figures of the set-up shown before.
     if (!shown) {
+        m_focal->ShowNothing();
+        m_size->ShowNothing();
         return;
     }
     m_focal->SetValue(setUp->GetFocal(true, true) / kMillimetresPerMetre, force);

@@ -175,7 +175,7 @@ QVariant SetUpListModel::data(const QModelIndex& index, int role) const {
     case FormatColumn:
         return Text(setUp->GetFormatName());
     case ImageSizeColumn:
-        return Text(lumivane::ImageSizeText(*setUp));
+        return Text(lumivane::ImageSizeText(*m_doc.GetAuditorium(m_projector.auditorium), *setUp));
     case FocalColumn:
         return Text(lumivane::FocalText(*setUp));
     default:

@@ -15,6 +15,7 @@ namespace {
 
 using lumivane::test::kFilmProjector;
 using lumivane::test::kFlatFormat;
+using lumivane::test::kScopeFormat;
 
 class AuditoriumEditsTest : public ::testing::Test {
 protected:
@@ -74,6 +75,25 @@ TEST_F(AuditoriumEditsTest, ATypedDefaultThrowHasAFloor) {
     EXPECT_EQ(auditorium->DefaultThrow(), 25.0);
     lumivane::EditDefaultThrow(*auditorium, std::numeric_limits<double>::infinity());
     EXPECT_EQ(auditorium->DefaultThrow(), 25.0);
+}
+
+// The images on the default throw change size, and the calculated screen and the kept extents
+// follow them, each projector's alike. They are measured before the room follows, so a
+// calculated screen may move them by a little more.
+TEST_F(AuditoriumEditsTest, ADefaultThrowResizesTheImagesTheScreenAndTheirExtents) {
+    const auto auditorium = Room();
+    auditorium->AddProjector(kFilmProjector);
+    auditorium->AddFormat(kScopeFormat, 1);
+    auditorium->Recalculate(nullptr);
+    const double before = auditorium->ScreenHeight();
+    lumivane::EditDefaultThrow(*auditorium, 22.0);
+    EXPECT_LT(auditorium->ScreenHeight(), before * 0.8);
+    for (int i = 0; i < auditorium->LensTypeCount(); ++i) {
+        const CLensType& setUp = *auditorium->GetLensType(i);
+        const auto [height, width] = auditorium->MeasureExtents(setUp);
+        EXPECT_NEAR(setUp.ExtentHeight(), height, 0.01 * height);
+        EXPECT_NEAR(setUp.ExtentWidth(), width, 0.01 * width);
+    }
 }
 
 } // namespace

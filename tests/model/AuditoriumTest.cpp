@@ -5,6 +5,7 @@
 #include "base/NumberText.h"
 #include "base/RichTextDoc.h"
 #include "catalog/LensDatabase.h"
+#include "model/LensListText.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "support/ModelCatalogs.h"
@@ -14,6 +15,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -171,6 +173,39 @@ TEST_F(AuditoriumTest, FitToleranceIsOneMillimetre) {
     setUp->SetExtents(6.0015, 10.0);
     auditorium->UpdateFit(*setUp);
     EXPECT_EQ(setUp->Masked(), 1);
+}
+
+// The fit flag is not kept in the file: a recalculation sets it for every set-up, whichever
+// changed, so a project read back shows the flags it was saved with.
+TEST_F(AuditoriumTest, RecalculatingFitsEverySetUp) {
+    auto auditorium = Room(14.0, 20.0);
+    CLensType* flat = auditorium->AddFormat(kFlatFormat, 0);
+    CLensType* scope = auditorium->AddFormat(kScopeFormat, 0);
+    auditorium->SetFixedScreen(true);
+    flat->SetExtents(5.0, 9.0);
+    scope->SetExtents(5.0, 30.0);
+    auditorium->Recalculate(flat);
+    EXPECT_EQ(flat->Masked(), 0);
+    EXPECT_EQ(scope->Masked(), 1);
+    EXPECT_FALSE(auditorium->Fits(*scope));
+    // A calculated screen holds every image again.
+    auditorium->SetFixedScreen(false);
+    auditorium->Recalculate(nullptr);
+    EXPECT_EQ(scope->Masked(), 0);
+    EXPECT_TRUE(auditorium->Fits(*scope));
+}
+
+TEST_F(AuditoriumTest, AnImageThatCannotBeMeasuredHasNoExtents) {
+    auto auditorium = Room(14.0, 20.0);
+    CLensType* flat = auditorium->AddFormat(kFlatFormat, 0);
+    const auto [height, width] = auditorium->MeasureExtents(*flat);
+    EXPECT_DOUBLE_EQ(height, flat->ExtentHeight());
+    EXPECT_DOUBLE_EQ(width, flat->ExtentWidth());
+    auditorium->GetProjector(0)->SetThrow(std::numeric_limits<double>::quiet_NaN(), 1);
+    EXPECT_TRUE(std::isnan(auditorium->MeasureExtents(*flat).first));
+    auditorium->UpdateExtents(*flat);
+    EXPECT_DOUBLE_EQ(flat->ExtentHeight(), height);
+    EXPECT_EQ(lumivane::ImageSizeText(*auditorium, *flat), "N/A x N/A");
 }
 
 TEST_F(AuditoriumTest, AddFormatSizesTheImageAndFindsAProjector) {

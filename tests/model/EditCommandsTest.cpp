@@ -111,6 +111,22 @@ TEST_F(EditCommandsTest, EditsRefreshTheExtentsAndTheFit) {
     EXPECT_EQ(m_setUp->Masked(), 0);
 }
 
+// A projector on the default throw takes every other one on it along: their images are
+// measured afresh too, and fitted to the screen.
+TEST_F(EditCommandsTest, AThrowOnTheDefaultMeasuresEveryProjectorOnIt) {
+    CProjectorType* other = m_auditorium.AddProjector(kFilmProjector);
+    CLensType* scope = m_auditorium.AddFormat(kScopeFormat, 1);
+    m_projector->SetUseDefaultThrow(true);
+    m_auditorium.Recalculate(nullptr);
+    ASSERT_EQ(other->UseDefaultThrow(), 1);
+    const double before = scope->ExtentHeight();
+    lumivane::EditThrow(m_auditorium, *m_projector, m_setUp, 10.0);
+    EXPECT_DOUBLE_EQ(other->GetThrow(), 10.0);
+    EXPECT_LT(scope->ExtentHeight(), before * 0.7);
+    EXPECT_DOUBLE_EQ(scope->ExtentHeight(), m_auditorium.MeasureExtents(*scope).first);
+    EXPECT_EQ(scope->Masked(), m_auditorium.Fits(*scope) ? 0 : 1);
+}
+
 TEST_F(EditCommandsTest, LinkedSetUpsFollowTheEditedOne) {
     CLensType* scope = m_auditorium.AddFormat(kScopeFormat, 0);
     m_setUp->SetLinked(true);
