@@ -80,7 +80,7 @@ double SettingValueOf(const Args& args, SettingValue kind) {
     case SettingValue::Number:
         return args.Number("value", -1000, 1000);
     case SettingValue::Count:
-        return args.Whole("value", 0, 1000000);
+        return args.Whole("value", kSeatLimits.lowest, kSeatLimits.highest);
     case SettingValue::Flag:
         return args.Flag("value") ? 1 : 0;
     }
@@ -239,11 +239,14 @@ std::vector<Operation> SetUpOperations() {
         SetUpOperation("EditFocalLength", {"mm", "view"},
                        "millimetres; view \"Projector\" (default) or \"Format\"",
                        [](ProjectEditor& e, const Args& args, int a, int p, int f) {
-                           e.EditFocalLength(a, p, f, args.Number("mm", 1, 2000), ViewOf(args));
+                           e.EditFocalLength(a, p, f,
+                                             args.Number("mm", kFocalLengthLimits.lowest * 1000,
+                                                         kFocalLengthLimits.highest * 1000),
+                                             ViewOf(args));
                        }),
         SetUpOperation("EditImageSize", {"value", "byWidth"}, "metres, a height unless byWidth",
                        [](ProjectEditor& e, const Args& args, int a, int p, int f) {
-                           e.EditImageSize(a, p, f, args.Number("value", 0.01, 1000),
+                           e.EditImageSize(a, p, f, args.Length("value", kImageSizeLimits),
                                            args.OptionalFlag("byWidth", false));
                        }),
         SetUpOperation("EditLensShift", {"vertical", "horizontal"}, "metres at the film plane",
@@ -270,14 +273,14 @@ std::vector<Operation> ViewedOperations() {
     return {
         ViewedOperation("EditThrow", {"throwDistance"}, "metres; format optional",
                         [](ProjectEditor& e, const Args& args, int a, int p, int f) {
-                            e.EditThrow(a, p, f, args.Number("throwDistance", 0, 1000));
+                            e.EditThrow(a, p, f, args.Length("throwDistance", kThrowLimits));
                         }),
-        ViewedOperation("EditProjectorPosition", {"lateral", "lensHeight", "view"},
-                        "metres; format optional",
-                        [](ProjectEditor& e, const Args& args, int a, int p, int f) {
-                            e.EditProjectorPosition(a, p, f, args.Length("lateral"),
-                                                    args.Length("lensHeight"), ViewOf(args));
-                        }),
+        ViewedOperation(
+            "EditProjectorPosition", {"lateral", "lensHeight", "view"}, "metres; format optional",
+            [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                e.EditProjectorPosition(a, p, f, args.Length("lateral", kPositionLimits),
+                                        args.Length("lensHeight", kPositionLimits), ViewOf(args));
+            }),
         ViewedOperation("PlaceProjector", {"place"}, "\"Center\" or \"Default\"; format optional",
                         [](ProjectEditor& e, const Args& args, int a, int p, int f) {
                             e.PlaceProjector(

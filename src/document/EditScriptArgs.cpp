@@ -16,10 +16,6 @@ namespace lumivane {
 
 namespace {
 
-// Larger than any throw, wall or screen of a cinema, small enough that no figure derived from
-// it overflows.
-constexpr double kLargestLength = 1000.0;
-
 [[noreturn]] void Refuse(const std::string& message) {
     throw EditScriptError(message);
 }
@@ -77,12 +73,12 @@ int EditScriptArgs::Whole(const char* key, int lowest, int highest) const {
     return static_cast<int>(number);
 }
 
-double EditScriptArgs::Length(const char* key) const {
-    return Number(key, -kLargestLength, kLargestLength);
+double EditScriptArgs::Length(const char* key, const LengthLimits& limits) const {
+    return Number(key, limits.lowest, limits.highest);
 }
 
 std::optional<double> EditScriptArgs::OptionalLength(const char* key) const {
-    return m_object.contains(key) ? std::optional(Length(key)) : std::nullopt;
+    return m_object.contains(key) ? std::optional(Length(key, kPositionLimits)) : std::nullopt;
 }
 
 bool EditScriptArgs::Flag(const char* key) const {

@@ -3,6 +3,8 @@
 // project before anything changes: items that exist, finite lengths a cinema can have, keys
 // the operation knows.
 
+#include "base/FieldLimits.h"
+
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -28,8 +30,9 @@ public:
     int OptionalSetUp(int auditorium, int projector) const;
     int ProjectorModel() const;
 
-    // Metres, finite and within a cinema's sizes.
-    double Length(const char* key) const;
+    // Metres, finite and within the limits the window's field for it has.
+    double Length(const char* key, const LengthLimits& limits = kAnyLengthLimits) const;
+    // A lens position.
     std::optional<double> OptionalLength(const char* key) const;
     double Number(const char* key, double lowest, double highest) const;
     int Whole(const char* key, int lowest, int highest) const;
