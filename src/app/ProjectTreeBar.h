@@ -52,6 +52,9 @@ public:
     QTreeView* Tree() const { return m_tree; }
     lumivane::ProjectTreeModel* Model() const { return m_model; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // The item a menu acts on: rows of its auditorium and projector, and its set-up's format.
     struct Target {
@@ -97,6 +100,7 @@ private:
     void ChooseCandidate(const Target& setUp, int candidate);
     void ClearLens(const Target& setUp);
     void ToggleLockThrow(const Target& projector);
+    void AddRename(QMenu& menu, const QString& text, const QPersistentModelIndex& item);
     void Rename(const QPersistentModelIndex& item);
     void RecalculateView(bool all);
 
