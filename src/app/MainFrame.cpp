@@ -270,8 +270,16 @@ void CMainFrame::ConnectSettingsCommands() {
             RefreshView();
         }
     });
-    connect(Action(AuditoriumWizard), &QAction::triggered, this,
-            [this] { lumivane::RunAuditoriumWizard(m_doc, this); });
+    // The auditorium the wizard built is shown, and the tree selects it with the pane; shown
+    // within the wizard's step, so that redo shows it again. The wizard is modal: nothing else
+    // changes the project while the step is open.
+    connect(Action(AuditoriumWizard), &QAction::triggered, this, [this] {
+        const lumivane::ProjectEditor::Transaction step(m_doc.Editor(), "Auditorium Wizard");
+        const int added = lumivane::RunAuditoriumWizard(m_doc, this);
+        if (added >= 0) {
+            m_pane->ShowAuditorium(added);
+        }
+    });
     // Reading a project can switch the units too.
     connect(m_relay, &lumivane::ProjectRelay::unitsChanged, this, &CMainFrame::ShowUnits);
     connect(m_relay, &lumivane::ProjectRelay::projectReplaced, this, &CMainFrame::ShowUnits);

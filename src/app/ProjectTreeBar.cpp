@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QToolBar>
 #include <QToolButton>
@@ -44,16 +45,23 @@ QString MenuText(const std::string& text) {
     return QString::fromStdString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-QAction* AddCommand(QMenu& menu, const QString& text, bool enabled, std::function<void()> run) {
+// A command chosen from a menu runs once the menu has closed and its own code has returned to
+// the event loop: the command may open a dialog, during which the menu may go (a right-click's
+// menu is deleted as it hides) or be made again, and the menu's code must not run on after it.
+QAction* AddCommand(QMenu& menu, QObject& runner, const QString& text, bool enabled,
+                    std::function<void()> run) {
     QAction* action = menu.addAction(text);
     action->setEnabled(enabled);
-    QObject::connect(action, &QAction::triggered, &menu, std::move(run));
+    QObject::connect(action, &QAction::triggered, &runner, [&runner, run = std::move(run)] {
+        QMetaObject::invokeMethod(&runner, run, Qt::QueuedConnection);
+    });
     return action;
 }
 
 // An item of a menu made from the project or a catalog; data names what it stands for.
-QAction* AddItem(QMenu& menu, const QString& text, int data, std::function<void()> run) {
-    QAction* action = AddCommand(menu, text, true, std::move(run));
+QAction* AddItem(QMenu& menu, QObject& runner, const QString& text, int data,
+                 std::function<void()> run) {
+    QAction* action = AddCommand(menu, runner, text, true, std::move(run));
     action->setData(data);
     return action;
 }
@@ -128,6 +136,7 @@ void ProjectTreeBar::SetUpTree() {
     m_tree->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     m_tree->setDragDropMode(QAbstractItemView::NoDragDrop);
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_tree->viewport()->installEventFilter(this);
     m_tree->setAccessibleName(tr("Project Tree"));
     m_tree->expandAll();
     connect(m_tree, &QWidget::customContextMenuRequested, this, &ProjectTreeBar::OpenContextMenu);
@@ -307,6 +316,19 @@ void ProjectTreeBar::UpdateButtons() {
     m_buttons[LensButton]->setEnabled(selected.format >= 0);
 }
 
+// A right-click opens the menu of the item under the mouse and leaves the selection, and with
+// it the view shown, as it was, as a file manager's tree does: only the menu serves that item.
+bool ProjectTreeBar::eventFilter(QObject* watched, QEvent* event) {
+    const bool rightButton =
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
+         event->type() == QEvent::MouseButtonDblClick) &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    if (watched == m_tree->viewport() && rightButton) {
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void ProjectTreeBar::OpenContextMenu(const QPoint& position) {
     const QModelIndex index = m_tree->indexAt(position);
     if (!index.isValid()) {
@@ -321,10 +343,10 @@ void ProjectTreeBar::OpenContextMenu(const QPoint& position) {
 
 void ProjectTreeBar::FillAuditoriumMenu(QMenu& menu) {
     const int selected = Selected().auditorium;
-    AddCommand(menu, tr("Add New Auditorium"), true, [this] { AddNewAuditorium(); });
-    AddCommand(menu, tr("Duplicate Auditorium"), selected >= 0,
+    AddCommand(menu, *this, tr("Add New Auditorium"), true, [this] { AddNewAuditorium(); });
+    AddCommand(menu, *this, tr("Duplicate Auditorium"), selected >= 0,
                [this, selected] { DuplicateAuditorium(selected); });
-    AddCommand(menu, tr("Remove Auditorium"), selected >= 0,
+    AddCommand(menu, *this, tr("Remove Auditorium"), selected >= 0,
                [this, selected] { DeleteAuditorium(selected); });
     if (m_wizardAction != nullptr) {
         menu.addAction(m_wizardAction);
@@ -337,22 +359,22 @@ void ProjectTreeBar::FillContextMenu(QMenu& menu, const QModelIndex& index) {
     switch (ProjectTreeModel::LevelOf(index)) {
     case ProjectTreeModel::AuditoriumLevel:
         FillProjectorMenu(menu, clicked.auditorium);
-        AddCommand(menu, tr("Delete Auditorium"), true,
+        AddCommand(menu, *this, tr("Delete Auditorium"), true,
                    [this, clicked] { DeleteAuditorium(clicked.auditorium); });
-        AddCommand(menu, tr("Rename Auditorium"), true, [this, item] { Rename(item); });
+        AddRename(menu, tr("Rename Auditorium"), item);
         break;
     case ProjectTreeModel::ProjectorLevel:
         FillProjectorItems(menu, clicked);
         break;
     case ProjectTreeModel::FormatLevel:
         FillCandidates(menu, clicked);
-        AddCommand(menu, tr("Remove Format"), true,
+        AddCommand(menu, *this, tr("Remove Format"), true,
                    [this, clicked] { SetFormatShown(clicked, clicked.format, false); });
         AddAdjustFormat(menu, clicked);
         break;
     case ProjectTreeModel::LensLevel:
         FillCandidates(menu, clicked);
-        AddCommand(menu, tr("Clear Lens"), true, [this, clicked] { ClearLens(clicked); });
+        AddCommand(menu, *this, tr("Clear Lens"), true, [this, clicked] { ClearLens(clicked); });
         AddAdjustFormat(menu, clicked);
         break;
     case ProjectTreeModel::NoLevel:
@@ -366,10 +388,10 @@ void ProjectTreeBar::FillProjectorItems(QMenu& menu, const Target& projector) {
     AddLockThrow(menu, projector);
     const QPersistentModelIndex item =
         m_model->ProjectorIndex(projector.auditorium, projector.projector);
-    AddCommand(menu, tr("Rename Projector"), true, [this, item] { Rename(item); });
-    AddCommand(menu, tr("Delete Projector"), true,
+    AddRename(menu, tr("Rename Projector"), item);
+    AddCommand(menu, *this, tr("Delete Projector"), true,
                [this, projector] { DeleteProjector(projector); });
-    AddCommand(menu, tr("Copy Projector"), true,
+    AddCommand(menu, *this, tr("Copy Projector"), true,
                [this, projector] { CopyProjector(projector.auditorium, projector); });
 }
 
@@ -384,9 +406,10 @@ void ProjectTreeBar::FillProjectorMenu(QMenu& menu, int auditorium) {
     for (const lumivane::ProjectorMenuNode& maker : m_projectorMenu->children) {
         AddModelItems(menu, maker, auditorium, selected);
     }
-    AddCommand(menu, tr("Delete"), selected.projector >= 0 && selected.auditorium == auditorium,
+    AddCommand(menu, *this, tr("Delete"),
+               selected.projector >= 0 && selected.auditorium == auditorium,
                [this, selected] { DeleteProjector(selected); });
-    AddCommand(menu, tr("Copy"), selected.projector >= 0,
+    AddCommand(menu, *this, tr("Copy"), selected.projector >= 0,
                [this, auditorium, selected] { CopyProjector(auditorium, selected); });
 }
 
@@ -394,7 +417,7 @@ void ProjectTreeBar::AddModelItems(QMenu& menu, const lumivane::ProjectorMenuNod
                                    int auditorium, const Target& selected) {
     if (!node.IsSubmenu()) {
         const int model = node.command - CProjectorDatabase::FirstModelCommand;
-        AddItem(menu, MenuText(node.text), model,
+        AddItem(menu, *this, MenuText(node.text), model,
                 [this, auditorium, model, selected] { AddProjector(auditorium, model, selected); });
         return;
     }
@@ -412,7 +435,8 @@ void ProjectTreeBar::FillFormatItems(QMenu& menu, const Target& projector) {
     const auto& formats = lumivane::Ctx().formats;
     for (const int format : lumivane::ShowableFormats(*owner)) {
         QAction* item = AddItem(
-            menu, MenuText(formats->GetFormatName(format)), format, [this, projector, format] {
+            menu, *this, MenuText(formats->GetFormatName(format)), format,
+            [this, projector, format] {
                 const CProjectorType* shown =
                     m_doc.GetProjector(projector.auditorium, projector.projector);
                 SetFormatShown(projector, format, shown != nullptr && !shown->HasFormat(format));
@@ -424,7 +448,7 @@ void ProjectTreeBar::FillFormatItems(QMenu& menu, const Target& projector) {
 
 void ProjectTreeBar::AddLockThrow(QMenu& menu, const Target& projector) {
     const CProjectorType* owner = m_doc.GetProjector(projector.auditorium, projector.projector);
-    QAction* lock = AddCommand(menu, tr("Lock Throw Distance"), owner != nullptr,
+    QAction* lock = AddCommand(menu, *this, tr("Lock Throw Distance"), owner != nullptr,
                                [this, projector] { ToggleLockThrow(projector); });
     lock->setCheckable(true);
     lock->setChecked(owner != nullptr && owner->UseDefaultThrow() != 0);
@@ -436,13 +460,13 @@ void ProjectTreeBar::FillCandidates(QMenu& menu, const Target& setUp) {
         lensType != nullptr ? lumivane::CandidateMenu(*lensType)
                             : std::vector<lumivane::CandidateMenuItem>{};
     if (candidates.empty()) {
-        AddCommand(menu, tr("No lenses available"), false, [] {});
+        AddCommand(menu, *this, tr("No lenses available"), false, [] {});
         return;
     }
     const std::size_t count = std::min(candidates.size(), lumivane::kTreeMenuCandidates);
     for (std::size_t i = 0; i < count; ++i) {
         const int candidate = static_cast<int>(i);
-        AddItem(menu, MenuText(candidates[i].label), candidate,
+        AddItem(menu, *this, MenuText(candidates[i].label), candidate,
                 [this, setUp, candidate] { ChooseCandidate(setUp, candidate); });
     }
 }
@@ -452,7 +476,7 @@ void ProjectTreeBar::AddAdjustFormat(QMenu& menu, const Target& setUp) {
     if (owner == nullptr || !lumivane::OffersAdjustFormat(*owner, setUp.format)) {
         return;
     }
-    AddCommand(menu, tr("Adjust Format"), static_cast<bool>(m_adjustFormat),
+    AddCommand(menu, *this, tr("Adjust Format"), static_cast<bool>(m_adjustFormat),
                [this, setUp] { m_adjustFormat(setUp.auditorium, setUp.projector, setUp.format); });
 }
 
@@ -563,6 +587,13 @@ void ProjectTreeBar::ToggleLockThrow(const Target& projector) {
         m_doc.Editor().SetLockThrowDistance(projector.auditorium, projector.projector,
                                             owner->UseDefaultThrow() == 0);
     }
+}
+
+// The label editor opens at once: it runs no loop of its own, and one opened after the menu
+// had closed could lose its focus to the window the menu gives back, which closes it.
+void ProjectTreeBar::AddRename(QMenu& menu, const QString& text,
+                               const QPersistentModelIndex& item) {
+    connect(menu.addAction(text), &QAction::triggered, this, [this, item] { Rename(item); });
 }
 
 void ProjectTreeBar::Rename(const QPersistentModelIndex& item) {

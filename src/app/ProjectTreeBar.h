@@ -54,6 +54,9 @@ public:
     QTreeView* Tree() const { return m_tree; }
     lumivane::ProjectTreeModel* Model() const { return m_model; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // The item a menu acts on: rows of its auditorium and projector, and its set-up's format.
     struct Target {
@@ -99,6 +102,7 @@ private:
     void ChooseCandidate(const Target& setUp, int candidate);
     void ClearLens(const Target& setUp);
     void ToggleLockThrow(const Target& projector);
+    void AddRename(QMenu& menu, const QString& text, const QPersistentModelIndex& item);
     void Rename(const QPersistentModelIndex& item);
     lumivane::Refit RefitAfterFormatChange(const Target& projector, int format, bool shown) const;
 

@@ -110,12 +110,13 @@ QMenu* RightClick(Bench& b, const QModelIndex& index) {
     return RightClickAt(b, b.bar.Tree()->visualRect(index).center());
 }
 
-// Closes the menu and runs the command, as choosing it does.
+// Closes the menu and runs the command, as choosing it does: once the menu is gone.
 void Choose(QMenu* menu, const QString& text) {
     QAction* action = Find(menu, text);
     QVERIFY2(action != nullptr && action->isEnabled(), qPrintable(text));
     menu->hide();
     action->trigger();
+    QCoreApplication::processEvents();
 }
 
 QStringList CandidateTexts(const CLensType& setUp) {
@@ -311,8 +312,12 @@ void ProjectTreeBarTest::onlyAuditoriumsAndProjectorsAreRenamed() {
     QTreeView* tree = b.bar.Tree();
     const auto editLabel = [&](const QModelIndex& index, const QString& text, Qt::Key end) {
         QMenu* menu = RightClick(b, index);
-        Choose(menu, Find(menu, u"Rename Auditorium"_s) != nullptr ? u"Rename Auditorium"_s
-                                                                   : u"Rename Projector"_s);
+        QAction* rename = Find(menu, u"Rename Auditorium"_s);
+        rename = rename != nullptr ? rename : Find(menu, u"Rename Projector"_s);
+        // The editor opens at once; the window that the offscreen menu gives back would take
+        // its focus, and close it, were events let through before the keys.
+        menu->hide();
+        rename->trigger();
         QLineEdit* field = nullptr;
         for (QLineEdit* open : tree->findChildren<QLineEdit*>()) {
             field = open->isVisible() ? open : field;

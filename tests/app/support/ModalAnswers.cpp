@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QWizard>
 
 namespace lumivane::test {
 
@@ -32,6 +35,50 @@ void ModalAnswers::AnswerShownDialog() {
 ModalAnswers::Answer ModalAnswers::Press(QMessageBox::StandardButton button) {
     return [button](QDialog& dialog) {
         qobject_cast<QMessageBox*>(&dialog)->button(button)->click();
+    };
+}
+
+ModalAnswers::Answer ModalAnswers::Click(QDialogButtonBox::StandardButton button) {
+    return [button](QDialog& dialog) {
+        for (QDialogButtonBox* box : dialog.findChildren<QDialogButtonBox*>()) {
+            if (QPushButton* push = box->button(button)) {
+                push->click();
+                return;
+            }
+        }
+        QFAIL("no such button");
+    };
+}
+
+ModalAnswers::Answer ModalAnswers::Escape() {
+    return [](QDialog& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    };
+}
+
+ModalAnswers::Answer ModalAnswers::CloseWindow() {
+    return [](QDialog& dialog) {
+        dialog.close();
+    };
+}
+
+ModalAnswers::Answer ModalAnswers::CancelWizardAfter(int pages) {
+    return [pages](QDialog& dialog) {
+        auto& wizard = static_cast<QWizard&>(dialog);
+        for (int i = 0; i < pages; ++i) {
+            wizard.button(QWizard::NextButton)->click();
+        }
+        wizard.button(QWizard::CancelButton)->click();
+    };
+}
+
+ModalAnswers::Answer ModalAnswers::FinishWizard() {
+    return [](QDialog& dialog) {
+        auto& wizard = static_cast<QWizard&>(dialog);
+        for (qsizetype page = 1; page < wizard.pageIds().size(); ++page) {
+            wizard.button(QWizard::NextButton)->click();
+        }
+        wizard.button(QWizard::FinishButton)->click();
     };
 }
 

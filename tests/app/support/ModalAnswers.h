@@ -2,6 +2,7 @@
 // Answers the modal dialogs a command opens, one answer per dialog in the order they appear.
 // A dialog with no answer left is rejected, so a test never hangs on it.
 
+#include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
@@ -29,6 +30,14 @@ public:
     const QStringList& Seen() const { return m_seen; }
 
     static Answer Press(QMessageBox::StandardButton button);
+    // The dialog's own OK, Cancel and the like, from its button box.
+    static Answer Click(QDialogButtonBox::StandardButton button);
+    static Answer Escape();
+    // The window's close button.
+    static Answer CloseWindow();
+    // A wizard moved on pages times, then cancelled; or clicked through to Finish.
+    static Answer CancelWizardAfter(int pages);
+    static Answer FinishWizard();
     // Names path in a file dialog and accepts it.
     static Answer ChooseFile(const QString& path);
 

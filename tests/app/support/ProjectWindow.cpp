@@ -18,6 +18,12 @@ ProjectWindow::ProjectWindow()
         QString::fromStdString((folder / "settings.ini").string()));
 }
 
+// A view's focused field stores its edit as the view goes, through the hooks into the undo
+// bridge, so the pane goes while the bridge is still there.
+ProjectWindow::~ProjectWindow() {
+    delete pane;
+}
+
 std::vector<std::uint8_t> ProjectWindow::Bytes() const {
     Archive ar = Archive::ForStoring();
     WriteProject(ar, doc.GetContents());

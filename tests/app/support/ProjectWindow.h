@@ -26,6 +26,9 @@ namespace lumivane::test {
 
 struct ProjectWindow {
     ProjectWindow();
+    ~ProjectWindow();
+    ProjectWindow(const ProjectWindow&) = delete;
+    ProjectWindow& operator=(const ProjectWindow&) = delete;
 
     // The project as its file holds it.
     std::vector<std::uint8_t> Bytes() const;
