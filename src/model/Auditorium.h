@@ -142,6 +142,7 @@ private:
     Span ExtentsOf(const CProjectorType& projector) const;
     bool SolveAlignedGroup(CProjectorType& projector,
                            std::chrono::steady_clock::time_point deadline);
+    void ShareLensShiftSettings();
     void RemoveListed(const CProjectorType& projector);
     void ReadRecord(lumivane::Archive& ar);
 
