@@ -2,8 +2,9 @@
 // tree's context menus and buttons, the toolbar, keys, typing hostile values, drags, dialogs
 // answered every way, undo and redo past both ends, items removed while shown), checking after
 // each action that nothing broke. A failure, a crash or a sanitizer's report prints the seed
-// and the last actions; LUMIVANE_MONKEY_SEED and LUMIVANE_MONKEY_ACTIONS replay a run, and
-// LUMIVANE_MONKEY_MINUTES runs until the time is up instead (scripts/monkey).
+// and the last actions; LUMIVANE_MONKEY_SEED and LUMIVANE_MONKEY_ACTIONS replay a run,
+// LUMIVANE_MONKEY_MINUTES runs until the time is up instead (scripts/monkey), and
+// LUMIVANE_MONKEY_TRACE prints every action as it goes.
 
 #include "app/DocumentCommands.h"
 #include "app/MainFrame.h"
@@ -194,6 +195,7 @@ private:
     MailStandIn m_mail;
     CQorDoc m_doc{m_clock};
     std::unique_ptr<CMainFrame> m_frame;
+    std::uint32_t m_seed;
     MonkeyDice m_dice;
     MonkeyHands m_hands;
     MonkeyReplies m_replies;
@@ -211,7 +213,7 @@ private:
 };
 
 MonkeyRun::MonkeyRun(std::uint32_t seed)
-    : m_dice(seed), m_hands(m_dice, [this](const QString& line) { Note(line); }),
+    : m_seed(seed), m_dice(seed), m_hands(m_dice, [this](const QString& line) { Note(line); }),
       m_replies(m_dice, m_hands, m_folder.path(), [this](const QString& line) { Note(line); }),
       m_answers([this](QDialog& dialog) { AnswerDialog(dialog); }) {
     InstallShippedCatalogs();
@@ -260,7 +262,10 @@ QString MonkeyRun::Run(int actions, std::chrono::seconds timeCap) {
     QElapsedTimer clock;
     clock.start();
     const auto failed = [this](const QStringList& faults) {
-        return faults.join(QLatin1Char('\n')) + QLatin1Char('\n') + MonkeyJournal::Summary();
+        return faults.join(QLatin1Char('\n')) + QLatin1Char('\n') + MonkeyJournal::Summary() +
+               QStringLiteral("replay with LUMIVANE_MONKEY_SEED=%1 LUMIVANE_MONKEY_ACTIONS=%2\n")
+                   .arg(m_seed)
+                   .arg(m_done);
     };
     while (m_done < actions || actions < 0) {
         if (clock.elapsed() > std::chrono::milliseconds(timeCap).count()) {
