@@ -330,6 +330,9 @@ int ProjectEditor::CopyProjector(int target, int auditorium, int projector) {
     const Transaction transaction(*this, step::CopyProjector);
     auto copy = std::make_unique<CProjectorType>(*source);
     copy->SetLateral(-source->Lateral());
+    // Its copies of the lens-shift settings are the new auditorium's, as reading gives them.
+    copy->SetLensShiftCopies(owner->AllowLensShift(), owner->AutoLensShift(),
+                             owner->AlignmentValue());
     const int index = owner->ProjectorCount();
     const ItemPath path = ItemPath::Projector(target, index);
     m_doc.Notify([&](ProjectListener& l) { l.ItemAboutToBeInserted(path); });

@@ -308,6 +308,7 @@ void CAuditorium::SetAlignment(std::int32_t alignment) {
         return;
     }
     m_alignment = alignment;
+    ShareLensShiftSettings();
     SolveLensShift(nullptr);
 }
 
@@ -317,6 +318,7 @@ void CAuditorium::SetAutoLensShift(bool on) {
         return;
     }
     m_autoLensShift = value;
+    ShareLensShiftSettings();
     if (on) {
         SolveLensShift(nullptr);
     }
@@ -328,6 +330,7 @@ void CAuditorium::SetAllowLensShift(bool on) {
         return;
     }
     m_allowLensShift = value;
+    ShareLensShiftSettings();
     if (!on) {
         for (CLensType* lensType : m_lensTypes) {
             lensType->SetShift(0, 0);
@@ -426,6 +429,7 @@ void CAuditorium::RemoveFormat(int format, int projectorIndex) {
 CProjectorType* CAuditorium::AddProjector(int model) {
     auto projector = std::make_unique<CProjectorType>(model);
     projector->SetAuditorium(this);
+    projector->SetLensShiftCopies(m_allowLensShift, m_autoLensShift, m_alignment);
     if (m_floorToBooth != 0) {
         projector->SetLensHeight(m_floorToBooth - m_floorToScreen);
     }
@@ -439,6 +443,15 @@ void CAuditorium::AttachProjector(std::unique_ptr<CProjectorType> projector) {
         m_lensTypes.push_back(projector->GetLensType(i));
     }
     m_projectors.push_back(std::move(projector));
+}
+
+// The file keeps a copy of the lens-shift settings in every projector record, and reading
+// takes them from the auditorium again: copies that lag behind would make a saved project
+// read back as another.
+void CAuditorium::ShareLensShiftSettings() {
+    for (const auto& projector : m_projectors) {
+        projector->SetLensShiftCopies(m_allowLensShift, m_autoLensShift, m_alignment);
+    }
 }
 
 void CAuditorium::RemoveListed(const CProjectorType& projector) {

@@ -162,6 +162,7 @@ private:
     double RecommendedTilt() const;
     Span ExtentsOf(const CProjectorType& projector) const;
     bool SolveAlignedGroup(CProjectorType& projector, lumivane::WorkBound& bound);
+    void ShareLensShiftSettings();
     void RemoveListed(const CProjectorType& projector);
     void ReadRecord(lumivane::Archive& ar);
 

@@ -7,6 +7,8 @@
 #include "ui/ProjectRelay.h"
 #include "ui/QtText.h"
 
+#include <utility>
+
 using lumivane::ItemPath;
 using lumivane::ProjectRelay;
 using lumivane::Text;
@@ -27,7 +29,12 @@ SetUpListModel::SetUpListModel(CQorDoc& doc, ProjectRelay& relay, QObject* paren
 
 void SetUpListModel::SetProjector(int auditorium, int projector) {
     const bool none = auditorium < 0 || projector < 0;
-    m_projector = none ? ItemPath{} : ItemPath::Projector(auditorium, projector);
+    const ItemPath wanted = none ? ItemPath{} : ItemPath::Projector(auditorium, projector);
+    if (m_pending != Pending::None) {
+        m_deferredProjector = wanted;
+        return;
+    }
+    m_projector = wanted;
     Rebuild();
 }
 
@@ -69,6 +76,10 @@ void SetUpListModel::Refresh(bool force) {
 }
 
 void SetUpListModel::Rebuild() {
+    if (m_pending != Pending::None) {
+        m_rebuildWanted = true;
+        return;
+    }
     beginResetModel();
     m_rows = SetUpCount();
     ReadLensKinds();
@@ -100,17 +111,36 @@ bool SetUpListModel::IsOwnSetUp(const ItemPath& path) const {
            path.auditorium == m_projector.auditorium && path.projector == m_projector.projector;
 }
 
+void SetUpListModel::EndPending(const ItemPath& path, bool inserted) {
+    m_pending = Pending::None;
+    if (m_deferredProjector) {
+        m_projector = inserted ? lumivane::AfterInsert(*m_deferredProjector, path)
+                               : lumivane::AfterRemove(*m_deferredProjector, path);
+        m_deferredProjector.reset();
+        m_rebuildWanted = true;
+    }
+    if (std::exchange(m_rebuildWanted, false)) {
+        Rebuild();
+    }
+}
+
 void SetUpListModel::ItemAboutToBeInserted(const ItemPath& path) {
     if (IsOwnSetUp(path)) {
         beginInsertRows({}, path.setUp, path.setUp);
+        m_pending = Pending::Insert;
     }
 }
 
 void SetUpListModel::ItemInserted(const ItemPath& path) {
-    if (IsOwnSetUp(path)) {
+    if (m_pending == Pending::Insert) {
         ++m_rows;
         ReadLensKinds();
         endInsertRows();
+        EndPending(path, true);
+        return;
+    }
+    if (IsOwnSetUp(path)) {
+        Refresh(false);
         return;
     }
     m_projector = lumivane::AfterInsert(m_projector, path);
@@ -119,16 +149,22 @@ void SetUpListModel::ItemInserted(const ItemPath& path) {
 void SetUpListModel::ItemAboutToBeRemoved(const ItemPath& path) {
     if (IsOwnSetUp(path)) {
         beginRemoveRows({}, path.setUp, path.setUp);
+        m_pending = Pending::Remove;
     } else if (lumivane::IsAtOrInside(m_projector, path)) {
         Drop();
     }
 }
 
 void SetUpListModel::ItemRemoved(const ItemPath& path) {
-    if (IsOwnSetUp(path)) {
+    if (m_pending == Pending::Remove) {
         --m_rows;
         ReadLensKinds();
         endRemoveRows();
+        EndPending(path, false);
+        return;
+    }
+    if (IsOwnSetUp(path)) {
+        Refresh(false);
         return;
     }
     m_projector = lumivane::AfterRemove(m_projector, path);

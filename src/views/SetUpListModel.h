@@ -9,6 +9,7 @@
 
 #include <QAbstractTableModel>
 
+#include <optional>
 #include <vector>
 
 class CLensType;
@@ -62,6 +63,8 @@ private:
     int SetUpCount() const;
     bool IsOwnSetUp(const lumivane::ItemPath& path) const;
     void Rebuild();
+    // After the "done" of the pending change at path: what waited for it.
+    void EndPending(const lumivane::ItemPath& path, bool inserted);
     void Redraw();
     void ReadLensKinds();
     void Drop();
@@ -76,6 +79,13 @@ private:
     // The rows as the views know them; the project runs ahead of it between an "about to"
     // event and its "done".
     int m_rows = 0;
+    // The insertion or removal begun at an "about to" event, which only its "done" ends. A
+    // move to another projector, or a rebuild, asked for in between waits for the "done"; a
+    // list moved onto the projector in between hears a "done" it never began, and rebuilds.
+    enum class Pending { None, Insert, Remove };
+    Pending m_pending = Pending::None;
+    std::optional<lumivane::ItemPath> m_deferredProjector;
+    bool m_rebuildWanted = false;
     // Whether the lens catalog could serve each row costs a catalog search, so it is asked
     // when the rows change, not each time a row is painted.
     std::vector<lumivane::LensCellKind> m_lensKinds;

@@ -250,6 +250,31 @@ TEST_F(ProjectEditorTest, CopiedProjectorIsMirroredAndEveryTreeCommandMarksModif
     EXPECT_EQ(m_doc.GetProjector(a, 2)->Name(), "Left");
 }
 
+// Reading takes every projector's lens-shift settings from its auditorium, so a project whose
+// projectors were added, copied across and whose settings changed must read back as saved.
+TEST_F(ProjectEditorTest, ASavedProjectReadsBackToTheSameBytes) {
+    const int plain = FurnishedAuditorium();
+    const int shifted = FurnishedAuditorium();
+    m_editor.SetAllowLensShift(shifted, 0, m_format, true);
+    m_editor.SetAutoLensShift(shifted, 0, m_format, true);
+    m_editor.SetAlignment(shifted, 0, m_format, 0);
+    EXPECT_EQ(m_editor.CopyProjector(plain, shifted, 0), 1);
+    EXPECT_EQ(m_editor.CopyProjector(shifted, plain, 0), 1);
+    EXPECT_GE(m_editor.AddProjector(shifted, 0, {}), 0);
+
+    const std::vector<std::uint8_t> saved = ProjectBytes();
+    lumivane::Archive in = lumivane::Archive::ForLoading(saved);
+    lumivane::ProjectContents read;
+    ASSERT_EQ(lumivane::ReadProject(in, read), lumivane::ProjectReadResult::Ok);
+    lumivane::Archive again = lumivane::Archive::ForStoring();
+    lumivane::WriteProject(again, read);
+    EXPECT_EQ(again.Bytes(), saved);
+    const CProjectorType& copied =
+        *read.auditoriums[static_cast<std::size_t>(plain)]->GetProjector(1);
+    EXPECT_EQ(copied.AllowLensShift(), 0);
+    EXPECT_EQ(copied.AutoLensShift(), 0);
+}
+
 TEST_F(ProjectEditorTest, RelockingAProjectorTakesTheDefaultThrowAgain) {
     const int a = FurnishedAuditorium();
     m_editor.SetLockThrowDistance(a, 0, false);

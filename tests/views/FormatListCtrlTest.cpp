@@ -90,6 +90,25 @@ private Q_SLOTS:
         QCOMPARE(m_list->Model().Projector().Level(), 0);
     }
 
+    // Whoever hears of a removal first may move the list onto the projector, or off it, in
+    // the middle: the rows stay whole either way.
+    void aListMovedWhileAFormatGoesStaysWhole() {
+        Editor().AddProjector(0, 0, {});
+        QAbstractItemModelTester tester(m_list->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        m_list->SetProjector(0, 1);
+        const auto onto = connect(m_relay.get(), &lumivane::ProjectRelay::itemAboutToBeRemoved,
+                                  this, [this] { m_list->SetProjector(0, 0); });
+        Editor().RemoveFormat(0, 0, m_formats[0]);
+        disconnect(onto);
+        QCOMPARE(m_list->model()->rowCount(), 2);
+        connect(m_relay.get(), &lumivane::ProjectRelay::itemAboutToBeRemoved, this,
+                [this] { m_list->SetProjector(0, 1); });
+        Editor().RemoveFormat(0, 0, m_formats[1]);
+        QCOMPARE(m_list->model()->rowCount(), 0);
+        QCOMPARE(m_list->Model().Projector().projector, 1);
+    }
+
     void aBoundCannotPassItsNeighbours() {
         m_list->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_list.get()));
