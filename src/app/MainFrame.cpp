@@ -271,10 +271,8 @@ void CMainFrame::ConnectSettingsCommands() {
         }
     });
     // The auditorium the wizard built is shown, and the tree selects it with the pane; shown
-    // within the wizard's step, so that redo shows it again. The wizard is modal: nothing else
-    // changes the project while the step is open.
+    // as soon as its step is recorded, so that redo shows it again.
     connect(Action(AuditoriumWizard), &QAction::triggered, this, [this] {
-        const lumivane::ProjectEditor::Transaction step(m_doc.Editor(), "Auditorium Wizard");
         const int added = lumivane::RunAuditoriumWizard(m_doc, this);
         if (added >= 0) {
             m_pane->ShowAuditorium(added);

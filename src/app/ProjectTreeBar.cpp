@@ -334,7 +334,7 @@ void ProjectTreeBar::OpenContextMenu(const QPoint& position) {
     if (!index.isValid()) {
         return;
     }
-    // Deleted once the event loop is back, after the chosen command has run.
+    // Deleted once the event loop is back; the chosen command runs after that.
     auto* menu = new QMenu(this);
     connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
     FillContextMenu(*menu, index);
