@@ -1,11 +1,11 @@
 #include "catalog/CatalogUpdate.h"
 
 #include "base/AppContext.h"
+#include "base/ExclusiveFile.h"
 #include "base/SettingsStore.h"
 #include "catalog/CatalogFetcher.h"
 
 #include <cstddef>
-#include <cstdio>
 #include <span>
 #include <system_error>
 #include <utility>
@@ -30,34 +30,6 @@ bool MustStayOffline(int flags, CatalogFetcher& fetcher) {
     }
     return fetcher.IsSystemOffline();
 }
-
-// A file created only when no file of its name exists ("x" mode, O_EXCL), closed on every
-// exit.
-class ExclusiveFile {
-public:
-    explicit ExclusiveFile(const std::filesystem::path& path)
-        : m_file(std::fopen(path.string().c_str(), "wbx")) {}
-    ~ExclusiveFile() { Close(); }
-    ExclusiveFile(const ExclusiveFile&) = delete;
-    ExclusiveFile& operator=(const ExclusiveFile&) = delete;
-
-    bool IsOpen() const { return m_file != nullptr; }
-    bool Write(std::span<const std::uint8_t> bytes) {
-        return std::fwrite(bytes.data(), 1, bytes.size(), m_file) == bytes.size();
-    }
-    // False when the buffered data could not be written.
-    bool Close() {
-        if (!m_file) {
-            return true;
-        }
-        const bool ok = std::fclose(m_file) == 0;
-        m_file = nullptr;
-        return ok;
-    }
-
-private:
-    std::FILE* m_file;
-};
 
 bool IsStale(const std::filesystem::path& lock) {
     std::error_code ec;

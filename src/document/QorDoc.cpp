@@ -3,6 +3,7 @@
 #include "base/AppContext.h"
 #include "base/Archive.h"
 #include "base/SettingsStartup.h"
+#include "base/Utf8Path.h"
 #include "document/ClockAndLocale.h"
 #include "document/ProjectEditor.h"
 #include "document/ProjectEvents.h"
@@ -111,7 +112,7 @@ lumivane::ProjectReadResult CQorDoc::OpenDocument(const std::filesystem::path& p
     ReplaceContents(std::move(read));
     m_path = path;
     m_droppedItems = lumivane::Ctx().droppedCatalogItems;
-    SetTitle(path.filename().string());
+    SetTitle(lumivane::Utf8FromPath(path.filename()));
     return result;
 }
 
@@ -138,7 +139,7 @@ bool CQorDoc::SaveDocument(const std::filesystem::path& path) {
     }
     SetModifiedFlag(false);
     m_path = path;
-    SetTitle(path.filename().string());
+    SetTitle(lumivane::Utf8FromPath(path.filename()));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "reports/MailSpool.h"
 
+#include "base/Utf8Path.h"
+
 #include <charconv>
 #include <string>
 #include <system_error>
@@ -11,7 +13,7 @@ namespace {
 
 // A send's folder is named "<process id>-<send number>".
 std::optional<std::int64_t> OwnerOf(const std::filesystem::path& folder) {
-    const std::string name = folder.filename().string();
+    const std::string name = Utf8FromPath(folder.filename());
     std::int64_t owner = 0;
     const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), owner);
     if (error != std::errc() || end == name.data() + name.size() || *end != '-') {

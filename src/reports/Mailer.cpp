@@ -2,6 +2,7 @@
 
 #include "base/Archive.h"
 #include "base/RichTextDoc.h"
+#include "base/Utf8Path.h"
 #include "document/ProjectFile.h"
 #include "document/QorDoc.h"
 #include "reports/MailSpool.h"
@@ -39,15 +40,6 @@ std::string_view Trimmed(std::string_view text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string Utf8Of(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
-std::filesystem::path PathOf(std::string_view utf8) {
-    return std::u8string(utf8.begin(), utf8.end());
 }
 
 MailNotice ErrorNotice(std::string_view text) {
@@ -92,11 +84,12 @@ bool ProjectMailer::IsAvailable() const {
 MailNotice ProjectMailer::EmailProject(const CQorDoc& doc) {
     const std::filesystem::path& saved = doc.GetPathName();
     if (!saved.empty() && !doc.IsModified()) {
-        return Send({{}, MailAttachment{saved, Utf8Of(saved.filename())}});
+        return Send({{}, MailAttachment{saved, Utf8FromPath(saved.filename())}});
     }
     const std::string name =
-        saved.empty() ? SafeAttachmentName(kUnnamedAttachment, kProjectExtension)
-                      : SafeAttachmentName(Utf8Of(saved.stem()), Utf8Of(saved.extension()));
+        saved.empty()
+            ? SafeAttachmentName(kUnnamedAttachment, kProjectExtension)
+            : SafeAttachmentName(Utf8FromPath(saved.stem()), Utf8FromPath(saved.extension()));
     const auto copy = NewFile(name);
     if (!copy || !WriteSnapshot(doc, *copy)) {
         return ErrorNotice(CQorDoc::kSaveFailedMessage);
@@ -143,7 +136,7 @@ std::optional<std::filesystem::path> ProjectMailer::NewFile(const std::string& n
     if (!folder) {
         return std::nullopt;
     }
-    return *folder / PathOf(name);
+    return *folder / PathFromUtf8(name);
 }
 
 } // namespace lumivane

@@ -152,6 +152,14 @@ TEST(SettingsStartupTest, RecentNamesKeepTheFrontAndAsManyLastFoldersAsFit) {
     // Characters count, not bytes.
     EXPECT_EQ(ShortenedRecentName("/home/user/kino/Übersicht/ßß.hoprj", 30),
               "/home/.../Übersicht/ßß.hoprj");
+#ifdef _WIN32
+    // Windows paths, with a drive or a server share at the front; elsewhere a backslash is part
+    // of a name.
+    EXPECT_EQ(ShortenedRecentName("C:\\Users\\Jürgen\\Projekte\\2024\\Main.hoprj", 30),
+              "C:\\Users\\...\\2024\\Main.hoprj");
+    EXPECT_EQ(ShortenedRecentName("\\\\server\\kinos\\projekte\\2024\\Main.hoprj", 30),
+              "\\\\server\\kinos\\...\\Main.hoprj");
+#endif
 }
 
 TEST(SettingsStartupTest, PreviewPagesOfZeroAreNotWritten) {
@@ -168,6 +176,10 @@ TEST(SettingsStartupTest, CatalogStoreSitsInTheProgramFolder) {
     EXPECT_EQ(CatalogStorePath("/opt/lumivane/bin/lumivane"), "/opt/lumivane/bin/database.dta");
     EXPECT_EQ(CatalogStorePath("/lumivane"), "/database.dta");
     EXPECT_EQ(CatalogStorePath("lumivane"), "");
+#ifdef _WIN32
+    EXPECT_EQ(CatalogStorePath("C:\\Program Files\\Lumivane\\lumivane.exe"),
+              "C:\\Program Files\\Lumivane\\database.dta");
+#endif
     EXPECT_EQ(CatalogStorePath(""), "");
 }
 
@@ -176,6 +188,7 @@ TEST(SettingsStartupTest, HelpFileReplacesTheExtension) {
     EXPECT_EQ(HelpFilePath("/opt/lumivane/lumivane"), "/opt/lumivane/lumivane.CHM");
     EXPECT_EQ(HelpFilePath("/home/a.b/lumivane"), "/home/a.b/lumivane.CHM");
     EXPECT_EQ(HelpFilePath("qor.1.exe"), "qor.1.CHM");
+    EXPECT_EQ(HelpFilePath("C:\\Lumivane 3.2\\lumivane.exe"), "C:\\Lumivane 3.2\\lumivane.CHM");
 }
 
 TEST(SettingsStartupTest, UpdateAfterNewYearIsDueFromFebruary) {

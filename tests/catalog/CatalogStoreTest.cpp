@@ -10,7 +10,9 @@
 #include "catalog/ProjectorDatabase.h"
 #include "support/CatalogFiles.h"
 #include "support/FileBytes.h"
+#include "support/FileTraps.h"
 #include "support/MemorySettingsStore.h"
+#include "support/ShippedCatalog.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +96,30 @@ TEST_F(CatalogStoreTest, StartupBuildsAndWritesTheStoreThenLoadsIt) {
     EXPECT_EQ(second.origin, CatalogOrigin::Store);
     EXPECT_FALSE(second.storeWritten);
     EXPECT_EQ(CatalogsToJson(second.catalogs), CatalogsToJson(first.catalogs));
+}
+
+// A Windows installation: the catalog in a folder named beyond ASCII, its text files with the
+// CR LF line ends that editors and checkouts there write.
+TEST_F(CatalogStoreTest, ShippedTextWithWindowsLineEndsInANonAsciiFolderGivesTheSameCatalogs) {
+    const auto folder = test::MakeNonAsciiFolder(dir.path());
+    for (const char* name : {"lenses.txt", "attach.txt", "projectors.txt", "formats.txt"}) {
+        std::string text;
+        for (const char c : test::ReadFileText(test::ShippedCatalogDir() / name)) {
+            text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        }
+        test::WriteTextFile(folder / name, text);
+    }
+    const std::string shipped = CatalogsToJson(BuildCatalogsFromText(test::ShippedCatalogDir()));
+    const auto storeThere = folder / "database.dta";
+
+    const OpenedCatalogs built = OpenCatalogs(storeThere, folder, StoreWriting::Write);
+    EXPECT_EQ(built.origin, CatalogOrigin::BuiltFromText);
+    EXPECT_TRUE(built.storeWritten);
+    EXPECT_EQ(CatalogsToJson(built.catalogs), shipped);
+
+    const OpenedCatalogs stored = OpenCatalogs(storeThere, folder, StoreWriting::Write);
+    EXPECT_EQ(stored.origin, CatalogOrigin::Store);
+    EXPECT_EQ(CatalogsToJson(stored.catalogs), shipped);
 }
 
 TEST_F(CatalogStoreTest, DamagedStoreIsRebuiltAndReported) {

@@ -3,6 +3,7 @@
 #include "base/AppContext.h"
 #include "catalog/CatalogFetcher.h"
 #include "support/FileBytes.h"
+#include "support/FileTraps.h"
 #include "support/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
@@ -201,6 +202,39 @@ TEST_F(CatalogDownloadTest, ASecondUpdateOfTheSameStoreIsTurnedAwayWhileOneRuns)
     EXPECT_EQ(nested, DownloadAlreadyRunning);
     EXPECT_EQ(second.fetches, 0);
     EXPECT_EQ(test::ReadFileBytes(store), fetcher.body);
+    EXPECT_FALSE(std::filesystem::exists(CatalogUpdateLockPath(store)));
+}
+
+// On Windows the store sits in a user's folder (C:\\Users\\J\xC3\xBCrgen\\...): the lock, the
+// temporary file and the replacement must all work there, and the lock must still lock.
+TEST_F(CatalogDownloadTest, AStoreInAFolderNamedBeyondAsciiIsUpdatedUnderItsLock) {
+    store = test::MakeNonAsciiFolder(dir.path()) / "database.dta";
+    test::WriteFileBytes(store, oldStore);
+    int nested = -1;
+    check = [&](const std::filesystem::path&) {
+        nested = DownloadCatalogStore(store, kAddress, UpdateNowDownloadFlags, fetcher,
+                                      [](const std::filesystem::path&) { return true; });
+        return true;
+    };
+    EXPECT_EQ(Download(), DownloadSucceeded);
+    EXPECT_EQ(nested, DownloadAlreadyRunning);
+    EXPECT_EQ(test::ReadFileBytes(store), fetcher.body);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(store.parent_path()), {}), 1);
+}
+
+// Windows refuses to replace a file another program holds open, where Linux just replaces it.
+TEST_F(CatalogDownloadTest, AStoreAnotherProgramHoldsOpenGivesStoreInUseAndStaysWhole) {
+    using test::HeldOpenFile;
+    test::WriteFileBytes(store, oldStore);
+    {
+        const HeldOpenFile held(store);
+        ASSERT_TRUE(held.IsOpen());
+        EXPECT_EQ(Download(),
+                  HeldOpenFile::LocksOthersOut() ? DownloadStoreInUse : DownloadSucceeded);
+    }
+    if (HeldOpenFile::LocksOthersOut()) {
+        ExpectOldStoreKept();
+    }
     EXPECT_FALSE(std::filesystem::exists(CatalogUpdateLockPath(store)));
 }
 

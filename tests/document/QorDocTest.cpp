@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "base/Archive.h"
+#include "base/Utf8Path.h"
 #include "catalog/FormatDatabase.h"
 #include "catalog/LensDatabase.h"
 #include "catalog/ProjectorDatabase.h"
@@ -12,6 +13,7 @@
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "support/FileBytes.h"
+#include "support/FileTraps.h"
 #include "support/FixedClock.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ShippedCatalog.h"
@@ -230,5 +232,49 @@ TEST_F(QorDocTest, RefusedFilesLeaveANewEmptyProject) {
     EXPECT_EQ(m_doc.OpenDocument(m_dir / "absent.hoprj", false), ProjectReadResult::CannotOpen);
     EXPECT_EQ(m_doc.GetAuditoriumCount(), 0);
 }
+
+// On Windows a UTF-8 name turned into a path the plain way lands in the ANSI code page: the
+// project would be saved under a garbled name or not at all.
+TEST_F(QorDocTest, ProjectsSaveAndOpenInAFolderNamedBeyondAscii) {
+    const auto folder = lumivane::test::MakeNonAsciiFolder(m_dir.path());
+    const auto path = folder / lumivane::PathFromUtf8("\xC5\x81\xC3\xB3"
+                                                      "d\xC5\xBA Kino.hoprj");
+    m_doc.Editor().AddAuditorium();
+    ASSERT_TRUE(m_doc.SaveDocument(path));
+    EXPECT_EQ(m_doc.GetTitle(), "\xC5\x81\xC3\xB3"
+                                "d\xC5\xBA Kino");
+    ASSERT_TRUE(m_doc.SaveDocument(path)) << "saved again over itself";
+
+    CQorDoc other(m_clock);
+    ASSERT_EQ(other.OpenDocument(path, true), ProjectReadResult::Ok);
+    EXPECT_EQ(other.GetTitle(), "\xC5\x81\xC3\xB3"
+                                "d\xC5\xBA Kino");
+    EXPECT_EQ(other.GetAuditoriumCount(), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+}
+
+#ifdef _WIN32
+// Linux lets anyone replace or read a file that is open elsewhere; Windows does not.
+TEST_F(QorDocTest, AProjectAnotherProgramHoldsOpenIsReportedAndKept) {
+    const auto path = m_dir / "held.hoprj";
+    m_doc.Editor().AddAuditorium();
+    ASSERT_TRUE(m_doc.SaveDocument(path));
+    const auto before = lumivane::test::ReadFileBytes(path);
+    m_doc.Editor().AddAuditorium();
+    CQorDoc other(m_clock);
+    {
+        const lumivane::test::HeldOpenFile held(path);
+        ASSERT_TRUE(held.IsOpen());
+        EXPECT_FALSE(m_doc.SaveDocument(path));
+        EXPECT_TRUE(m_doc.IsModified());
+        EXPECT_EQ(m_doc.GetAuditoriumCount(), 2);
+        EXPECT_EQ(lumivane::ProjectReadMessage(other.OpenDocument(path, true)),
+                  "Failed to open document.");
+    }
+    EXPECT_EQ(lumivane::test::ReadFileBytes(path), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir.path()), {}), 1);
+    EXPECT_TRUE(m_doc.SaveDocument(path)) << "once the other program lets go";
+}
+#endif
 
 } // namespace

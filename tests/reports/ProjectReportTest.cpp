@@ -26,6 +26,15 @@ std::string ReadFile(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The golden text has the line ends of Linux; the export writes those of the system it runs on.
+std::string WithPlatformLineEnds(const std::string& text) {
+    std::string converted;
+    for (const char c : text) {
+        converted += c == '\n' ? std::string(lumivane::PlatformLineEnd()) : std::string(1, c);
+    }
+    return converted;
+}
+
 class ProjectReportTest : public ::testing::Test {
 protected:
     ProjectReportTest() { InstallShippedCatalogs(); }
@@ -72,7 +81,7 @@ TEST_F(ProjectReportTest, ExampleProjectReportMatchesTheGoldenText) {
     TempDir dir;
     const auto exported = RegeneratingExamples() ? ExampleReportPath() : dir / "Multiplex.txt";
     ASSERT_TRUE(lumivane::ExportText(Report(), exported));
-    EXPECT_EQ(ReadFile(ExampleReportPath()), ReadFile(exported))
+    EXPECT_EQ(WithPlatformLineEnds(ReadFile(ExampleReportPath())), ReadFile(exported))
         << "rebuild with LUMIVANE_REGENERATE_EXAMPLES=1 after a deliberate change";
 }
 

@@ -1,6 +1,8 @@
 #include "reports/TextExport.h"
 
 #include "base/RichTextDoc.h"
+#include "base/Utf8Path.h"
+#include "support/FileTraps.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +42,21 @@ TEST(TextExportTest, ReplacesAnExistingFileWithoutAsking) {
     ASSERT_TRUE(ExportText(Report("a much longer first report\n"), path));
     ASSERT_TRUE(ExportText(Report("short\n"), path));
     EXPECT_EQ(ReadFile(path), "short" + std::string(lumivane::PlatformLineEnd()));
+}
+
+TEST(TextExportTest, ExportsUnderANameBeyondAsciiAndBeyondTheClassicPathLength) {
+    TempDir dir;
+    const auto name = lumivane::PathFromUtf8("Saal \xE2\x84\x96 1.txt");
+    const auto inNonAscii = lumivane::test::MakeNonAsciiFolder(dir.path()) / name;
+    const lumivane::test::LongFolder longFolder(dir.path());
+    const auto inLong = longFolder.path() / name;
+    for (const auto& path : {inNonAscii, inLong}) {
+        ASSERT_TRUE(ExportText(Report("one\n"), path)) << lumivane::Utf8FromPath(path);
+        ASSERT_TRUE(ExportText(Report("two\n"), path)) << "over the first";
+        EXPECT_EQ(ReadFile(path), "two" + std::string(lumivane::PlatformLineEnd()));
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(inNonAscii.parent_path()), {}), 1);
+    EXPECT_TRUE(std::filesystem::remove(inLong));
 }
 
 TEST(TextExportTest, EmptyReportGivesEmptyFile) {

@@ -1,7 +1,8 @@
 #pragma once
 // Runs a check in a forked child whose resources are capped: its address space, so a reader
 // that tries a huge allocation fails the check instead of exhausting the machine, or the size of
-// the files it writes. Reports the child's peak resident memory. POSIX only.
+// the files it writes. Reports the child's peak resident memory. Windows has no such caps: there
+// the check runs in the calling process without them.
 
 #include <cstddef>
 #include <functional>
@@ -21,6 +22,8 @@ struct BoundedOutcome {
 // AddressSanitizer reserves terabytes of address space up front, so under it the cap is left
 // out and only the peak memory is reported.
 bool AddressSpaceCapApplies();
+// A check that needs the file size cap to mean anything is skipped without it.
+bool FileSizeLimitApplies();
 
 // The child gets addressLimit bytes of address space and guardSeconds of CPU before it is
 // stopped; both are guards against runaway readers, not measurements.

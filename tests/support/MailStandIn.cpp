@@ -21,17 +21,40 @@ std::string Environment(const char* name) {
     return value != nullptr ? value : "";
 }
 
+#ifdef _WIN32
+constexpr char kPathListSeparator = ';';
+
+// An empty value removes the variable there.
+void SetEnvironment(const char* name, const std::string& value) {
+    _putenv_s(name, value.c_str());
+}
+
+void UnsetEnvironment(const char* name) {
+    _putenv_s(name, "");
+}
+#else
+constexpr char kPathListSeparator = ':';
+
+void SetEnvironment(const char* name, const std::string& value) {
+    setenv(name, value.c_str(), 1);
+}
+
+void UnsetEnvironment(const char* name) {
+    unsetenv(name);
+}
+#endif
+
 } // namespace
 
 MailStandIn::MailStandIn() : m_path(Environment("PATH")) {
     Replace(kRecorder);
-    setenv("PATH", (m_folder.path().string() + ':' + m_path).c_str(), 1);
-    unsetenv("STAND_IN_EXIT");
-    unsetenv("STAND_IN_SLEEP");
+    SetEnvironment("PATH", m_folder.path().string() + kPathListSeparator + m_path);
+    UnsetEnvironment("STAND_IN_EXIT");
+    UnsetEnvironment("STAND_IN_SLEEP");
 }
 
 MailStandIn::~MailStandIn() {
-    setenv("PATH", m_path.c_str(), 1);
+    SetEnvironment("PATH", m_path);
 }
 
 void MailStandIn::Replace(const std::string& script) const {
@@ -41,7 +64,7 @@ void MailStandIn::Replace(const std::string& script) const {
 }
 
 void MailStandIn::HidePath() const {
-    setenv("PATH", (m_folder / "empty").string().c_str(), 1);
+    SetEnvironment("PATH", (m_folder / "empty").string());
 }
 
 std::vector<std::string> MailStandIn::TakeArguments() const {

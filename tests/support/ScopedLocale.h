@@ -6,8 +6,13 @@
 
 namespace lumivane::test {
 
-// A locale that writes "3,5" for three and a half; install-deps generates it.
+// A locale that writes "3,5" for three and a half; install-deps generates it. Windows names its
+// locales differently.
+#ifdef _WIN32
+inline constexpr const char* CommaDecimalLocale = "German_Germany.1252";
+#else
 inline constexpr const char* CommaDecimalLocale = "de_DE.UTF-8";
+#endif
 
 class ScopedLocale {
 public:
