@@ -117,10 +117,18 @@ MailNotice ProjectMailer::EmailProjectPdf(const CQorDoc& doc, const WritePdfFn& 
 }
 
 MailNotice ProjectMailer::Send(const MailMessage& message) {
-    if (m_sender->Send(message) == MailResult::Failed) {
-        return ErrorNotice(kSendFailedMessage);
+    switch (m_sender->Send(message)) {
+    case MailResult::Sent:
+    case MailResult::Declined:
+        return {};
+    case MailResult::NoMailSystem:
+        return ErrorNotice(kNoMailSystemMessage);
+    case MailResult::InvalidMailSystem:
+        return ErrorNotice(kInvalidMailSystemMessage);
+    case MailResult::Failed:
+        break;
     }
-    return {};
+    return ErrorNotice(kSendFailedMessage);
 }
 
 std::optional<std::filesystem::path> ProjectMailer::NewFile(const std::string& name) {

@@ -28,8 +28,9 @@ struct MailMessage {
     std::optional<MailAttachment> attachment;
 };
 
-// Declined: the user cancelled or did not log on, which needs no message.
-enum class MailResult { Sent, Declined, Failed };
+// Declined: the user cancelled or did not log on, which needs no message. NoMailSystem: the mail
+// library cannot be loaded; InvalidMailSystem: it lacks the function that sends.
+enum class MailResult { Sent, Declined, Failed, NoMailSystem, InvalidMailSystem };
 
 class MailSender {
 public:
@@ -48,6 +49,8 @@ struct MailNotice {
 };
 
 inline constexpr std::string_view kSendFailedMessage = "Send Mail failed to send message.";
+inline constexpr std::string_view kNoMailSystemMessage = "Unable to load mail system support.";
+inline constexpr std::string_view kInvalidMailSystemMessage = "Mail system DLL is invalid.";
 inline constexpr std::string_view kEmptyProjectMessage = "Cannot email an empty project.";
 inline constexpr std::string_view kPdfFailedMessage = "The PDF could not be written.";
 inline constexpr std::string_view kMailErrorCaption = "Error";

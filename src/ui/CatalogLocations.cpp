@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace lumivane {
 
@@ -25,6 +26,13 @@ QString PerUserDataFolder() {
            QStringLiteral("/Halvard/qor30");
 }
 
+// Tried rather than read from the folder's attributes: Windows reports Program Files as
+// writable to a user who may not create files there.
+bool CanCreateFilesIn(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".write-probe-XXXXXX")));
+    return probe.open();
+}
+
 } // namespace
 
 std::filesystem::path ProgramDirectory() {
@@ -32,13 +40,16 @@ std::filesystem::path ProgramDirectory() {
 }
 
 std::filesystem::path CatalogStoreLocation() {
-    if (QFileInfo(QCoreApplication::applicationDirPath()).isWritable()) {
-        const std::string programPath = QCoreApplication::applicationFilePath().toStdString();
-        return ToPath(QString::fromStdString(CatalogStorePath(programPath)));
+    return CatalogStoreLocation(QCoreApplication::applicationFilePath(), PerUserDataFolder());
+}
+
+std::filesystem::path CatalogStoreLocation(const QString& programFile,
+                                           const QString& perUserFolder) {
+    if (CanCreateFilesIn(QFileInfo(programFile).path())) {
+        return ToPath(QString::fromStdString(CatalogStorePath(programFile.toStdString())));
     }
-    const QString folder = PerUserDataFolder();
-    QDir().mkpath(folder);
-    return ToPath(QDir(folder).filePath(kStoreFileName));
+    QDir().mkpath(perUserFolder);
+    return ToPath(QDir(perUserFolder).filePath(kStoreFileName));
 }
 
 std::filesystem::path CatalogTextLocation() {

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+class QString;
+
 namespace lumivane {
 
 class SettingsStore;
@@ -12,6 +14,9 @@ class SettingsStore;
 // "database.dta" in the program's folder when that folder is writable, else in the per-user
 // data folder (created when missing).
 std::filesystem::path CatalogStoreLocation();
+// The same choice for the program at programFile and the per-user folder given.
+std::filesystem::path CatalogStoreLocation(const QString& programFile,
+                                           const QString& perUserFolder);
 
 // The folder of catalog text files that start-up builds the catalogs from when the store does
 // not load.

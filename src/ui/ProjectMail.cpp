@@ -2,7 +2,11 @@
 
 #include "reports/MailSpool.h"
 #include "ui/PdfOutput.h"
+#ifdef _WIN32
+#include "ui/MapiMailSender.h"
+#else
 #include "ui/XdgMailSender.h"
+#endif
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -35,7 +39,11 @@ std::unique_ptr<ProjectMailer> MakeProjectMailer() {
     const QString root =
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/mail");
     return std::make_unique<ProjectMailer>(
+#ifdef _WIN32
+        std::make_unique<MapiMailSender>(),
+#else
         std::make_unique<XdgMailSender>(),
+#endif
         std::make_unique<MailSpool>(std::filesystem::path(root.toStdU16String()),
                                     QCoreApplication::applicationPid(), IsProcessRunning));
 }

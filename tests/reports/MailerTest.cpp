@@ -114,6 +114,11 @@ TEST_F(MailerTest, FailuresAreAlwaysToldAndCancelsNever) {
               (MailNotice{"Send Mail failed to send message.", "Error"}));
     m_sender->result = MailResult::Declined;
     EXPECT_EQ(m_mailer->EmailProjectData(m_doc, ""), MailNotice{});
+    m_sender->result = MailResult::NoMailSystem;
+    EXPECT_EQ(m_mailer->EmailProjectData(m_doc, ""),
+              (MailNotice{"Unable to load mail system support.", "Error"}));
+    m_sender->result = MailResult::InvalidMailSystem;
+    EXPECT_EQ(m_mailer->EmailProject(m_doc), (MailNotice{"Mail system DLL is invalid.", "Error"}));
 }
 
 TEST_F(MailerTest, ACopyThatCannotBeWrittenSaysSo) {

@@ -9,16 +9,114 @@
 
 #include <limits>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace lumivane {
+
+namespace {
+
+// Raw values as a hand or another program may have left them: section, name, text.
+using RawValues = std::vector<std::pair<QString, QString>>;
+
+#ifdef Q_OS_WIN
+// The user's store is the registry; the tests get a private HKEY_CURRENT_USER, so they never
+// touch the settings of whoever runs them.
+class UserStoreSandbox {
+public:
+    UserStoreSandbox() {
+        const std::wstring key =
+            L"Software\\LumivaneTests\\" + std::to_wstring(GetCurrentProcessId());
+        RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &m_root, nullptr);
+        m_key = key;
+        RegOverridePredefKey(HKEY_CURRENT_USER, m_root);
+    }
+    ~UserStoreSandbox() {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        RegCloseKey(m_root);
+        RegDeleteTreeW(HKEY_CURRENT_USER, m_key.c_str());
+    }
+    QString StoreName() const {
+        return QStringLiteral("\\HKEY_CURRENT_USER\\Software\\Halvard\\qor30");
+    }
+    void Clear() const { RegDeleteTreeW(m_root, L"Software\\Halvard\\qor30"); }
+    void WriteRaw(const RawValues& values) const {
+        for (const auto& [key, text] : values) {
+            const QString folder =
+                QStringLiteral("Software\\Halvard\\qor30\\") + key.section(QLatin1Char('/'), 0, 0);
+            const std::wstring name = key.section(QLatin1Char('/'), 1).toStdWString();
+            const std::wstring data = text.toStdWString();
+            RegSetKeyValueW(m_root, folder.toStdWString().c_str(), name.c_str(), REG_SZ,
+                            data.c_str(), static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+        }
+    }
+    std::optional<DWORD> ReadNumber(const wchar_t* section, const wchar_t* name) const {
+        const std::wstring folder = std::wstring(L"Software\\Halvard\\qor30\\") + section;
+        DWORD value = 0;
+        DWORD size = sizeof value;
+        if (RegGetValueW(m_root, folder.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+            ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        return value;
+    }
+
+private:
+    HKEY m_root = nullptr;
+    std::wstring m_key;
+};
+#else
+// QSettings looks the folder up once per process, so it is set before the first store.
+class UserStoreSandbox {
+public:
+    UserStoreSandbox() {
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_home.path().string()));
+    }
+    QString StoreName() const {
+        return QString::fromStdString((m_home.path() / "Halvard" / "qor30.conf").string());
+    }
+    void Clear() const { QFile::remove(StoreName()); }
+    void WriteRaw(const RawValues& values) const {
+        std::filesystem::create_directories(m_home.path() / "Halvard");
+        QFile file(StoreName());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QString section;
+        for (const auto& [key, text] : values) {
+            if (key.section(QLatin1Char('/'), 0, 0) != section) {
+                section = key.section(QLatin1Char('/'), 0, 0);
+                file.write(QStringLiteral("[%1]\n").arg(section).toUtf8());
+            }
+            file.write(
+                QStringLiteral("%1=%2\n").arg(key.section(QLatin1Char('/'), 1), text).toUtf8());
+        }
+    }
+    QByteArray Text() const {
+        QFile file(StoreName());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    test::TempDir m_home;
+};
+#endif
+
+} // namespace
 
 class QtSettingsStoreTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase();
+    void cleanupTestCase();
     void cleanup();
-    void userStoreLandsInTheConfigFolder();
+    void userStoreIsTheSystemsOwn();
     void everyKindRoundTrips();
     void missingValuesGiveTheDefaults();
     void deleteSectionRemovesOnlyThatSection();
@@ -27,44 +125,36 @@ private Q_SLOTS:
     void sharedSettingsSurviveARestart();
 
 private:
-    QString UserStorePath() const;
-    void WriteRawStore(const QByteArray& text) const;
-
-    std::unique_ptr<test::TempDir> m_configHome;
+    std::unique_ptr<UserStoreSandbox> m_userStore;
 };
 
-QString QtSettingsStoreTest::UserStorePath() const {
-    return QString::fromStdString((m_configHome->path() / "Halvard" / "qor30.conf").string());
-}
-
-void QtSettingsStoreTest::WriteRawStore(const QByteArray& text) const {
-    std::filesystem::create_directories(m_configHome->path() / "Halvard");
-    QFile file(UserStorePath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
 void QtSettingsStoreTest::initTestCase() {
-    // QSettings looks the folder up once per process, so it must be set before the first store.
-    m_configHome = std::make_unique<test::TempDir>();
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_configHome->path().string()));
+    m_userStore = std::make_unique<UserStoreSandbox>();
+}
+
+void QtSettingsStoreTest::cleanupTestCase() {
+    m_userStore.reset();
 }
 
 void QtSettingsStoreTest::cleanup() {
-    QFile::remove(UserStorePath());
+    m_userStore->Clear();
 }
 
-void QtSettingsStoreTest::userStoreLandsInTheConfigFolder() {
+// The registry key of the user on Windows, with section and value names as everywhere;
+// the INI file in the configuration folder elsewhere.
+void QtSettingsStoreTest::userStoreIsTheSystemsOwn() {
     {
         QtSettingsStore store;
-        QCOMPARE(store.FileName(), UserStorePath());
+        QCOMPARE(store.FileName(), m_userStore->StoreName());
         store.WriteInt("Settings", "Update", 14);
     }
-    QFile file(UserStorePath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
+#ifdef Q_OS_WIN
+    QCOMPARE(m_userStore->ReadNumber(L"Settings", L"Update"), std::optional<DWORD>(14));
+#else
+    const QByteArray text = m_userStore->Text();
     QVERIFY(text.contains("[Settings]"));
     QVERIFY(text.contains("Update=14"));
+#endif
 }
 
 void QtSettingsStoreTest::everyKindRoundTrips() {
@@ -124,16 +214,14 @@ void QtSettingsStoreTest::deleteSectionRemovesOnlyThatSection() {
 }
 
 void QtSettingsStoreTest::hostileValuesReadAsTheDefaults() {
-    WriteRawStore("[Settings]\n"
-                  "Update=thirty\n"
-                  "Metric=99999999999\n"
-                  "LastUpdate=\n"
-                  "FixedFocal=1.5\n"
-                  "[Window]\n"
-                  "Position=not a block\n"
-                  "Column1=@ByteArray(\\0\\x1)\n"
-                  "[Options]\n"
-                  "Company=Acme, Inc.\n");
+    m_userStore->WriteRaw(
+        {{QStringLiteral("Settings/Update"), QStringLiteral("thirty")},
+         {QStringLiteral("Settings/Metric"), QStringLiteral("99999999999")},
+         {QStringLiteral("Settings/LastUpdate"), QString()},
+         {QStringLiteral("Settings/FixedFocal"), QStringLiteral("1.5")},
+         {QStringLiteral("Window/Position"), QStringLiteral("not a block")},
+         {QStringLiteral("Window/Column1"), QStringLiteral("@ByteArray(\\0\\x1)")},
+         {QStringLiteral("Options/Company"), QStringLiteral("Acme, Inc.")}});
     const QtSettingsStore store;
     QCOMPARE(store.ReadInt("Settings", "Update", 30), 30);
     QCOMPARE(store.ReadInt("Settings", "Metric", 0), 0);
@@ -154,7 +242,7 @@ void QtSettingsStoreTest::explicitIniFileHoldsTheValues() {
         store.Sync();
         QVERIFY(QFile::exists(path));
     }
-    QVERIFY(!QFile::exists(UserStorePath()));
+    QVERIFY(!QFile::exists(m_userStore->StoreName()));
     const QtSettingsStore store(path);
     QCOMPARE(store.ReadInt("Settings", "Metric", 0), 2);
 }
