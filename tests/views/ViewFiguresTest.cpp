@@ -178,7 +178,7 @@ void ViewFiguresTest::everyAuditoriumEditAgrees() {
     test::DragSlider(Named<ValueSlider>(view, u"Tilt"_qs), {{20, 0}});
     QVERIFY_FIGURES("a dragged tilt");
     // The floating tilt bar edits the audience so.
-    m_window->Editor().EditAuditorium(kTwoK, "Audience", [](CAuditorium& a) {
+    m_window->Editor().EditAuditorium(kTwoK, {0, "Audience"}, [](CAuditorium& a) {
         EditAudienceDistance(a, 12.0);
         EditAudienceHeight(a, 1.5);
     });
