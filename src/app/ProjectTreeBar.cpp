@@ -534,28 +534,16 @@ void ProjectTreeBar::DeleteProjector(const Target& projector) {
     }
 }
 
-// The view re-fits around the set-up it goes on showing: the projector view of this projector
-// around its own set-up, or the new format's when it had none; the view of another projector
-// is left alone.
-lumivane::Refit ProjectTreeBar::RefitAfterFormatChange(const Target& projector, int format,
-                                                       bool shown) const {
-    lumivane::Refit refit = m_doc.Editor().RefitOfViewed(false);
-    const ViewPane::Place& place = m_pane.CurrentPlace();
-    if (place.kind != ViewKind::Projector) {
-        return refit;
-    }
-    if (!(place.path == ItemPath::Projector(projector.auditorium, projector.projector))) {
-        return {};
-    }
-    if (refit.format < 0 || (!shown && refit.format == format)) {
-        refit.format = shown ? format : -1;
-    }
-    return refit;
+// The editor follows the shown set-up through the project's changes; the pane knows its kind.
+lumivane::ShownView ProjectTreeBar::Shown() const {
+    const lumivane::Refit viewed = m_doc.Editor().RefitOfViewed(false);
+    return {m_pane.CurrentPlace().kind, viewed.auditorium, viewed.projector, viewed.format};
 }
 
 void ProjectTreeBar::SetFormatShown(const Target& projector, int format, bool shown) {
     ProjectEditor& editor = m_doc.Editor();
-    const lumivane::Refit refit = RefitAfterFormatChange(projector, format, shown);
+    const lumivane::Refit refit = lumivane::FormatChangeRefit(Shown(), projector.auditorium,
+                                                              projector.projector, format, shown);
     if (shown) {
         editor.AddFormat(projector.auditorium, projector.projector, format, refit);
     } else {
@@ -571,14 +559,13 @@ void ProjectTreeBar::ChooseCandidate(const Target& setUp, int candidate) {
     if (!choice) {
         return;
     }
-    ProjectEditor& editor = m_doc.Editor();
-    editor.ChooseLens(setUp.auditorium, setUp.projector, setUp.format, *choice,
-                      editor.RefitOfViewed(true));
+    m_doc.Editor().ChooseLens(setUp.auditorium, setUp.projector, setUp.format, *choice,
+                              lumivane::LensCommandRefit(Shown()));
 }
 
 void ProjectTreeBar::ClearLens(const Target& setUp) {
-    ProjectEditor& editor = m_doc.Editor();
-    editor.ClearLens(setUp.auditorium, setUp.projector, setUp.format, editor.RefitOfViewed(true));
+    m_doc.Editor().ClearLens(setUp.auditorium, setUp.projector, setUp.format,
+                             lumivane::LensCommandRefit(Shown()));
 }
 
 void ProjectTreeBar::ToggleLockThrow(const Target& projector) {

@@ -9,6 +9,7 @@
 // pane, so that the pane has followed a change of the project before the tree looks at it.
 
 #include "document/ProjectEditor.h"
+#include "document/ShownView.h"
 
 #include <QAction>
 #include <QPointer>
@@ -104,7 +105,8 @@ private:
     void ToggleLockThrow(const Target& projector);
     void AddRename(QMenu& menu, const QString& text, const QPersistentModelIndex& item);
     void Rename(const QPersistentModelIndex& item);
-    lumivane::Refit RefitAfterFormatChange(const Target& projector, int format, bool shown) const;
+    // What the pane shows, for the re-fit a command asks of it.
+    lumivane::ShownView Shown() const;
 
     CQorDoc& m_doc;
     lumivane::ProjectRelay& m_relay;

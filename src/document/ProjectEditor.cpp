@@ -121,15 +121,6 @@ void ProjectEditor::SetViewedSetUp(int auditorium, int projector, int format) {
     m_viewedFormat = format;
 }
 
-bool ProjectEditor::RecalculateViewed(bool all) {
-    CLensType* viewed = SetUpAt(m_viewedAuditorium, m_viewedProjector, m_viewedFormat);
-    if (viewed == nullptr) {
-        return false;
-    }
-    return EditAuditorium(m_viewedAuditorium, step::Recalculate,
-                          [&](CAuditorium& owner) { RecalculateForView(owner, *viewed, all); });
-}
-
 Refit ProjectEditor::RefitOfViewed(bool all) const {
     return {m_viewedAuditorium, m_viewedProjector, m_viewedFormat, all};
 }

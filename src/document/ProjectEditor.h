@@ -149,9 +149,6 @@ public:
 
     // The set-up the current view shows (format -1 or a negative auditorium: none).
     void SetViewedSetUp(int auditorium, int projector, int format);
-    // What the view showing a set-up does after a command changed the project: re-fit and
-    // re-measure around its set-up (all: every linked set-up too). False without a set-up.
-    bool RecalculateViewed(bool all);
     // The set-up the current view shows, as a command's re-fit.
     Refit RefitOfViewed(bool all) const;
 

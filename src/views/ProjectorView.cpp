@@ -144,15 +144,6 @@ void CProjectorView::RefreshDetails(const CAuditorium& auditorium,
     }
 }
 
-// The pane names no set-up for a projector; the editor re-fits around the one the list shows.
-void CProjectorView::Recalculate(bool all) {
-    if (const CProjectorType* projector = GetProjector()) {
-        FindCurrent(*projector);
-    }
-    ShowItems();
-    CQorView::Recalculate(all);
-}
-
 void CProjectorView::CommitEdits() {
     m_controls->CommitEdits();
 }

@@ -26,8 +26,8 @@ public:
     lumivane::ViewKind Kind() const override { return lumivane::ViewKind::Projector; }
     void MoveItem(const lumivane::ItemPath& path) override;
     void Refresh(bool force) override;
-    void Recalculate(bool all) override;
     void CommitEdits() override;
+    int ShownSetUp() const override { return m_current; }
 
     // The format of the set-up the controls act on; -1 without one.
     int CurrentFormat() const { return m_current; }

@@ -1,6 +1,5 @@
 #include "views/QorView.h"
 
-#include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
 #include "model/ProjectorType.h"
@@ -23,11 +22,4 @@ const CProjectorType* CQorView::GetProjector() const {
 
 const CLensType* CQorView::GetLensType() const {
     return m_doc.GetLensType(m_path.auditorium, m_path.projector, m_format);
-}
-
-void CQorView::Recalculate(bool all) {
-    if (IsProjectorView() || IsFormatView() || IsLensView()) {
-        m_doc.Editor().RecalculateViewed(all);
-    }
-    Refresh(false);
 }

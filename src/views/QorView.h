@@ -34,6 +34,9 @@ public:
     virtual void MoveItem(const lumivane::ItemPath& path) { m_path = path; }
     const lumivane::ItemPath& Item() const { return m_path; }
     int Format() const { return m_format; }
+    // The format of the set-up a command's re-fit goes around while this view is shown; -1
+    // for none. A projector view names the set-up its list shows.
+    virtual int ShownSetUp() const { return IsFormatView() || IsLensView() ? m_format : -1; }
 
     // The items shown, looked up afresh; null where the view has none.
     const CAuditorium* GetAuditorium() const;
@@ -44,9 +47,6 @@ public:
     virtual void Refresh(bool force) = 0;
     // Every field rewritten, as after a change of unit system.
     void ResetFields() { Refresh(true); }
-    // After a command changed the project outside the view: the views that show a set-up
-    // re-fit and re-measure around it; then every field is refreshed.
-    virtual void Recalculate(bool all);
     // Stores what the user is typing, before the project is saved or undone.
     virtual void CommitEdits() {}
 

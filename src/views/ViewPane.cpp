@@ -122,11 +122,13 @@ void ViewPane::Show(const Place& wanted) {
     Q_EMIT placeChanged(m_place);
 }
 
-// The projector view names its set-up itself, as its list selection moves.
+// The view names its set-up: a projector view the one its list shows, which it also tells the
+// editor as its list moves. Naming none for a projector view left a command run right after
+// showing it without the re-fit the same command asks for once the view has refreshed.
 void ViewPane::TellEditor() {
-    const bool setUpShown = m_place.kind == ViewKind::Format || m_place.kind == ViewKind::Lens;
+    const CQorView* view = CurrentView();
     m_doc.Editor().SetViewedSetUp(m_place.path.auditorium, m_place.path.projector,
-                                  setUpShown ? m_place.format : -1);
+                                  view != nullptr ? view->ShownSetUp() : -1);
 }
 
 void ViewPane::ItemInserted(const ItemPath& path) {
@@ -134,6 +136,9 @@ void ViewPane::ItemInserted(const ItemPath& path) {
         return;
     }
     MoveTo(lumivane::AfterInsert(m_place.path, path));
+    if (path.Level() > 1) {
+        RefreshWithin(path);
+    }
 }
 
 void ViewPane::ItemAboutToBeRemoved(const ItemPath& path) {
@@ -148,6 +153,9 @@ void ViewPane::ItemRemoved(const ItemPath& path) {
     }
     if (!m_lost) {
         MoveTo(lumivane::AfterRemove(m_place.path, path));
+        if (path.Level() > 1) {
+            RefreshWithin(path);
+        }
         return;
     }
     // Fall back to what holds the removed item: the project, its auditorium or projector.
@@ -190,6 +198,13 @@ void ViewPane::MoveTo(const ItemPath& path) {
 }
 
 void ViewPane::ItemChanged(const ItemPath& path, unsigned /*flags*/) {
+    RefreshWithin(path);
+}
+
+// A projector or set-up that comes or goes inside the shown auditorium changes what the view
+// lists: the projector view, for one, lists another set-up once its listed one is removed.
+// An auditorium that comes or goes only moves the shown one.
+void ViewPane::RefreshWithin(const ItemPath& path) {
     if (m_place.kind != ViewKind::Project && path.auditorium == m_place.path.auditorium) {
         RefreshShown();
     }

@@ -228,7 +228,6 @@ void ProjectorViewTest::removingTheListedFormatListsAnother() {
     CProjectorView* view = Show(kFilm);
     const int shown = view->CurrentFormat();
     m_window->Editor().RemoveFormat(kFilm, 0, shown);
-    view->Recalculate(true);
     QVERIFY(view->CurrentFormat() != shown);
     QCOMPARE(view->CurrentFormat(), Projector(kFilm).GetLensType(0)->GetFormat());
     QVERIFY(view->grab().width() > 0);
