@@ -1,13 +1,21 @@
 #include "document/EditScript.h"
 
+#include "base/AppContext.h"
 #include "base/NumberText.h"
+#include "catalog/FormatDatabase.h"
+#include "catalog/ProjectorDescriptor.h"
 #include "document/EditScriptArgs.h"
 #include "document/ProjectEditor.h"
+#include "document/ProjectTreeRules.h"
 #include "document/QorDoc.h"
+#include "model/Auditorium.h"
 #include "model/AuditoriumSettings.h"
+#include "model/AuditoriumWizard.h"
 #include "model/LensCandidates.h"
 #include "model/LensType.h"
+#include "model/ProjectorType.h"
 
+#include <algorithm>
 #include <functional>
 #include <istream>
 #include <iterator>
@@ -30,6 +38,12 @@ struct Operation {
 
 const std::vector<std::string> kViews{"Projector", "Format"};
 const std::vector<std::string> kPlaces{"Center", "Default"};
+// The wizard's length fields take no sign.
+constexpr LengthLimits kWizardLengthLimits{0.0, kLongestLength};
+// What each operation that re-fits says of its "shown" parameter.
+const std::string kShownText =
+    "; shown {view \"Projector\", \"Format\" or \"Lens\", auditorium, projector, format}: "
+    "the view the window shows, to re-fit as it does";
 
 EditView ViewOf(const Args& args) {
     return static_cast<EditView>(args.Choice("view", kViews, 0));
@@ -112,6 +126,71 @@ void DeleteAuditorium(ProjectEditor& editor, const Args& args) {
     }
 }
 
+// The window's new auditorium takes its booth heights over from the selected one.
+void AddAuditorium(ProjectEditor& editor, const Args& args) {
+    const int like = args.OptionalAuditorium("likeAuditorium");
+    if (args.Has("likeProjector") && like < 0) {
+        throw EditScriptError("\"likeProjector\" needs \"likeAuditorium\"");
+    }
+    editor.AddAuditorium(like,
+                         args.Has("likeProjector") ? args.Projector(like, "likeProjector") : -1);
+}
+
+// The checked boxes, fitted in the boxes' order as the wizard fits them.
+std::vector<int> WizardFormats(const std::vector<int>& checked) {
+    std::vector<int> formats;
+    std::string offered;
+    for (const WizardFormatBox& box : kWizardFormatBoxes) {
+        offered += (offered.empty() ? "" : ", ") + FormatInt(box.format);
+        if (std::find(checked.begin(), checked.end(), box.format) != checked.end()) {
+            formats.push_back(box.format);
+        }
+    }
+    for (const int format : checked) {
+        if (std::find(formats.begin(), formats.end(), format) == formats.end()) {
+            throw EditScriptError("the wizard offers no format " + FormatInt(format) +
+                                  "; it offers " + offered);
+        }
+    }
+    return formats;
+}
+
+// The wizard's Finish: answers not given keep the values its pages start with.
+void AppendAuditorium(ProjectEditor& editor, const Args& args) {
+    const int number = args.Doc().GetAuditoriumCount() + 1;
+    WizardAnswers answers = StartAnswers(CAuditorium(number));
+    for (auto [key, length] :
+         {std::pair{"wallHeight", &answers.wallHeight}, std::pair{"wallWidth", &answers.wallWidth},
+          std::pair{"screenBottom", &answers.screenBottom},
+          std::pair{"lensHeight", &answers.lensHeight}, std::pair{"sideSpace", &answers.sideSpace},
+          std::pair{"verticalSpace", &answers.verticalSpace}}) {
+        *length = args.OptionalLength(key, kWizardLengthLimits).value_or(*length);
+    }
+    answers.throwDistance =
+        args.OptionalLength("throwDistance", kThrowLimits).value_or(answers.throwDistance);
+    answers.constantWidth = args.OptionalFlag("constantWidth", answers.constantWidth);
+    const int formatCount = Ctx().formats ? Ctx().formats->GetCount() : 0;
+    if (const auto checked = args.OptionalWholeList("formats", 0, formatCount - 1)) {
+        answers.formats = WizardFormats(*checked);
+    }
+    WizardResult built = BuildWizardAuditorium(answers, number);
+    if (!built.auditorium) {
+        throw EditScriptError(built.message);
+    }
+    editor.AppendAuditorium(std::move(built.auditorium));
+}
+
+// The Adjust Format dialog's OK, offered where the tree offers the dialog.
+void AdjustFormatCorners(ProjectEditor& editor, const Args& args, int a, int p, int f) {
+    const CProjectorType& projector = *args.Doc().GetProjector(a, p);
+    if (!OffersAdjustFormat(projector, f)) {
+        throw EditScriptError("the projector has no digital panel whose used area could be "
+                              "adjusted for this format");
+    }
+    const CProjectorDescriptor& model = *projector.GetModelDescriptor();
+    editor.AdjustFormatCorners(a, p, f, args.Corners("corners", model.GetHres(), model.GetVres()));
+}
+
 void SetProjectInfo(ProjectEditor& editor, const Args& args, const ProjectInfo& present) {
     ProjectInfo info = present;
     for (auto [key, text] :
@@ -131,7 +210,7 @@ void ChooseCandidate(ProjectEditor& editor, const Args& args, const CLensType& s
     if (!choice) {
         throw EditScriptError("the set-up has no lens candidate " + FormatInt(n));
     }
-    editor.ChooseLens(a, p, f, *choice);
+    editor.ChooseLens(a, p, f, *choice, LensCommandRefit(args.Shown()));
 }
 
 std::vector<Operation> ProjectOperations() {
@@ -143,17 +222,22 @@ std::vector<Operation> ProjectOperations() {
              SetProjectInfo(e, args, args.Doc().GetProjectInfo());
          }},
         {"AddAuditorium",
-         {},
-         "a new auditorium at the end",
-         [](ProjectEditor& e, const Args&) {
-             e.AddAuditorium();
-         }},
+         {"likeAuditorium", "likeProjector"},
+         "a new auditorium at the end; its booth heights, as the tree's selection gives them, "
+         "from likeAuditorium and likeProjector (both optional)",
+         AddAuditorium},
         {"DuplicateAuditorium",
          {"auditorium"},
          "a copy of the auditorium at the end",
          [](ProjectEditor& e, const Args& args) {
              e.DuplicateAuditorium(args.Auditorium());
          }},
+        {"AppendAuditorium",
+         {"wallHeight", "wallWidth", "screenBottom", "constantWidth", "lensHeight", "throwDistance",
+          "formats", "sideSpace", "verticalSpace"},
+         "the auditorium wizard's answers, each optional (metres; formats: the checked "
+         "boxes' catalog positions)",
+         AppendAuditorium},
         {"DeleteAuditorium",
          {"auditorium", "confirm"},
          "deletes the auditorium; one with projectors needs \"confirm\": true",
@@ -208,26 +292,30 @@ std::vector<Operation> ProjectorOperations() {
                            [](ProjectEditor& e, const Args& args, int a, int p) {
                                e.SetLockThrowDistance(a, p, args.Flag("locked"));
                            }),
-        ProjectorOperation("AddFormat", {"format"}, "the projector shows the catalog's format",
+        ProjectorOperation("AddFormat", {"format", "shown"},
+                           "the projector shows the catalog's format" + kShownText,
                            [](ProjectEditor& e, const Args& args, int a, int p) {
-                               e.AddFormat(a, p, args.CatalogFormat());
+                               const int f = args.CatalogFormat();
+                               e.AddFormat(a, p, f, FormatChangeRefit(args.Shown(), a, p, f, true));
                            }),
     };
 }
 
 std::vector<Operation> SetUpOperations() {
     return {
-        SetUpOperation(
-            "RemoveFormat", {}, "",
-            [](ProjectEditor& e, const Args&, int a, int p, int f) { e.RemoveFormat(a, p, f); }),
-        SetUpOperation("ChooseLens", {"candidate"},
-                       "the lens set-up's candidate of that position, best first",
+        SetUpOperation("RemoveFormat", {"shown"}, kShownText.substr(2),
+                       [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                           e.RemoveFormat(a, p, f, FormatChangeRefit(args.Shown(), a, p, f, false));
+                       }),
+        SetUpOperation("ChooseLens", {"candidate", "shown"},
+                       "the lens set-up's candidate of that position, best first" + kShownText,
                        [](ProjectEditor& e, const Args& args, int a, int p, int f) {
                            ChooseCandidate(e, args, *args.Doc().GetLensType(a, p, f), a, p, f);
                        }),
-        SetUpOperation(
-            "ClearLens", {}, "",
-            [](ProjectEditor& e, const Args&, int a, int p, int f) { e.ClearLens(a, p, f); }),
+        SetUpOperation("ClearLens", {"shown"}, kShownText.substr(2),
+                       [](ProjectEditor& e, const Args& args, int a, int p, int f) {
+                           e.ClearLens(a, p, f, LensCommandRefit(args.Shown()));
+                       }),
         SetUpOperation(
             "ToggleLink", {}, "clears the lens, else unlinks, else links",
             [](ProjectEditor& e, const Args&, int a, int p, int f) { e.ToggleLink(a, p, f); }),
@@ -236,6 +324,10 @@ std::vector<Operation> SetUpOperations() {
                            e.ChooseBarrel(
                                a, p, f, static_cast<std::int16_t>(args.Whole("barrel", 0, 32767)));
                        }),
+        SetUpOperation("AdjustFormatCorners", {"corners"},
+                       "the panel's used area: [[x, y] top-left, top-right, bottom-right, "
+                       "bottom-left] in whole panel pixels",
+                       AdjustFormatCorners),
         SetUpOperation("EditFocalLength", {"mm", "view"},
                        "millimetres; view \"Projector\" (default) or \"Format\"",
                        [](ProjectEditor& e, const Args& args, int a, int p, int f) {
@@ -327,7 +419,8 @@ nlohmann::json ParseLine(const std::string& text) {
     nlohmann::json object;
     try {
         object = nlohmann::json::parse(text);
-    } catch (const nlohmann::json::parse_error& error) {
+    } catch (const nlohmann::json::exception& error) {
+        // Beside syntax errors, a number beyond a double's range (1e400) is refused here.
         throw EditScriptError(std::string("not JSON: ") + error.what());
     }
     if (!object.is_object() || !object.contains("op") || !object["op"].is_string()) {

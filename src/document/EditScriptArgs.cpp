@@ -7,6 +7,7 @@
 #include "document/EditScript.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
+#include "model/PanelCornerModel.h"
 #include "model/ProjectorType.h"
 
 #include <algorithm>
@@ -23,6 +24,47 @@ namespace {
 std::string Count(int count, const char* what) {
     return FormatInt(count) + " " + what;
 }
+
+double FiniteNumberOf(const nlohmann::json& value, const std::string& name) {
+    if (!value.is_number()) {
+        Refuse("\"" + name + "\" must be a number");
+    }
+    const double number = value.get<double>();
+    if (!std::isfinite(number)) {
+        Refuse("\"" + name + "\" must be a finite number");
+    }
+    return number;
+}
+
+double NumberOf(const nlohmann::json& value, const std::string& name, double lowest,
+                double highest) {
+    const double number = FiniteNumberOf(value, name);
+    if (number < lowest || number > highest) {
+        Refuse("\"" + name + "\" must lie between " + FormatRoundTrip(lowest) + " and " +
+               FormatRoundTrip(highest));
+    }
+    return number;
+}
+
+int WholeOf(const nlohmann::json& value, const std::string& name, int lowest, int highest) {
+    const double number = NumberOf(value, name, lowest, highest);
+    if (number != std::floor(number)) {
+        Refuse("\"" + name + "\" must be a whole number");
+    }
+    return static_cast<int>(number);
+}
+
+// value as a list of count items.
+const nlohmann::json& ListOf(const nlohmann::json& value, const std::string& name,
+                             std::size_t count) {
+    if (!value.is_array() || value.size() != count) {
+        Refuse("\"" + name + "\" must be a list of " + FormatInt(static_cast<int>(count)));
+    }
+    return value;
+}
+
+const std::vector<std::string> kShownViews{"Projector", "Format", "Lens"};
+constexpr ViewKind kShownKinds[] = {ViewKind::Projector, ViewKind::Format, ViewKind::Lens};
 
 } // namespace
 
@@ -45,40 +87,42 @@ const nlohmann::json& EditScriptArgs::Value(const char* key) const {
 }
 
 double EditScriptArgs::FiniteNumber(const char* key) const {
-    const nlohmann::json& value = Value(key);
-    if (!value.is_number()) {
-        Refuse(std::string("\"") + key + "\" must be a number");
-    }
-    const double number = value.get<double>();
-    if (!std::isfinite(number)) {
-        Refuse(std::string("\"") + key + "\" must be a finite number");
-    }
-    return number;
+    return FiniteNumberOf(Value(key), key);
 }
 
 double EditScriptArgs::Number(const char* key, double lowest, double highest) const {
-    const double number = FiniteNumber(key);
-    if (number < lowest || number > highest) {
-        Refuse(std::string("\"") + key + "\" must lie between " + FormatRoundTrip(lowest) +
-               " and " + FormatRoundTrip(highest));
-    }
-    return number;
+    return NumberOf(Value(key), key, lowest, highest);
 }
 
 int EditScriptArgs::Whole(const char* key, int lowest, int highest) const {
-    const double number = Number(key, lowest, highest);
-    if (number != std::floor(number)) {
-        Refuse(std::string("\"") + key + "\" must be a whole number");
+    return WholeOf(Value(key), key, lowest, highest);
+}
+
+std::optional<std::vector<int>> EditScriptArgs::OptionalWholeList(const char* key, int lowest,
+                                                                  int highest) const {
+    if (!m_object.contains(key)) {
+        return std::nullopt;
     }
-    return static_cast<int>(number);
+    const nlohmann::json& list = Value(key);
+    if (!list.is_array()) {
+        Refuse(std::string("\"") + key + "\" must be a list");
+    }
+    std::vector<int> wholes;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        wholes.push_back(WholeOf(list[i],
+                                 std::string(key) + "[" + FormatInt(static_cast<int>(i)) + "]",
+                                 lowest, highest));
+    }
+    return wholes;
 }
 
 double EditScriptArgs::Length(const char* key, const LengthLimits& limits) const {
     return Number(key, limits.lowest, limits.highest);
 }
 
-std::optional<double> EditScriptArgs::OptionalLength(const char* key) const {
-    return m_object.contains(key) ? std::optional(Length(key, kPositionLimits)) : std::nullopt;
+std::optional<double> EditScriptArgs::OptionalLength(const char* key,
+                                                     const LengthLimits& limits) const {
+    return m_object.contains(key) ? std::optional(Length(key, limits)) : std::nullopt;
 }
 
 bool EditScriptArgs::Flag(const char* key) const {
@@ -128,9 +172,13 @@ int EditScriptArgs::Auditorium(const char* key) const {
     return static_cast<int>(index);
 }
 
-int EditScriptArgs::Projector(int auditorium) const {
+int EditScriptArgs::OptionalAuditorium(const char* key) const {
+    return m_object.contains(key) ? Auditorium(key) : -1;
+}
+
+int EditScriptArgs::Projector(int auditorium, const char* key) const {
     const int count = m_doc.GetAuditorium(auditorium)->ProjectorCount();
-    const double index = FiniteNumber("projector");
+    const double index = FiniteNumber(key);
     if (index < 0 || index >= count || index != std::floor(index)) {
         Refuse("no projector " + FormatRoundTrip(index) + ": auditorium " + FormatInt(auditorium) +
                " has " + Count(count, "projector(s)"));
@@ -159,6 +207,50 @@ int EditScriptArgs::OptionalSetUp(int auditorium, int projector) const {
 int EditScriptArgs::ProjectorModel() const {
     const int count = Ctx().projectors ? Ctx().projectors->GetCount() : 0;
     return Whole("model", 0, count - 1);
+}
+
+ShownView EditScriptArgs::Shown() const {
+    if (!m_object.contains("shown")) {
+        return {};
+    }
+    const nlohmann::json& value = Value("shown");
+    if (!value.is_object()) {
+        Refuse("\"shown\" must be an object {view, auditorium, projector, format}");
+    }
+    try {
+        const EditScriptArgs shown(value, m_doc, {"view", "auditorium", "projector", "format"});
+        shown.Text("view"); // required: Choice alone would take a missing view for the first
+        const ViewKind kind = kShownKinds[shown.Choice("view", kShownViews, 0)];
+        const int a = shown.Auditorium();
+        const int p = shown.Projector(a);
+        if (kind == ViewKind::Projector && !value.contains("format") &&
+            m_doc.GetProjector(a, p)->LensTypeCount() > 0) {
+            Refuse("the projector view lists one of its set-ups: give its \"format\"");
+        }
+        return {kind, a, p, shown.OptionalSetUp(a, p)};
+    } catch (const EditScriptError& error) {
+        Refuse(std::string("in \"shown\": ") + error.what());
+    }
+}
+
+PanelCorners EditScriptArgs::Corners(const char* key, int panelWidth, int panelHeight) const {
+    const nlohmann::json& points = ListOf(Value(key), key, 4);
+    PanelCorners corners;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const std::string name = std::string(key) + "[" + FormatInt(static_cast<int>(i)) + "]";
+        const nlohmann::json& point = ListOf(points[i], name, 2);
+        corners[i] = {WholeOf(point[0], name + "[0]", 0, panelWidth),
+                      WholeOf(point[1], name + "[1]", 0, panelHeight)};
+    }
+    PanelCornerModel shape;
+    shape.SetPanel(panelWidth, panelHeight);
+    shape.SetCorners(corners);
+    if (!shape.IsWellFormed()) {
+        Refuse(std::string("\"") + key +
+               "\" must keep left of right and top above bottom: top-left, top-right, "
+               "bottom-right, bottom-left");
+    }
+    return corners;
 }
 
 } // namespace lumivane

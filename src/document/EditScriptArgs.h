@@ -4,6 +4,8 @@
 // the operation knows.
 
 #include "base/FieldLimits.h"
+#include "document/ShownView.h"
+#include "model/LensType.h"
 
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -21,21 +23,33 @@ public:
                    const std::vector<std::string>& known);
 
     const CQorDoc& Doc() const { return m_doc; }
+    bool Has(const char* key) const { return m_object.contains(key); }
     int Auditorium(const char* key = "auditorium") const;
-    int Projector(int auditorium) const;
+    // An auditorium as Auditorium, or -1 when the key is missing.
+    int OptionalAuditorium(const char* key) const;
+    int Projector(int auditorium, const char* key = "projector") const;
     // A format of the catalog; with a projector, one it shows (its set-up's identity).
     int CatalogFormat() const;
     int SetUp(int auditorium, int projector) const;
     // A set-up as SetUp, or -1 when the key is missing (the projector's views with none shown).
     int OptionalSetUp(int auditorium, int projector) const;
     int ProjectorModel() const;
+    // The view the window shows while the command runs ("shown": {view, auditorium, projector,
+    // format}), for the re-fit the command asks of it; none when the key is missing.
+    ShownView Shown() const;
+    // Four [x, y] points in whole pixels of a panel of that size, in the order PanelCorners
+    // keeps them, making the rectangle-like shape the Adjust Format dialog accepts.
+    PanelCorners Corners(const char* key, int panelWidth, int panelHeight) const;
 
     // Metres, finite and within the limits the window's field for it has.
     double Length(const char* key, const LengthLimits& limits = kAnyLengthLimits) const;
-    // A lens position.
-    std::optional<double> OptionalLength(const char* key) const;
+    std::optional<double> OptionalLength(const char* key,
+                                         const LengthLimits& limits = kPositionLimits) const;
     double Number(const char* key, double lowest, double highest) const;
     int Whole(const char* key, int lowest, int highest) const;
+    // A list of whole numbers, each within the limits; empty when the key is missing.
+    std::optional<std::vector<int>> OptionalWholeList(const char* key, int lowest,
+                                                      int highest) const;
     bool Flag(const char* key) const;
     bool OptionalFlag(const char* key, bool otherwise) const;
     std::string Text(const char* key) const;

@@ -58,7 +58,7 @@ private Q_SLOTS:
         const CliRun run = test::RunWithShippedCatalog(
             {QStringLiteral("edit"), QStringLiteral("--list")}, m_dir->path());
         QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.out.contains("ChooseLens {auditorium, projector, format, candidate}"));
+        QVERIFY(run.out.contains("ChooseLens {auditorium, projector, format, candidate, shown}"));
     }
 
 private:

@@ -5,6 +5,7 @@
 #include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
+#include "model/AuditoriumWizard.h"
 #include "model/LensCandidates.h"
 #include "model/ProjectorType.h"
 #include "support/FixedClock.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace lumivane {
@@ -87,6 +89,7 @@ TEST_F(EditScriptTest, ALineThatCannotRunIsRefusedWithItsNumberAndReason) {
         {R"({"op": "SetScreenWidth", "auditorium": 0, "value": 1e308})",
          "\"value\" must lie between"},
         {R"({"op": "SetScreenWidth", "auditorium": 0, "value": NaN})", "not JSON"},
+        {R"({"op": "SetScreenWidth", "auditorium": 0, "value": -1e400})", "not JSON"},
         {R"({"op": "SetSeats", "auditorium": 0, "value": -4})", "\"value\" must lie between"},
         {R"({"op": "SetSeats", "auditorium": 0, "value": 2.5})", "must be a whole number"},
         {R"({"op": "AddFormat", "auditorium": 0, "projector": 0, "format": 1})",
@@ -111,9 +114,97 @@ TEST_F(EditScriptTest, DeletingWhatTheWindowWouldConfirmNeedsConfirm) {
     EXPECT_EQ(scripted.GetAuditoriumCount(), 0);
 }
 
+constexpr int kDmdFull = 20;   // DMD 0.98in 2K Full
+constexpr int kPanelModel = 9; // 2048 x 1080
+
+// The wizard's Finish and the Adjust Format dialog's OK give what the window's answers give.
+TEST_F(EditScriptTest, TheWizardAndTheAdjustFormatDialogRunFromAScript) {
+    Run(scripted,
+        R"({"op": "AppendAuditorium", "wallWidth": 12, "formats": [3, 1], "lensHeight": 5.5}
+{"op": "AddProjector", "auditorium": 0, "model": 9}
+{"op": "AddFormat", "auditorium": 0, "projector": 1, "format": 20}
+{"op": "AdjustFormatCorners", "auditorium": 0, "projector": 1, "format": 20, )"
+        R"("corners": [[10, 20], [2000, 0], [2048, 1000], [0, 1080]]})");
+    WizardAnswers answers = StartAnswers(CAuditorium(1));
+    answers.wallWidth = 12;
+    answers.formats = {1, 3};
+    answers.lensHeight = 5.5;
+    ProjectEditor& e = direct.Editor();
+    e.AppendAuditorium(BuildWizardAuditorium(answers, 1).auditorium);
+    e.AddProjector(0, kPanelModel, {});
+    e.AddFormat(0, 1, kDmdFull);
+    e.AdjustFormatCorners(0, 1, kDmdFull, {{{10, 20}, {2000, 0}, {2048, 1000}, {0, 1080}}});
+    EXPECT_TRUE(SameSnapshot(Snapshot(scripted), Snapshot(direct)));
+}
+
+TEST_F(EditScriptTest, WizardAndPanelAnswersTheWindowWouldRefuseAreRefused) {
+    Run(scripted, R"({"op": "AppendAuditorium"}
+{"op": "AddProjector", "auditorium": 0, "model": 9}
+{"op": "AddFormat", "auditorium": 0, "projector": 1, "format": 20})");
+    const ProjectSnapshot before = Snapshot(scripted);
+    const std::pair<const char*, const char*> refusals[] = {
+        {R"({"op": "AppendAuditorium", "sideSpace": 20})", "free wall"},
+        {R"({"op": "AppendAuditorium", "formats": []})", "format"},
+        {R"({"op": "AppendAuditorium", "formats": [0, 20]})", "the wizard offers no format 20"},
+        {R"({"op": "AppendAuditorium", "throwDistance": 1})", "\"throwDistance\" must lie"},
+        {R"({"op": "AppendAuditorium", "wallWidth": -3})", "\"wallWidth\" must lie"},
+        {R"({"op": "AppendAuditorium", "formats": [0.5]})", "\"formats[0]\" must be a whole"},
+        {R"({"op": "AppendAuditorium", "colour": 1})", "unknown parameter \"colour\""},
+        {R"({"op": "AdjustFormatCorners", "auditorium": 0, "projector": 0, "format": 0,
+             "corners": [[0, 0], [9, 0], [9, 9], [0, 9]]})",
+         "no digital panel"},
+        {R"({"op": "AdjustFormatCorners", "auditorium": 0, "projector": 1, "format": 20,
+             "corners": [[0, 0], [2049, 0], [2048, 1080], [0, 1080]]})",
+         "\"corners[1][0]\" must lie between 0 and 2048"},
+        {R"({"op": "AdjustFormatCorners", "auditorium": 0, "projector": 1, "format": 20,
+             "corners": [[900, 0], [100, 0], [2048, 1080], [0, 1080]]})",
+         "left of right"},
+        {R"({"op": "AdjustFormatCorners", "auditorium": 0, "projector": 1, "format": 20,
+             "corners": [[0, 0], [9, 0], [9, 9]]})",
+         "\"corners\" must be a list of 4"},
+    };
+    for (const auto& [line, reason] : refusals) {
+        std::string text = line;
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        const std::string failure = Failure(scripted, text);
+        EXPECT_NE(failure.find(reason), std::string::npos) << line << ": " << failure;
+    }
+    EXPECT_TRUE(SameSnapshot(Snapshot(scripted), before));
+}
+
+TEST_F(EditScriptTest, TheShownViewMustBeOneTheWindowCouldShow) {
+    Run(scripted, R"({"op": "AddAuditorium"}
+{"op": "AddProjector", "auditorium": 0, "model": 0}
+{"op": "AddFormat", "auditorium": 0, "projector": 0, "format": 0})");
+    const std::pair<const char*, const char*> refusals[] = {
+        {R"({"op": "AddFormat", "auditorium": 0, "projector": 0, "format": 1, "shown": 3})",
+         "\"shown\" must be an object"},
+        {R"({"op": "AddFormat", "auditorium": 0, "projector": 0, "format": 1,
+             "shown": {"auditorium": 0, "projector": 0}})",
+         "in \"shown\": missing parameter \"view\""},
+        {R"({"op": "ClearLens", "auditorium": 0, "projector": 0, "format": 0,
+             "shown": {"view": "Tree", "auditorium": 0, "projector": 0}})",
+         "\"view\" cannot be \"Tree\""},
+        {R"({"op": "ClearLens", "auditorium": 0, "projector": 0, "format": 0,
+             "shown": {"view": "Projector", "auditorium": 0, "projector": 0}})",
+         "give its \"format\""},
+        {R"({"op": "ClearLens", "auditorium": 0, "projector": 0, "format": 0,
+             "shown": {"view": "Lens", "auditorium": 0, "projector": 0, "format": 2}})",
+         "does not show format 2"},
+    };
+    for (const auto& [line, reason] : refusals) {
+        std::string text = line;
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        const std::string failure = Failure(scripted, text);
+        EXPECT_NE(failure.find(reason), std::string::npos) << line << ": " << failure;
+    }
+}
+
 TEST_F(EditScriptTest, EveryOperationIsListedWithItsParameters) {
     const std::string list = DescribeEditOperations();
-    for (const char* line : {"AddAuditorium {}",
+    for (const char* line : {"AddAuditorium {likeAuditorium, likeProjector}",
+                             "AdjustFormatCorners {auditorium, projector, format, corners}",
+                             "ChooseLens {auditorium, projector, format, candidate, shown}",
                              "EditThrow {auditorium, projector, format, "
                              "throwDistance}",
                              "SetDefaultThrow {auditorium, value}", "DeleteAuditorium {"}) {
