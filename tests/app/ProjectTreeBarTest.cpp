@@ -10,6 +10,9 @@
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "support/ExampleProject.h"
+#include "support/FileBytes.h"
+#include "views/ItemViews.h"
+#include "views/ProjectorView.h"
 #include "views/ViewPane.h"
 
 #include <QAction>
@@ -26,6 +29,9 @@
 #include <QTreeView>
 #include <QUndoStack>
 
+#include <fstream>
+
+#include "CliRun.h"
 #include "ModalAnswers.h"
 #include "ProjectWindow.h"
 
@@ -36,6 +42,7 @@ namespace lumivane {
 namespace {
 
 constexpr int kFlat = 0;           // 35mm Flat 1.85
+constexpr int kScope = 3;          // 35mm Scope 2.39
 constexpr int kAnamorphic150 = 13; // a film format with a bit of the digital range
 constexpr int kDmdFull = 20;       // DMD 0.98in 2K Full
 constexpr int kPanelModel = 9;     // AP-980, 2048 x 1080
@@ -152,6 +159,7 @@ private Q_SLOTS:
     void rightClickBelowTheLastItemDoesNothing();
     void rightClickServesItsMenuOnly();
     void removingTheShownFormatShowsItsProjector();
+    void commandsWriteTheFileTheirEditLinesWrite();
     void everyLabelFitsTheColumn();
 };
 
@@ -381,6 +389,67 @@ void ProjectTreeBarTest::removingTheShownFormatShowsItsProjector() {
     QVERIFY(!b.Selected().isValid());
     QVERIFY(!Button(b, u"Projector"_s)->isEnabled());
     QCOMPARE(b.Model().rowCount(), b.doc.GetAuditoriumCount());
+}
+
+// A tree command re-fits the set-up the shown view shows; the same lines of lumivane-cli edit,
+// told which view was shown, write the same file byte for byte.
+void ProjectTreeBarTest::commandsWriteTheFileTheirEditLinesWrite() {
+    Bench b;
+    RegisterItemViews(*b.pane, b.relay, b.Hooks());
+    Furnish(b);
+    b.doc.Editor().AddFormat(0, 0, kScope);
+    ProjectInfo info = b.doc.GetProjectInfo();
+    info.lastChange.clear(); // a save stamps no time on it
+    b.doc.Editor().SetProjectInfo(info);
+    const std::filesystem::path start = b.folder.path() / "start.hoprj";
+    QVERIFY(b.doc.SaveDocument(start));
+    QCOMPARE(b.doc.OpenDocument(start, true), ProjectReadResult::Ok);
+
+    const QStringList candidates = CandidateTexts(*b.doc.GetLensType(0, 0, kScope));
+    b.pane->ShowLens(0, 0, kFlat);
+    Choose(RightClick(b, b.Model().SetUpIndex(0, 0, kScope)), candidates.back());
+    b.pane->ShowProjector(0, 0);
+    const int listed = qobject_cast<CProjectorView*>(b.pane->CurrentView())->CurrentFormat();
+    Choose(RightClick(b, b.Model().LensIndex(0, 0, kFlat)), u"Clear Lens"_s);
+    Choose(RightClick(b, b.Model().ProjectorIndex(0, 0)), u"35mm Flat 1.66"_s);
+    b.pane->ShowFormat(0, 0, kScope);
+    Choose(RightClick(b, b.Model().SetUpIndex(0, 0, kFlat)), u"Remove Format"_s);
+    const std::filesystem::path window = b.folder.path() / "window.hoprj";
+    QVERIFY(b.doc.SaveDocument(window));
+
+    const auto script = [&](bool shown) {
+        const auto view = [&](const char* kind, int format) {
+            return shown ? std::string(R"(, "shown": {"view": ")") + kind +
+                               R"(", "auditorium": 0, "projector": 0, "format": )" +
+                               std::to_string(format) + "}"
+                         : std::string();
+        };
+        return std::string(R"({"op": "ChooseLens", "auditorium": 0, "projector": 0, )") +
+               R"("format": 3, "candidate": )" + std::to_string(candidates.size() - 1) +
+               view("Lens", kFlat) + "}\n" +
+               R"({"op": "ClearLens", "auditorium": 0, "projector": 0, "format": 0)" +
+               view("Projector", listed) + "}\n" +
+               R"({"op": "AddFormat", "auditorium": 0, "projector": 0, "format": 2)" +
+               view("Projector", listed) + "}\n" +
+               R"({"op": "RemoveFormat", "auditorium": 0, "projector": 0, "format": 0)" +
+               view("Format", kScope) + "}\n";
+    };
+    const auto edited = [&](bool shown) {
+        const std::string name = shown ? "shown" : "unshown";
+        const auto ops = b.folder.path() / (name + ".jsonl");
+        std::ofstream(ops, std::ios::binary) << script(shown);
+        const auto out = b.folder.path() / (name + ".hoprj");
+        const test::CliRun run =
+            test::RunWithShippedCatalog({u"edit"_s, test::Native(start), u"--ops"_s,
+                                         test::Native(ops), u"--output"_s, test::Native(out)},
+                                        b.folder.path());
+        return run.exitCode == 0 ? test::ReadFileBytes(out) : std::vector<std::uint8_t>();
+    };
+    const std::vector<std::uint8_t> written = test::ReadFileBytes(window);
+    QVERIFY(edited(true) == written);
+    // Without the shown views nothing is re-fitted around them, and the file differs.
+    const std::vector<std::uint8_t> unshown = edited(false);
+    QVERIFY(!unshown.empty() && unshown != written);
 }
 
 // The column is widened for the rows a change brings and for renamed items, never measured
