@@ -40,6 +40,18 @@ protected:
 
     static ProjectSnapshot Snapshot(CQorDoc& doc) { return doc.Editor().TakeSnapshot(); }
 
+    // Each line, run alone, is refused for its reason and leaves the project as it was.
+    void ExpectRefused(std::initializer_list<std::pair<const char*, const char*>> refusals) {
+        const ProjectSnapshot before = Snapshot(scripted);
+        for (const auto& [line, reason] : refusals) {
+            std::string text = line;
+            std::replace(text.begin(), text.end(), '\n', ' ');
+            const std::string failure = Failure(scripted, text);
+            EXPECT_NE(failure.find(reason), std::string::npos) << line << ": " << failure;
+        }
+        EXPECT_TRUE(SameSnapshot(Snapshot(scripted), before));
+    }
+
     ScopedAppContext context;
     CQorDoc scripted{std::make_shared<test::FixedClock>()};
     CQorDoc direct{std::make_shared<test::FixedClock>()};
@@ -141,8 +153,7 @@ TEST_F(EditScriptTest, WizardAndPanelAnswersTheWindowWouldRefuseAreRefused) {
     Run(scripted, R"({"op": "AppendAuditorium"}
 {"op": "AddProjector", "auditorium": 0, "model": 9}
 {"op": "AddFormat", "auditorium": 0, "projector": 1, "format": 20})");
-    const ProjectSnapshot before = Snapshot(scripted);
-    const std::pair<const char*, const char*> refusals[] = {
+    ExpectRefused({
         {R"({"op": "AppendAuditorium", "sideSpace": 20})", "free wall"},
         {R"({"op": "AppendAuditorium", "formats": []})", "format"},
         {R"({"op": "AppendAuditorium", "formats": [0, 20]})", "the wizard offers no format 20"},
@@ -162,21 +173,14 @@ TEST_F(EditScriptTest, WizardAndPanelAnswersTheWindowWouldRefuseAreRefused) {
         {R"({"op": "AdjustFormatCorners", "auditorium": 0, "projector": 1, "format": 20,
              "corners": [[0, 0], [9, 0], [9, 9]]})",
          "\"corners\" must be a list of 4"},
-    };
-    for (const auto& [line, reason] : refusals) {
-        std::string text = line;
-        std::replace(text.begin(), text.end(), '\n', ' ');
-        const std::string failure = Failure(scripted, text);
-        EXPECT_NE(failure.find(reason), std::string::npos) << line << ": " << failure;
-    }
-    EXPECT_TRUE(SameSnapshot(Snapshot(scripted), before));
+    });
 }
 
 TEST_F(EditScriptTest, TheShownViewMustBeOneTheWindowCouldShow) {
     Run(scripted, R"({"op": "AddAuditorium"}
 {"op": "AddProjector", "auditorium": 0, "model": 0}
 {"op": "AddFormat", "auditorium": 0, "projector": 0, "format": 0})");
-    const std::pair<const char*, const char*> refusals[] = {
+    ExpectRefused({
         {R"({"op": "AddFormat", "auditorium": 0, "projector": 0, "format": 1, "shown": 3})",
          "\"shown\" must be an object"},
         {R"({"op": "AddFormat", "auditorium": 0, "projector": 0, "format": 1,
@@ -191,13 +195,7 @@ TEST_F(EditScriptTest, TheShownViewMustBeOneTheWindowCouldShow) {
         {R"({"op": "ClearLens", "auditorium": 0, "projector": 0, "format": 0,
              "shown": {"view": "Lens", "auditorium": 0, "projector": 0, "format": 2}})",
          "does not show format 2"},
-    };
-    for (const auto& [line, reason] : refusals) {
-        std::string text = line;
-        std::replace(text.begin(), text.end(), '\n', ' ');
-        const std::string failure = Failure(scripted, text);
-        EXPECT_NE(failure.find(reason), std::string::npos) << line << ": " << failure;
-    }
+    });
 }
 
 TEST_F(EditScriptTest, EveryOperationIsListedWithItsParameters) {
