@@ -136,9 +136,7 @@ void ViewPane::ItemInserted(const ItemPath& path) {
         return;
     }
     MoveTo(lumivane::AfterInsert(m_place.path, path));
-    if (path.Level() > 1) {
-        RefreshWithin(path);
-    }
+    ItemCameOrWent(path);
 }
 
 void ViewPane::ItemAboutToBeRemoved(const ItemPath& path) {
@@ -153,9 +151,7 @@ void ViewPane::ItemRemoved(const ItemPath& path) {
     }
     if (!m_lost) {
         MoveTo(lumivane::AfterRemove(m_place.path, path));
-        if (path.Level() > 1) {
-            RefreshWithin(path);
-        }
+        ItemCameOrWent(path);
         return;
     }
     // Fall back to what holds the removed item: the project, its auditorium or projector.
@@ -204,6 +200,12 @@ void ViewPane::ItemChanged(const ItemPath& path, unsigned /*flags*/) {
 // A projector or set-up that comes or goes inside the shown auditorium changes what the view
 // lists: the projector view, for one, lists another set-up once its listed one is removed.
 // An auditorium that comes or goes only moves the shown one.
+void ViewPane::ItemCameOrWent(const ItemPath& path) {
+    if (path.Level() > 1) {
+        RefreshWithin(path);
+    }
+}
+
 void ViewPane::RefreshWithin(const ItemPath& path) {
     if (m_place.kind != ViewKind::Project && path.auditorium == m_place.path.auditorium) {
         RefreshShown();

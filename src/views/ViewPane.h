@@ -68,6 +68,7 @@ private:
     void ItemChanged(const lumivane::ItemPath& path, unsigned flags);
     // The shown view shows the project again, at once or, inside a step, once it has ended.
     void RefreshShown();
+    void ItemCameOrWent(const lumivane::ItemPath& path);
     void RefreshWithin(const lumivane::ItemPath& path);
     void StepEnded();
     // The shown item moved rows.
