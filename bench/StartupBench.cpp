@@ -6,6 +6,7 @@
 // The time is wall-clock time, for no CPU clock of this process sees the child's work; the
 // child's own CPU time to its exit is a counter beside it.
 
+#include "base/SourcePaths.h"
 #include "support/TargetSummary.h"
 #include "support/TempDir.h"
 

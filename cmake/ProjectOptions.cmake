@@ -23,8 +23,12 @@ if(LUMIVANE_SANITIZE)
     target_link_options(lumivane_options INTERFACE
         -fsanitize=address,undefined,float-cast-overflow)
 endif()
-target_compile_definitions(lumivane_options INTERFACE
-    LUMIVANE_SOURCE_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+
+# Every target may ask where the checkout's data lies; only the files that include the header
+# name the checkout, so the rest of a build in another clone comes from the compiler cache.
+configure_file(${PROJECT_SOURCE_DIR}/src/base/SourcePaths.h.in
+    ${PROJECT_BINARY_DIR}/generated/base/SourcePaths.h @ONLY)
+target_include_directories(lumivane_options INTERFACE ${PROJECT_BINARY_DIR}/generated)
 
 # Qt's implicit conversions from and to 8-bit strings would pick an encoding silently.
 add_library(lumivane_qt_options INTERFACE)

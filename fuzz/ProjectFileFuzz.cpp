@@ -4,6 +4,7 @@
 
 #include "base/AppContext.h"
 #include "base/Archive.h"
+#include "base/SourcePaths.h"
 #include "catalog/CatalogStore.h"
 #include "document/ProjectFile.h"
 #include "model/Auditorium.h"

@@ -1,6 +1,7 @@
 #include "support/BenchCatalogs.h"
 
 #include "base/NumberText.h"
+#include "base/SourcePaths.h"
 #include "catalog/CatalogStore.h"
 
 #include <fstream>

@@ -1,5 +1,7 @@
 #include "base/DataFolders.h"
 
+#include "base/SourcePaths.h"
+
 namespace lumivane {
 
 std::vector<std::filesystem::path> DataFolderCandidates(const std::filesystem::path& programDir,

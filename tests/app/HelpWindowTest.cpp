@@ -1,5 +1,7 @@
 #include "app/HelpWindow.h"
 
+#include "base/SourcePaths.h"
+
 #include <QAction>
 #include <QDir>
 #include <QLabel>

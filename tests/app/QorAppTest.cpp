@@ -3,6 +3,7 @@
 #include "app/UpdatePromptDlg.h"
 #include "base/AppContext.h"
 #include "base/SettingsStartup.h"
+#include "base/SourcePaths.h"
 #include "catalog/CatalogUpdate.h"
 #include "catalog/FormatDatabase.h"
 #include "catalog/LensDatabase.h"

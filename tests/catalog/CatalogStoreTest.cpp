@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "base/Archive.h"
+#include "base/SourcePaths.h"
 #include "catalog/CatalogFetcher.h"
 #include "catalog/CatalogJson.h"
 #include "catalog/CatalogUpdate.h"

@@ -5,6 +5,7 @@
 #include "catalog/LensSetupQuery.h"
 #include "support/RecordBytes.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // or a user meets formats that no projector shows or no lens serves.
 
 #include "base/AppContext.h"
+#include "base/SourcePaths.h"
 #include "catalog/CatalogStore.h"
 #include "catalog/FormatDatabase.h"
 #include "catalog/FormatFlags.h"

@@ -1,3 +1,4 @@
+#include "base/SourcePaths.h"
 #include "support/CatalogFiles.h"
 #include "support/TempDir.h"
 #include "ui/QtSettingsStore.h"

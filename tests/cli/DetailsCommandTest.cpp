@@ -1,3 +1,4 @@
+#include "base/SourcePaths.h"
 #include "support/TempDir.h"
 
 #include <QFile>

@@ -1,4 +1,6 @@
+#include "base/SourcePaths.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 #include "ui/QtSettingsStore.h"
 
 #include <QFile>

@@ -12,6 +12,7 @@
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "support/ShippedCatalog.h"
+#include "support/TestPaths.h"
 
 #include <cstdlib>
 #include <initializer_list>

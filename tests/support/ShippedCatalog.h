@@ -1,6 +1,8 @@
 #pragma once
 // The catalog text files shipped in the source tree's data/catalog folder.
 
+#include "support/TestPaths.h"
+
 #include <filesystem>
 
 namespace lumivane::test {

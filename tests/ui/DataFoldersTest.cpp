@@ -1,6 +1,7 @@
 #include "ui/DataFolders.h"
 
 #include "base/DataFolders.h"
+#include "base/SourcePaths.h"
 
 #include <QTest>
 

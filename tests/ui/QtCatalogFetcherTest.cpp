@@ -1,6 +1,7 @@
 #include "ui/QtCatalogFetcher.h"
 
 #include "base/AppContext.h"
+#include "base/SourcePaths.h"
 #include "catalog/CatalogStore.h"
 #include "catalog/CatalogUpdate.h"
 #include "support/FileBytes.h"

@@ -1,5 +1,6 @@
 #include "CliRun.h"
 
+#include "base/SourcePaths.h"
 #include "support/TempDir.h"
 
 #include <QProcess>
