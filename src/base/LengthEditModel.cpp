@@ -11,7 +11,6 @@ namespace lumivane {
 namespace {
 
 constexpr double RefreshMarker = -1234.567;
-constexpr double EnterMarker = 0.0;
 
 // Whole steps in the direction of travel, so a value between steps moves to the next one
 // and a value on a step moves a full step.
@@ -102,9 +101,11 @@ void LengthEditModel::TextChangedByUser(std::string_view text) {
     m_value = WithinLimits(value);
 }
 
+// Rewritten whatever the value, 0 too: "abc" left standing after Enter would hide the 0 the
+// field holds.
 void LengthEditModel::EnterReleased(bool enabled) {
     if (enabled)
-        ResetFrom(EnterMarker);
+        Refresh();
 }
 
 std::string LengthEditModel::TakeLimitNotice() {
@@ -131,7 +132,7 @@ void LengthEditModel::ResetFrom(double marker) {
 
 void LengthEditModel::TellSlider() const {
     // A slider position is a whole number; nothing non-finite may become one.
-    if (m_linked && std::isfinite(m_value))
+    if (m_linked && std::isfinite(m_value) && m_value != InitialMarker)
         m_linked(m_kind == Millimetres ? m_value * 1000 : m_value);
 }
 
@@ -143,7 +144,7 @@ bool LengthEditModel::KeepsSign() const {
 }
 
 std::string LengthEditModel::DisplayText() const {
-    return FieldText(m_value, m_kind);
+    return m_value == InitialMarker ? std::string() : FieldText(m_value, m_kind);
 }
 
 double LengthEditModel::ValueInSteps() const {

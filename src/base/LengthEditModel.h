@@ -16,7 +16,8 @@ namespace lumivane {
 
 class LengthEditModel {
 public:
-    // No real length takes this value, so the first value set is always shown.
+    // No real length takes this value, so the first value set is always shown. Held, it is no
+    // value at all: the field shows nothing and tells the slider nothing, whatever rewrites it.
     static constexpr double InitialMarker = -1234.5;
 
     using DisplaySink = std::function<void(const std::string& text)>;
@@ -56,6 +57,7 @@ public:
     // beyond the limits is held at the limit it crossed.
     void TextChangedByUser(std::string_view text);
     void FocusLost() { Refresh(); }
+    // As Refresh, in an enabled field.
     void EnterReleased(bool enabled);
     // What the user is told once the last typed text or step crossed a limit (the limit with
     // its unit), then empty until a limit is crossed again.

@@ -7,7 +7,6 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 
@@ -83,9 +82,7 @@ void LengthEdit::SetShowOnly() {
 }
 
 void LengthEdit::ShowNothing() {
-    m_model.SetValue(lumivane::LengthEditModel::InitialMarker, false);
-    const QSignalBlocker quiet(lineEdit());
-    lineEdit()->clear();
+    m_model.ForceValue(lumivane::LengthEditModel::InitialMarker);
 }
 
 void LengthEdit::SetLinkedSlider(ValueSlider* slider) {

@@ -3,8 +3,13 @@
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
 #include "model/ProjectorType.h"
+#include "views/FieldSilence.h"
 
 CQorView::CQorView(CQorDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {}
+
+CQorView::~CQorView() {
+    SilenceFields(*this);
+}
 
 void CQorView::SetItem(const lumivane::ItemPath& path, int format) {
     m_path = path;

@@ -18,6 +18,7 @@ class CQorView : public QWidget {
 
 public:
     CQorView(CQorDoc& doc, QWidget* parent);
+    ~CQorView() override;
 
     virtual lumivane::ViewKind Kind() const = 0;
     bool IsProjectView() const { return Kind() == lumivane::ViewKind::Project; }

@@ -1,5 +1,7 @@
 #include "views/ScreenBar.h"
 
+#include "views/FieldSilence.h"
+
 #include <QShowEvent>
 
 ScreenBar::ScreenBar(CQorDoc& doc, ViewHooks hooks, std::function<int()> auditorium,
@@ -8,6 +10,10 @@ ScreenBar::ScreenBar(CQorDoc& doc, ViewHooks hooks, std::function<int()> auditor
       m_fields(doc, std::move(hooks), std::move(auditorium), [this] { Redisplay(false); }) {
     setWindowTitle(title);
     setAccessibleName(title);
+}
+
+ScreenBar::~ScreenBar() {
+    SilenceFields(*this);
 }
 
 void ScreenBar::showEvent(QShowEvent* event) {

@@ -17,6 +17,7 @@ public:
     // auditorium names the auditorium shown now, -1 for none.
     ScreenBar(CQorDoc& doc, ViewHooks hooks, std::function<int()> auditorium, const QString& title,
               QWidget* parent);
+    ~ScreenBar() override;
 
     // Shows the auditorium of the moment, or none; forced, every length is written anew, as
     // after a change of unit system.

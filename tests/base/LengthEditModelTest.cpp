@@ -53,6 +53,17 @@ TEST_F(LengthEditModelTest, NewFieldHoldsTheMarkerSoTheFirstValueIsShown) {
     EXPECT_EQ(slider, std::vector<double>{0.0});
 }
 
+// An empty field (no item) stays empty when it is committed, entered, or its kind changes.
+TEST_F(LengthEditModelTest, TheMarkerIsShownAsNothing) {
+    Hold(2.0);
+    edit.ForceValue(LengthEditModel::InitialMarker);
+    edit.Refresh();
+    edit.EnterReleased(true);
+    edit.SetKind(Millimetres);
+    EXPECT_EQ(shown, std::vector<std::string>(4, ""));
+    EXPECT_TRUE(slider.empty());
+}
+
 TEST_F(LengthEditModelTest, SettingTheSameValueDoesNothing) {
     Hold(2.0);
     edit.SetValue(2.0, true);
@@ -179,7 +190,7 @@ TEST_F(LengthEditModelTest, RefreshRewritesEvenAnUnchangedValue) {
     EXPECT_EQ(slider, std::vector<double>{2.0});
 }
 
-TEST_F(LengthEditModelTest, EnterRewritesUnlessTheValueIsZeroOrTheFieldDisabled) {
+TEST_F(LengthEditModelTest, EnterRewritesEvenZeroUnlessTheFieldIsDisabled) {
     Hold(1.0);
     edit.TextChangedByUser("3");
     edit.EnterReleased(false);
@@ -188,12 +199,12 @@ TEST_F(LengthEditModelTest, EnterRewritesUnlessTheValueIsZeroOrTheFieldDisabled)
     EXPECT_EQ(shown, std::vector<std::string>{"3.00m"});
     EXPECT_EQ(slider, std::vector<double>{3.0});
 
-    edit.TextChangedByUser("");
+    edit.TextChangedByUser("abc");
     shown.clear();
     slider.clear();
     edit.EnterReleased(true);
-    EXPECT_TRUE(shown.empty());
-    EXPECT_TRUE(slider.empty());
+    EXPECT_EQ(shown, std::vector<std::string>{"0.00m"});
+    EXPECT_EQ(slider, std::vector<double>{0.0});
     EXPECT_EQ(edit.Value(), 0.0);
 }
 
