@@ -366,7 +366,7 @@ void CMainFrame::UseLockMode(LockMode mode) {
 }
 
 void CMainFrame::UseFixedFocal(bool fixedFocal) {
-    Ctx().settings.m_fixedFocal = fixedFocal;
+    m_doc.Editor().SetFixedFocal(fixedFocal);
     if (CQorView* view = m_pane->CurrentView()) {
         view->ResetFields();
     }

@@ -536,7 +536,7 @@ void ProjectTreeBar::DeleteProjector(const Target& projector) {
 
 // The editor follows the shown set-up through the project's changes; the pane knows its kind.
 lumivane::ShownView ProjectTreeBar::Shown() const {
-    const lumivane::Refit viewed = m_doc.Editor().RefitOfViewed(false);
+    const lumivane::Refit viewed = m_doc.Editor().RefitOfViewed();
     return {m_pane.CurrentPlace().kind, viewed.auditorium, viewed.projector, viewed.format};
 }
 

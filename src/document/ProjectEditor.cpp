@@ -121,8 +121,8 @@ void ProjectEditor::SetViewedSetUp(int auditorium, int projector, int format) {
     m_viewedFormat = format;
 }
 
-Refit ProjectEditor::RefitOfViewed(bool all) const {
-    return {m_viewedAuditorium, m_viewedProjector, m_viewedFormat, all};
+Refit ProjectEditor::RefitOfViewed() const {
+    return {m_viewedAuditorium, m_viewedProjector, m_viewedFormat};
 }
 
 // Inside the command's own step, so the command and its re-fit are undone together.
@@ -130,8 +130,15 @@ void ProjectEditor::Apply(const Refit& refit) {
     CLensType* setUp = SetUpAt(refit.auditorium, refit.projector, refit.format);
     if (setUp != nullptr) {
         EditAuditorium(refit.auditorium, step::Recalculate,
-                       [&](CAuditorium& owner) { RecalculateForView(owner, *setUp, refit.all); });
+                       [&](CAuditorium& owner) { RecalculateForView(owner, *setUp); });
     }
+}
+
+// A calculated screen holds every image, so it follows the images that come and go; opening
+// the project would calculate it so.
+void ProjectEditor::FitScreen(int auditorium) {
+    EditAuditorium(auditorium, step::Recalculate,
+                   [](CAuditorium& owner) { owner.FitToImages(nullptr); });
 }
 
 void ProjectEditor::InsertAuditorium(int index, std::unique_ptr<CAuditorium> auditorium) {
@@ -330,6 +337,7 @@ int ProjectEditor::CopyProjector(int target, int auditorium, int projector) {
     owner->AttachProjector(std::move(copy));
     Touch(target);
     m_doc.Notify([&](ProjectListener& l) { l.ItemInserted(path); });
+    FitScreen(target);
     return index;
 }
 
@@ -348,6 +356,7 @@ bool ProjectEditor::DeleteProjector(int auditorium, int projector) {
     }
     Touch(auditorium);
     m_doc.Notify([&](ProjectListener& l) { l.ItemRemoved(path); });
+    FitScreen(auditorium);
     return true;
 }
 
@@ -393,6 +402,7 @@ bool ProjectEditor::AddFormat(int auditorium, int projector, int format, const R
     Touch(auditorium);
     m_doc.Notify([&](ProjectListener& l) { l.ItemInserted(path); });
     m_doc.Notify([&](ProjectListener& l) { l.ItemChanged(path, ChangeLens); });
+    FitScreen(auditorium);
     Apply(refit);
     return setUp != nullptr;
 }
@@ -412,6 +422,7 @@ bool ProjectEditor::RemoveFormat(int auditorium, int projector, int format, cons
     }
     Touch(auditorium);
     m_doc.Notify([&](ProjectListener& l) { l.ItemRemoved(path); });
+    FitScreen(auditorium);
     Apply(refit);
     return true;
 }
@@ -464,7 +475,7 @@ bool ProjectEditor::AdjustFormatCorners(int auditorium, int projector, int forma
                      [&](CAuditorium& owner, CLensType& setUp) {
                          setUp.EnsureCorners();
                          setUp.SetCorners(corners);
-                         RecalculateForView(owner, setUp, false);
+                         RecalculateForView(owner, setUp);
                      });
 }
 
@@ -735,6 +746,11 @@ int ProjectEditor::RebindCatalogItems() {
 void ProjectEditor::SetMetricUnits(bool metric) {
     Ctx().metricUnits = metric;
     m_doc.Notify([](ProjectListener& l) { l.UnitsChanged(); });
+}
+
+void ProjectEditor::SetFixedFocal(bool fixedFocal) {
+    Ctx().settings.m_fixedFocal = fixedFocal;
+    m_doc.Notify([](ProjectListener& l) { l.LensRulesChanged(); });
 }
 
 void ProjectEditor::CatalogsReplaced() {

@@ -45,13 +45,12 @@ struct ProjectorPlacement {
     std::optional<double> lateral;
 };
 
-// What a command re-fits once it is done: the images around one set-up (all: every linked
-// set-up too), as the view showing that set-up does after its own edits. By default nothing.
+// What a command re-fits once it is done: the room of one set-up, as the view showing that
+// set-up does after its own edits. By default nothing.
 struct Refit {
     int auditorium = -1;
     int projector = -1;
     int format = -1;
-    bool all = false;
 };
 
 class ProjectEditor {
@@ -150,7 +149,7 @@ public:
     // The set-up the current view shows (format -1 or a negative auditorium: none).
     void SetViewedSetUp(int auditorium, int projector, int format);
     // The set-up the current view shows, as a command's re-fit.
-    Refit RefitOfViewed(bool all) const;
+    Refit RefitOfViewed() const;
 
     // The format catalog changes under the project (the Formats dialog's OK), as one step:
     // replaceCatalog changes it, then every set-up's format position p moves to remap[p]
@@ -162,6 +161,7 @@ public:
 
     // Not changes of the project, but its listeners redisplay.
     void SetMetricUnits(bool metric);
+    void SetFixedFocal(bool fixedFocal);
     void CatalogsReplaced();
     // After a live update replaced the catalogs: every lens combination is read back by its
     // item numbers so it names the new catalog's items, then CatalogsReplaced. Not an undo
@@ -180,6 +180,7 @@ private:
     CProjectorType* ProjectorAt(int auditorium, int projector) const;
     CLensType* SetUpAt(int auditorium, int projector, int format) const;
     void Apply(const Refit& refit);
+    void FitScreen(int auditorium);
     // Runs change on one set-up of one projector; false when there is no such set-up.
     bool EditSetUp(int auditorium, int projector, int format, StepName step,
                    const std::function<void(CAuditorium&, CLensType&)>& change);

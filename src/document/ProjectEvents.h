@@ -58,6 +58,8 @@ public:
     virtual void TitleChanged(const std::string& /*title*/) {}
     virtual void UnitsChanged() {}
     virtual void CatalogsReplaced() {}
+    // The lenses the catalog offers a set-up are chosen by other rules (fixed focal lengths).
+    virtual void LensRulesChanged() {}
     // New, Open or a refused file: every item is about to go; pointers must be dropped now.
     virtual void ProjectAboutToBeReplaced() {}
     virtual void ProjectReplaced() {}

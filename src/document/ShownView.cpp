@@ -14,7 +14,7 @@ Refit LensCommandRefit(const ShownView& shown) {
     if (!ShowsSetUps(shown.kind) || shown.format < 0) {
         return {};
     }
-    return {shown.auditorium, shown.projector, shown.format, true};
+    return {shown.auditorium, shown.projector, shown.format};
 }
 
 Refit FormatChangeRefit(const ShownView& shown, int auditorium, int projector, int format,
@@ -22,7 +22,7 @@ Refit FormatChangeRefit(const ShownView& shown, int auditorium, int projector, i
     if (!ShowsSetUps(shown.kind)) {
         return {};
     }
-    Refit refit{shown.auditorium, shown.projector, shown.format, false};
+    Refit refit{shown.auditorium, shown.projector, shown.format};
     if (shown.kind != ViewKind::Projector) {
         return refit;
     }

@@ -18,7 +18,7 @@ struct ShownView {
     int format = -1;
 };
 
-// After a lens was chosen or cleared: around the shown set-up and every set-up linked to it.
+// After a lens was chosen or cleared: around the shown set-up.
 Refit LensCommandRefit(const ShownView& shown);
 
 // After format was added to (added) or removed from a projector. The projector's own view

@@ -26,6 +26,9 @@ namespace {
 constexpr double kRadiansPerDegree = 0.017453292519944003;
 constexpr double kHalfDegreesPerRadian = 28.64788975654;
 constexpr double kFitTolerance = 0.001;
+// Rounds of measuring and recalculating before the screen is taken as settled; ordinary rooms
+// settle in two.
+constexpr int kFitRounds = 6;
 
 } // namespace
 
@@ -502,7 +505,14 @@ std::pair<double, double> CAuditorium::MeasureExtents(const CLensType& lensType)
     ImageGeometry geometry;
     geometry.SetSubjects(this, projector, &lensType);
     const ScreenQuad rect = geometry.InnerRect();
-    return {rect[0].y - rect[1].y, rect[0].x - rect[2].x};
+    const double height = rect[0].y - rect[1].y;
+    const double width = rect[0].x - rect[2].x;
+    // An image far wider than a curved screen's arc meets it turned inside out: it has no
+    // size on that screen, and a negative one must not size the room.
+    if (!(height > 0) || !(width > 0)) {
+        return {std::nan(""), std::nan("")};
+    }
+    return {height, width};
 }
 
 void CAuditorium::UpdateExtents(CLensType& lensType) const {
@@ -571,6 +581,39 @@ void CAuditorium::Recalculate(CLensType* changed) {
     }
     // Every set-up, not just the one changed: a throw or a screen moves them all, and the fit
     // is not kept in the file, so a project reads back with the flags it was saved with.
+    for (CLensType* lensType : m_lensTypes) {
+        UpdateFit(*lensType);
+    }
+}
+
+// True when an image measured again moved beyond the fit tolerance.
+bool CAuditorium::RemeasureExtents() {
+    bool moved = false;
+    for (CLensType* lensType : m_lensTypes) {
+        const double height = lensType->ExtentHeight();
+        const double width = lensType->ExtentWidth();
+        UpdateExtents(*lensType);
+        moved = moved || std::abs(lensType->ExtentHeight() - height) > kFitTolerance ||
+                std::abs(lensType->ExtentWidth() - width) > kFitTolerance;
+    }
+    return moved;
+}
+
+// Settled when the images measure as they did for the last recalculation, within the fit
+// tolerance. One more recalculation from what was measured then leaves the room exactly as
+// opening the saved project recalculates it.
+void CAuditorium::FitToImages(CLensType* changed) {
+    RemeasureExtents();
+    for (int round = 0; round < kFitRounds; ++round) {
+        Recalculate(changed);
+        if (!RemeasureExtents()) {
+            Recalculate(changed);
+            return;
+        }
+    }
+    // An image far beyond any room (a few millimetres of focal length) can send a curved screen
+    // round in circles. The screen then stays where the last round left it, and every set-up
+    // keeps what lands on that screen, so its figures and its fit still tell the truth.
     for (CLensType* lensType : m_lensTypes) {
         UpdateFit(*lensType);
     }

@@ -92,6 +92,9 @@ public:
     bool Fits(const CLensType& lensType) const;
     void UpdateFit(CLensType& lensType) const;
     void Recalculate(CLensType* changed);
+    // Measures every image and recalculates, again while the screen that follows them moves
+    // them (a curved or tilted screen that grows meets each image elsewhere).
+    void FitToImages(CLensType* changed);
     void RefreshProjectorImages(CProjectorType& projector);
     void RefreshAllImages();
     void SolveLensShift(const CLensType* changed);
@@ -146,6 +149,7 @@ public:
     std::int32_t AlignmentValue() const { return m_alignment; }
 
 private:
+    bool RemeasureExtents();
     struct Span {
         double minV, maxV, minH, maxH;
         bool valid;

@@ -12,19 +12,7 @@ namespace {
 
 // The images have been refreshed for the new shape; the rest of the room follows.
 void FinishShapeChange(CAuditorium& auditorium) {
-    auditorium.Recalculate(nullptr);
-    if (auditorium.AutoLensShift()) {
-        // The solved shifts move the images, so they are measured once more.
-        for (int i = 0; i < auditorium.LensTypeCount(); ++i) {
-            auditorium.UpdateExtents(*auditorium.GetLensType(i));
-        }
-        auditorium.Recalculate(nullptr);
-    }
-    if (auditorium.FixedScreen()) {
-        for (int i = 0; i < auditorium.LensTypeCount(); ++i) {
-            auditorium.UpdateFit(*auditorium.GetLensType(i));
-        }
-    }
+    auditorium.FitToImages(nullptr);
 }
 
 // What follows a change of the audience: the images first, then the rest.
@@ -83,7 +71,6 @@ void EditDefaultThrow(CAuditorium& auditorium, double throwDistance) {
     }
     auditorium.SetDefaultThrow(std::max(throwDistance, kMinimumTypedThrow), 1);
     // Every image on the default throw changed size: the room follows their new extents.
-    auditorium.UpdateAllExtents();
     FinishShapeChange(auditorium);
 }
 

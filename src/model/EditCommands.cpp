@@ -27,22 +27,13 @@ void SetThrowIfSound(CProjectorType& projector, double throwDistance) {
 
 } // namespace
 
-void RecalculateForView(CAuditorium& auditorium, CLensType& setUp, bool all) {
+void RecalculateForView(CAuditorium& auditorium, CLensType& setUp) {
     if (setUp.Linked()) {
         auditorium.ShareImageSize(&setUp, !auditorium.ConstantHeight());
     }
     // The room is sized and fitted from what the images measure, so every image the edit may
-    // have moved is measured before it follows.
-    if (setUp.Linked() || all) {
-        auditorium.UpdateAllExtents();
-    } else {
-        auditorium.UpdateExtents(setUp);
-    }
-    auditorium.Recalculate(&setUp);
-    if (auditorium.AutoLensShift()) {
-        auditorium.UpdateExtents(setUp);
-        auditorium.Recalculate(&setUp);
-    }
+    // have moved is measured, and all of them again while the screen follows them.
+    auditorium.FitToImages(&setUp);
 }
 
 void EditFocalLength(CAuditorium& auditorium, CLensType& setUp, double mm, EditView view) {
@@ -74,7 +65,7 @@ void EditFocalLength(CAuditorium& auditorium, CLensType& setUp, double mm, EditV
         }
     }
     // The throw, or the screen and with it the slant throws, may have followed.
-    RecalculateForView(auditorium, setUp, true);
+    RecalculateForView(auditorium, setUp);
 }
 
 void EditImageSize(CAuditorium& auditorium, CLensType& setUp, double value, bool byWidth) {
@@ -101,7 +92,7 @@ void EditImageSize(CAuditorium& auditorium, CLensType& setUp, double value, bool
         }
     }
     // Under a locked focal length the throw follows, and every image on it.
-    RecalculateForView(auditorium, setUp, true);
+    RecalculateForView(auditorium, setUp);
 }
 
 void EditThrow(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
@@ -117,12 +108,7 @@ void EditThrow(CAuditorium& auditorium, CProjectorType& projector, CLensType* cu
         }
     }
     // A projector on the auditorium's default throw takes the others on it along.
-    auditorium.UpdateAllExtents();
-    auditorium.Recalculate(current);
-    if (auditorium.AutoLensShift()) {
-        auditorium.UpdateAllExtents();
-        auditorium.Recalculate(current);
-    }
+    auditorium.FitToImages(current);
 }
 
 void EditChooseLens(CAuditorium& auditorium, CLensType& setUp, const CLensChoice& choice) {
@@ -133,13 +119,13 @@ void EditChooseLens(CAuditorium& auditorium, CLensType& setUp, const CLensChoice
     }
     setUp.ChooseCombination(choice);
     setUp.ApplyThrow(auditorium.GetSlantThrow(&setUp));
-    RecalculateForView(auditorium, setUp, true);
+    RecalculateForView(auditorium, setUp);
     auditorium.Recalculate(&setUp);
 }
 
 void EditClearLens(CAuditorium& auditorium, CLensType& setUp) {
     setUp.ClearLens();
-    RecalculateForView(auditorium, setUp, true);
+    RecalculateForView(auditorium, setUp);
 }
 
 void EditToggleLink(CAuditorium& auditorium, CLensType& setUp) {
@@ -149,7 +135,7 @@ void EditToggleLink(CAuditorium& auditorium, CLensType& setUp) {
         setUp.SetLinked(false);
     } else {
         setUp.SetLinked(true);
-        RecalculateForView(auditorium, setUp, false);
+        RecalculateForView(auditorium, setUp);
     }
 }
 
@@ -158,17 +144,17 @@ void EditLensShift(CAuditorium& auditorium, CLensType& setUp, double vertical, d
         return;
     }
     setUp.SetShift(vertical, horizontal);
-    RecalculateForView(auditorium, setUp, true);
+    RecalculateForView(auditorium, setUp);
 }
 
 void EditAllowLensShift(CAuditorium& auditorium, CLensType& setUp, bool on) {
     auditorium.SetAllowLensShift(on);
-    RecalculateForView(auditorium, setUp, true);
+    RecalculateForView(auditorium, setUp);
 }
 
 void EditAutoLensShift(CAuditorium& auditorium, CLensType& setUp, bool on) {
     auditorium.SetAutoLensShift(on);
-    RecalculateForView(auditorium, setUp, true);
+    RecalculateForView(auditorium, setUp);
 }
 
 void EditAlignment(CAuditorium& auditorium, CLensType& setUp, int alignment) {
@@ -176,7 +162,7 @@ void EditAlignment(CAuditorium& auditorium, CLensType& setUp, int alignment) {
         return;
     }
     auditorium.SetAlignment(alignment);
-    RecalculateForView(auditorium, setUp, true);
+    RecalculateForView(auditorium, setUp);
 }
 
 void EditProjectorPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
@@ -189,7 +175,7 @@ void EditProjectorPosition(CAuditorium& auditorium, CProjectorType& projector, C
     }
     // The stored focal length: the achieved one of a lens would drift by its vertical factor.
     EditFocalLength(auditorium, *current, current->GetFocal(false, false), view);
-    RecalculateForView(auditorium, *current, true);
+    RecalculateForView(auditorium, *current);
 }
 
 namespace {
@@ -216,7 +202,7 @@ void EditPlaceProjector(CAuditorium& auditorium, CProjectorType& projector, CLen
         auditorium.Recalculate(current);
         projector.SetLensHeight(position.lensHeight);
     }
-    RecalculateForView(auditorium, *current, true);
+    RecalculateForView(auditorium, *current);
 }
 
 void EditSizeMode(CAuditorium& auditorium, CLensType* current, bool byWidth) {
@@ -240,7 +226,7 @@ void EditDraggedPosition(CAuditorium& auditorium, CProjectorType& projector, CLe
         auditorium.Recalculate(current);
     }
     if (current) {
-        RecalculateForView(auditorium, *current, true);
+        RecalculateForView(auditorium, *current);
     }
 }
 

@@ -58,9 +58,8 @@ void EditSizeMode(CAuditorium& auditorium, CLensType* current, bool byWidth);
 void EditDraggedPosition(CAuditorium& auditorium, CProjectorType& projector, CLensType* current,
                          double lateral, double lensHeight);
 
-// After a change: re-fit linked set-ups, re-measure the images on the screen and let the
-// auditorium recompute (twice under automatic lens shift). Only the set-up's own image is
-// measured unless it is linked or all says the change may have moved the others too.
-void RecalculateForView(CAuditorium& auditorium, CLensType& setUp, bool all);
+// After a change: re-fit the set-ups linked to this one, then measure every image on the screen
+// and let the auditorium recompute until the screen and the images agree.
+void RecalculateForView(CAuditorium& auditorium, CLensType& setUp);
 
 } // namespace lumivane

@@ -69,6 +69,10 @@ void ProjectRelay::CatalogsReplaced() {
     Q_EMIT catalogsReplaced();
 }
 
+void ProjectRelay::LensRulesChanged() {
+    Q_EMIT lensRulesChanged();
+}
+
 void ProjectRelay::ProjectAboutToBeReplaced() {
     Q_EMIT projectAboutToBeReplaced();
 }

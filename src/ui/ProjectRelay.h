@@ -40,6 +40,7 @@ Q_SIGNALS:
     void titleChanged(const QString& title);
     void unitsChanged();
     void catalogsReplaced();
+    void lensRulesChanged();
     void projectAboutToBeReplaced();
     void projectReplaced();
 
@@ -58,6 +59,7 @@ private:
     void TitleChanged(const std::string& title) override;
     void UnitsChanged() override;
     void CatalogsReplaced() override;
+    void LensRulesChanged() override;
     void ProjectAboutToBeReplaced() override;
     void ProjectReplaced() override;
 

@@ -160,6 +160,7 @@ CLensListBox::CLensListBox(CQorDoc& doc, lumivane::ProjectRelay& relay, QWidget*
         }
     });
     connect(&relay, &ProjectRelay::catalogsReplaced, this, &CLensListBox::ScheduleRefresh);
+    connect(&relay, &ProjectRelay::lensRulesChanged, this, &CLensListBox::ScheduleRefresh);
     connect(&relay, &ProjectRelay::projectAboutToBeReplaced, this, &CLensListBox::Drop);
 }
 

@@ -2,6 +2,8 @@
 
 #include "base/AppContext.h"
 #include "base/Archive.h"
+#include "catalog/FormatDatabase.h"
+#include "catalog/FormatDescriptor.h"
 #include "document/ProjectEvents.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
@@ -164,13 +166,11 @@ TEST_F(ProjectEditorTest, ProjectorSetUpAndLensEventsNameTheirRows) {
     EXPECT_TRUE(m_editor.DeleteProjector(a, 0));
     EXPECT_FALSE(m_editor.DeleteProjector(a, 5));
     EXPECT_EQ(m_editor.AddProjector(5, 0, {}), -1);
-    EXPECT_EQ(m_log.events[0], "+? 0 1");
-    EXPECT_EQ(m_log.events[1], "+ 0 1");
-    EXPECT_EQ(m_log.events[2], "+? 0 1 0");
-    EXPECT_EQ(m_log.events[3], "+ 0 1 0");
-    EXPECT_EQ(m_log.events[4], "~4 0 1 0");
-    EXPECT_EQ(m_log.events[6], "- 0 1 0");
-    EXPECT_EQ(m_log.events.back(), "- 0 0");
+    // Each command ends with its auditorium changed: the calculated screen follows the images.
+    EXPECT_EQ(m_log.events,
+              (std::vector<std::string>{"+? 0 1", "+ 0 1", "+? 0 1 0", "+ 0 1 0", "~4 0 1 0",
+                                        "~2 0", "-? 35mm Flat 1.85: 0 1 0", "- 0 1 0", "~2 0",
+                                        "-? KX KX-35 Standard: 0 0", "- 0 0", "~2 0"}));
 }
 
 TEST_F(ProjectEditorTest, ChoosingALensChangesTheSetUpsLensItem) {
@@ -273,6 +273,52 @@ TEST_F(ProjectEditorTest, ASavedProjectReadsBackToTheSameBytes) {
         *read.auditoriums[static_cast<std::size_t>(plain)]->GetProjector(1);
     EXPECT_EQ(copied.AllowLensShift(), 0);
     EXPECT_EQ(copied.AutoLensShift(), 0);
+}
+
+// The window recalculates every auditorium as it opens a project, so each edit must leave its
+// auditorium as a recalculation would: a calculated screen follows the images that come and go.
+TEST_F(ProjectEditorTest, TheCalculatedScreenFollowsImagesThatComeAndGo) {
+    const auto asReopened = [this] {
+        const std::vector<std::uint8_t> saved = ProjectBytes();
+        lumivane::Archive in = lumivane::Archive::ForLoading(saved);
+        lumivane::ProjectContents read;
+        EXPECT_EQ(lumivane::ReadProject(in, read), lumivane::ProjectReadResult::Ok);
+        for (const auto& auditorium : read.auditoriums) {
+            auditorium->Recalculate(nullptr);
+        }
+        lumivane::Archive again = lumivane::Archive::ForStoring();
+        lumivane::WriteProject(again, read);
+        return again.Bytes() == saved;
+    };
+    const int a = FurnishedAuditorium();
+    const CAuditorium& room = *m_doc.GetAuditorium(a);
+    const int p = m_editor.AddProjector(a, 0, {});
+    // The widest format the projector shows.
+    const auto& formats = *lumivane::Ctx().formats;
+    int wide = -1;
+    for (int f = 0; f < formats.GetCount(); ++f) {
+        if (m_doc.GetProjector(a, p)->SupportsFormat(f) &&
+            (wide < 0 || formats.GetAt(f)->GetAspect() > formats.GetAt(wide)->GetAspect())) {
+            wide = f;
+        }
+    }
+    ASSERT_GE(wide, 0);
+    const double narrow = room.ScreenWidth();
+
+    ASSERT_TRUE(m_editor.AddFormat(a, p, wide));
+    EXPECT_GT(room.ScreenWidth(), narrow + 0.5);
+    EXPECT_TRUE(asReopened()) << "Add Format";
+    ASSERT_TRUE(m_editor.RemoveFormat(a, p, wide));
+    EXPECT_NEAR(room.ScreenWidth(), narrow, 0.01);
+    EXPECT_TRUE(asReopened()) << "Remove Format";
+    ASSERT_TRUE(m_editor.AddFormat(a, p, wide));
+    ASSERT_EQ(m_editor.CopyProjector(a, a, p), 2);
+    EXPECT_TRUE(asReopened()) << "Copy Projector";
+    ASSERT_TRUE(m_editor.DeleteProjector(a, p));
+    EXPECT_TRUE(asReopened()) << "Delete Projector";
+    ASSERT_TRUE(m_editor.DeleteProjector(a, p));
+    EXPECT_NEAR(room.ScreenWidth(), narrow, 0.01);
+    EXPECT_TRUE(asReopened()) << "Delete Projector";
 }
 
 TEST_F(ProjectEditorTest, RelockingAProjectorTakesTheDefaultThrowAgain) {

@@ -82,7 +82,7 @@ private Q_SLOTS:
         view->refreshes = 0;
         const auto choice = lumivane::NthCandidate(*m_doc->GetLensType(1, 1, m_format), 0);
         QVERIFY(choice.has_value());
-        Editor().ChooseLens(1, 1, m_format, *choice, Editor().RefitOfViewed(true));
+        Editor().ChooseLens(1, 1, m_format, *choice, Editor().RefitOfViewed());
         QVERIFY(events > 1);
         QCOMPARE(view->refreshes, 1);
         Editor().Restore(before, Editor().TakeSnapshot());

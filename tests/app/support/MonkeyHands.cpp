@@ -77,6 +77,19 @@ QPoint PointIn(MonkeyDice& dice, const QRect& area) {
             area.top() + dice.Below(std::max(1, area.height()))};
 }
 
+// A person reaches a control by clicking into its window, which makes that window active; in a
+// window that is not active a control never gets the focus. Keys sent to it would land all the
+// same, where no person could type, so a control out of reach is left alone.
+bool Reach(QWidget* widget) {
+    QWidget* window = widget->window();
+    if (!window->isActiveWindow()) {
+        window->activateWindow();
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window);
+    }
+    widget->setFocus();
+    return widget->hasFocus();
+}
+
 void Move(QWidget* widget, QPoint to) {
     QMouseEvent move(QEvent::MouseMove, to, widget->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
                      {});
@@ -167,7 +180,10 @@ void MonkeyHands::UseField(QWidget* field) {
 }
 
 void MonkeyHands::Type(QWidget* field, const QString& text) {
-    field->setFocus();
+    if (!Reach(field)) {
+        m_note(QStringLiteral("%1 is out of reach").arg(Name(field)));
+        return;
+    }
     if (auto* spin = qobject_cast<QAbstractSpinBox*>(field)) {
         spin->selectAll();
     } else if (auto* line = qobject_cast<QLineEdit*>(field)) {
@@ -206,7 +222,10 @@ void MonkeyHands::Click(QWidget* widget) {
 }
 
 void MonkeyHands::Keys(QWidget* widget, const QList<int>& keys, int presses) {
-    widget->setFocus();
+    if (!Reach(widget)) {
+        m_note(QStringLiteral("%1 is out of reach").arg(Name(widget)));
+        return;
+    }
     QStringList names;
     for (int i = 0; i < presses; ++i) {
         const int key = m_dice.Pick(keys);
