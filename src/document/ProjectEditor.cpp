@@ -316,6 +316,7 @@ int ProjectEditor::AddProjector(int auditorium, int model, const ProjectorPlacem
     }
     Touch(auditorium);
     m_doc.Notify([&](ProjectListener& l) { l.ItemInserted(path); });
+    FitScreen(auditorium);
     return index;
 }
 

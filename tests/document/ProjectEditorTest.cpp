@@ -168,9 +168,9 @@ TEST_F(ProjectEditorTest, ProjectorSetUpAndLensEventsNameTheirRows) {
     EXPECT_EQ(m_editor.AddProjector(5, 0, {}), -1);
     // Each command ends with its auditorium changed: the calculated screen follows the images.
     EXPECT_EQ(m_log.events,
-              (std::vector<std::string>{"+? 0 1", "+ 0 1", "+? 0 1 0", "+ 0 1 0", "~4 0 1 0",
-                                        "~2 0", "-? 35mm Flat 1.85: 0 1 0", "- 0 1 0", "~2 0",
-                                        "-? KX KX-35 Standard: 0 0", "- 0 0", "~2 0"}));
+              (std::vector<std::string>{"+? 0 1", "+ 0 1", "~2 0", "+? 0 1 0", "+ 0 1 0",
+                                        "~4 0 1 0", "~2 0", "-? 35mm Flat 1.85: 0 1 0", "- 0 1 0",
+                                        "~2 0", "-? KX KX-35 Standard: 0 0", "- 0 0", "~2 0"}));
 }
 
 TEST_F(ProjectEditorTest, ChoosingALensChangesTheSetUpsLensItem) {
