@@ -41,6 +41,23 @@ LimitCrossed CrossedLimit(std::string_view countText, const CountLimits& limits)
     return LimitCrossed::None;
 }
 
+TypedNumber NumberFromText(std::string_view text, const NumberLimits& limits) {
+    TypedNumber typed;
+    if (text.find_first_not_of(" \t") == std::string_view::npos) {
+        return typed;
+    }
+    typed.empty = false;
+    const double number = ParseDoublePrefix(text);
+    typed.value =
+        std::isfinite(number) ? std::clamp(number, limits.lowest, limits.highest) : limits.lowest;
+    if (typed.value != number) {
+        const bool low = !(number >= limits.lowest);
+        typed.notice = LimitNotice(low ? LimitCrossed::Lowest : LimitCrossed::Highest,
+                                   FormatRoundTrip(low ? limits.lowest : limits.highest));
+    }
+    return typed;
+}
+
 std::string LimitNotice(LimitCrossed crossed, const std::string& limitText) {
     switch (crossed) {
     case LimitCrossed::Lowest:

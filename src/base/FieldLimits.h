@@ -60,4 +60,26 @@ std::string LimitNotice(LimitCrossed crossed, const std::string& limitText);
 // The same for a count field.
 std::string CountLimitNotice(LimitCrossed crossed, const CountLimits& limits);
 
+// Plain numbers: lumens, factors and transmissions.
+struct NumberLimits {
+    double lowest;
+    double highest;
+};
+
+// The brightest cinema projectors give about 75,000 lumens.
+inline constexpr NumberLimits kLumensLimits{0.0, 1000000.0};
+// Ageing and gain of zero would claim no light at all.
+inline constexpr NumberLimits kLightFactorLimits{0.01, 1.0};
+inline constexpr NumberLimits kGainLimits{0.01, 5.0};
+inline constexpr NumberLimits kTransmissionLimits{0.0, 1.0};
+
+// A typed plain number: none for empty text (the value is not known), else its leading
+// number held within limits, with the limit it crossed and the notice saying so.
+struct TypedNumber {
+    bool empty = true;
+    double value = 0.0;
+    std::string notice;
+};
+TypedNumber NumberFromText(std::string_view text, const NumberLimits& limits);
+
 } // namespace lumivane

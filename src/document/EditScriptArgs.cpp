@@ -65,6 +65,11 @@ double EditScriptArgs::Number(const char* key, double lowest, double highest) co
     return number;
 }
 
+std::optional<double> EditScriptArgs::NumberOrNull(const char* key, double lowest,
+                                                   double highest) const {
+    return Value(key).is_null() ? std::nullopt : std::optional(Number(key, lowest, highest));
+}
+
 int EditScriptArgs::Whole(const char* key, int lowest, int highest) const {
     const double number = Number(key, lowest, highest);
     if (number != std::floor(number)) {

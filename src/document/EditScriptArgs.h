@@ -35,6 +35,8 @@ public:
     // A lens position.
     std::optional<double> OptionalLength(const char* key) const;
     double Number(const char* key, double lowest, double highest) const;
+    // As Number, with null for a value that is not known.
+    std::optional<double> NumberOrNull(const char* key, double lowest, double highest) const;
     int Whole(const char* key, int lowest, int highest) const;
     bool Flag(const char* key) const;
     bool OptionalFlag(const char* key, bool otherwise) const;
