@@ -9,7 +9,6 @@
 #include "views/EditBurst.h"
 #include "views/LengthEdit.h"
 #include "views/LimitNotice.h"
-#include "views/RoomLightGroup.h"
 #include "views/ScreenControls.h"
 #include "views/ScreenDisplay.h"
 #include "views/ValueSlider.h"
@@ -88,14 +87,7 @@ CAuditoriumView::CAuditoriumView(CQorDoc& doc, ViewHooks hooks, QWidget* parent)
       m_projectorCount(new QLabel(tr("Projectors: 0"))),
       m_calcPorthole(new QCheckBox(tr("Calc porthole"))), m_portholeDistance(new LengthEdit),
       m_screenWidth(new LengthEdit), m_screenHeight(new LengthEdit),
-      m_screenMode(new QPushButton(tr("Calc"))),
-      m_light(new RoomLightGroup(
-          doc, m_fields.Hooks(), [this] { return Item().auditorium; },
-          [this] {
-              Refresh(false);
-              RepaintDisplay();
-          })),
-      m_display(new ScreenDisplay(doc, this)) {
+      m_screenMode(new QPushButton(tr("Calc"))), m_display(new ScreenDisplay(doc, this)) {
     setAccessibleName(tr("Auditorium"));
     m_groups = new QGridLayout;
     m_groups->addWidget(MakeCurveGroup(), 0, 0);
@@ -107,7 +99,6 @@ CAuditoriumView::CAuditoriumView(CQorDoc& doc, ViewHooks hooks, QWidget* parent)
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     layout->addLayout(m_groups);
-    layout->addWidget(m_light);
     layout->addWidget(m_display, 1);
     const int line = fontMetrics().height();
     m_display->setMinimumSize(lumivane::DrawingLeastWidth(line),
@@ -337,7 +328,6 @@ void CAuditoriumView::Refresh(bool force) {
     RefreshShape(*auditorium);
     RefreshSettings(*auditorium, force);
     RefreshDetails(*auditorium, force);
-    m_light->Refresh(*auditorium, force);
 }
 
 void CAuditoriumView::RefreshShape(const CAuditorium& auditorium) {
@@ -388,7 +378,6 @@ void CAuditoriumView::CommitEdits() {
     for (LengthEdit* field : findChildren<LengthEdit*>()) {
         field->CommitEdit();
     }
-    m_light->CommitEdits();
 }
 
 void CAuditoriumView::resizeEvent(QResizeEvent* event) {

@@ -22,7 +22,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class RoomLightGroup;
 class ScreenDisplay;
 class ValueSlider;
 
@@ -99,7 +98,6 @@ private:
     QGroupBox* m_detailsGroup = nullptr;
     std::optional<bool> m_groupsSideBySide;
 
-    RoomLightGroup* m_light;
     // The screen drawing, below the fields.
     ScreenDisplay* m_display;
     lumivane::SettingsLabels m_labels;

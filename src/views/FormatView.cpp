@@ -7,33 +7,21 @@
 #include "views/ImageDetailsGroup.h"
 #include "views/ScreenDisplay.h"
 #include "views/SetUpControls.h"
-#include "views/SetUpLightGroup.h"
 #include "views/SetUpListModel.h"
-
-#include <QVBoxLayout>
 
 using lumivane::ItemPath;
 
 CFormatView::CFormatView(CQorDoc& doc, lumivane::ProjectRelay& relay, ViewHooks hooks,
                          QWidget* parent)
     : CQorView(doc, parent), m_hooks(hooks), m_formats(new CFormatListCtrl(doc, relay)),
-      m_details(new ImageDetailsGroup), m_light(new SetUpLightGroup),
+      m_details(new ImageDetailsGroup),
       m_controls(new SetUpControls(doc, relay, std::move(hooks), lumivane::EditView::Format, this)),
       m_display(new ScreenDisplay(doc)) {
     setAccessibleName(tr("Format"));
     m_display->SetDrawGrid(true);
     m_display->SetShowProjectors(true);
-    m_controls->LayOut(this, m_formats, MakeFigures(), m_display);
+    m_controls->LayOut(this, m_formats, m_details, m_display);
     connect(m_formats, &CFormatListCtrl::formatSelected, this, &CFormatView::ChooseFormat);
-}
-
-QWidget* CFormatView::MakeFigures() {
-    auto* figures = new QWidget;
-    auto* layout = new QVBoxLayout(figures);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_details);
-    layout->addWidget(m_light);
-    return figures;
 }
 
 void CFormatView::MoveItem(const ItemPath& path) {
@@ -68,7 +56,6 @@ void CFormatView::Refresh(bool force) {
     }
     m_controls->Refresh(force);
     m_details->ShowSetUp(GetAuditorium(), GetProjector(), GetLensType());
-    m_light->ShowSetUp(GetAuditorium(), GetProjector(), GetLensType());
     m_display->update();
 }
 

@@ -1,17 +1,13 @@
 #include "views/ProjectorView.h"
 
-#include "base/FieldLimits.h"
 #include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
 #include "model/LensType.h"
-#include "model/LightChecks.h"
-#include "model/LightTexts.h"
 #include "model/ProjectorTexts.h"
 #include "model/ProjectorType.h"
 #include "ui/QtText.h"
 #include "views/FormatListCtrl.h"
-#include "views/NumberField.h"
 #include "views/ScreenDisplay.h"
 #include "views/SetUpControls.h"
 #include "views/SetUpListModel.h"
@@ -40,10 +36,8 @@ CProjectorView::CProjectorView(CQorDoc& doc, lumivane::ProjectRelay& relay, View
       m_name(new QLabel(tr("Name"))), m_angleV(new QLabel(tr("0 degrees down"))),
       m_angleH(new QLabel(tr("0 degrees left"))), m_portholeLabel(RightLabel(tr("Porthole"))),
       m_porthole(new QLabel(tr("0' by 0' at 0'"))),
-      m_lumens(new NumberField(lumivane::kLumensLimits, 0)),
-      m_lightFactor(new NumberField(lumivane::kLightFactorLimits, 2)), m_setUpLight(new QLabel),
-      m_hooks(hooks), m_controls(new SetUpControls(doc, relay, std::move(hooks),
-                                                   lumivane::EditView::Projector, this)),
+      m_controls(
+          new SetUpControls(doc, relay, std::move(hooks), lumivane::EditView::Projector, this)),
       m_display(new ScreenDisplay(doc)) {
     setAccessibleName(tr("Projector"));
     m_display->SetDrawGrid(true);
@@ -69,57 +63,9 @@ QGroupBox* CProjectorView::MakeDetailsGroup() {
     m_name->setObjectName(QStringLiteral("projectorName"));
     m_angleV->setObjectName(QStringLiteral("verticalAngle"));
     m_angleH->setObjectName(QStringLiteral("horizontalAngle"));
-    AddLightRows(layout, 4);
     layout->setColumnStretch(1, 1);
-    layout->setRowStretch(7, 1);
+    layout->setRowStretch(4, 1);
     return group;
-}
-
-void CProjectorView::AddLightRows(QGridLayout* layout, int row) {
-    const std::pair<NumberField*, QString> fields[] = {{m_lumens, tr("Light output (lm)")},
-                                                       {m_lightFactor, tr("Light factor")}};
-    for (const auto& [field, label] : fields) {
-        QLabel* name = RightLabel(label);
-        name->setBuddy(field);
-        field->setAccessibleName(label);
-        layout->addWidget(name, row, 0);
-        layout->addWidget(field, row++, 1, Qt::AlignLeft);
-        connect(field, &NumberField::valueCommitted, this,
-                [this, field](std::optional<double> value) { StoreLight(field, value); });
-    }
-    m_setUpLight->setObjectName(QStringLiteral("setUpLight"));
-    m_setUpLight->setAccessibleName(tr("Light of the set-ups"));
-    m_setUpLight->setWordWrap(true);
-    m_setUpLight->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(m_setUpLight, row, 0, 1, 2);
-}
-
-void CProjectorView::StoreLight(NumberField* field, std::optional<double> value) {
-    if (GetProjector() == nullptr) {
-        return;
-    }
-    m_hooks.Edited(field);
-    lumivane::ProjectEditor& editor = Doc().Editor();
-    if (field == m_lumens) {
-        editor.SetLightOutput(Item().auditorium, Item().projector, value);
-    } else {
-        editor.SetLightFactor(Item().auditorium, Item().projector, value);
-    }
-    m_hooks.Finished(field);
-    Refresh(false);
-}
-
-void CProjectorView::RefreshLight(const CAuditorium& auditorium, const CProjectorType& projector) {
-    m_lumens->SetValue(projector.Light().lumens);
-    m_lightFactor->SetValue(projector.Light().lightFactor);
-    QStringList rows;
-    for (int i = 0; i < projector.LensTypeCount(); ++i) {
-        const CLensType& setUp = *projector.GetLensType(i);
-        rows.append(
-            Text(setUp.GetFormatName() + ": " +
-                 lumivane::SetUpLightRowText(lumivane::CheckSetUp(auditorium, projector, setUp))));
-    }
-    m_setUpLight->setText(rows.join(u'\n'));
 }
 
 void CProjectorView::MoveItem(const ItemPath& path) {
@@ -196,7 +142,6 @@ void CProjectorView::RefreshDetails(const CAuditorium& auditorium,
     if (porthole) {
         m_porthole->setText(Text(lumivane::PortholeText(projector)));
     }
-    RefreshLight(auditorium, projector);
 }
 
 // The pane names no set-up for a projector; the editor re-fits around the one the list shows.
@@ -209,7 +154,5 @@ void CProjectorView::Recalculate(bool all) {
 }
 
 void CProjectorView::CommitEdits() {
-    m_lumens->CommitEdit();
-    m_lightFactor->CommitEdit();
     m_controls->CommitEdits();
 }

@@ -1,18 +1,13 @@
 #pragma once
 // The view of one projector: its lens set-ups, one row per format, with the angles and the
 // porthole size of the projector, the image controls, the lenses that fit and the projector's
-// position for the set-up chosen in the list, the projector's light and what each set-up
-// makes of it, and the screen drawing of that set-up's image
+// position for the set-up chosen in the list, and the screen drawing of that set-up's image
 // with its distortion grid.
 
 #include "views/QorView.h"
 #include "views/ViewHooks.h"
 
-#include <optional>
-
 class CFormatListCtrl;
-class NumberField;
-class QGridLayout;
 class QLabel;
 class QGroupBox;
 class ScreenDisplay;
@@ -45,10 +40,6 @@ private:
     void FindCurrent(const CProjectorType& projector);
     void ShowItems();
     void RefreshDetails(const CAuditorium& auditorium, const CProjectorType& projector);
-    void AddLightRows(QGridLayout* layout, int row);
-    // The lumens or the light factor as one step of field.
-    void StoreLight(NumberField* field, std::optional<double> value);
-    void RefreshLight(const CAuditorium& auditorium, const CProjectorType& projector);
 
     CFormatListCtrl* m_formats;
     QLabel* m_name;
@@ -56,11 +47,6 @@ private:
     QLabel* m_angleH;
     QLabel* m_portholeLabel;
     QLabel* m_porthole;
-    NumberField* m_lumens;
-    NumberField* m_lightFactor;
-    // Each set-up's luminance with its verdict and the lumens its target needs.
-    QLabel* m_setUpLight;
-    ViewHooks m_hooks;
     SetUpControls* m_controls;
     ScreenDisplay* m_display;
     lumivane::ItemPath m_shown;

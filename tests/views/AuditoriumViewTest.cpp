@@ -2,8 +2,6 @@
 
 #include "model/Auditorium.h"
 #include "model/AuditoriumTexts.h"
-#include "model/LightChecks.h"
-#include "model/LightTexts.h"
 #include "views/ItemViews.h"
 #include "views/LengthEdit.h"
 #include "views/ScreenDisplay.h"
@@ -52,7 +50,6 @@ private Q_SLOTS:
     void aSeatsKeystrokeWritesTheSeatsOnly();
     void aTypedDefaultThrowIsStoredOnEnterWithItsFloor();
     void typingAFieldIsOneUndoStep();
-    void lightValuesAreTypedAndTheAnglesShownBesideTheirTargets();
     void aSliderDragIsOneUndoStep();
     void visitingChangesNoByte();
     void narrowPanesShortenTheLabels();
@@ -180,39 +177,6 @@ void AuditoriumViewTest::typingAFieldIsOneUndoStep() {
     m_window->undo.Undo();
     QCOMPARE(Model(kFlat).FloorToBooth(), 0.0);
     QCOMPARE(Model(kFlat).Seats(), 310);
-}
-
-void AuditoriumViewTest::lightValuesAreTypedAndTheAnglesShownBesideTheirTargets() {
-    const CAuditoriumView* view = Show(kFlat);
-    const auto settle = [view](const QString& name, const QString& text) {
-        QWidget* field = Named<QWidget>(view, name);
-        Type(field, text);
-        if (text.isEmpty()) {
-            QTest::keyClick(field, Qt::Key_Delete);
-        }
-        QTest::keyClick(field, Qt::Key_Return);
-    };
-    settle(u"Screen gain"_qs, u"9"_qs);
-    settle(u"Port glass transmission"_qs, u"0.97"_qs);
-    settle(u"Nearest row from screen"_qs, u"4"_qs);
-    settle(u"Farthest row from screen"_qs, u"18"_qs);
-    settle(u"Eye height of nearest row"_qs, u"1.2"_qs);
-    const RoomLight& light = Model(kFlat).Light();
-    QCOMPARE(light.screenGain, std::optional<double>(5.0)); // held at the field's limit
-    QCOMPARE(light.portGlass, std::optional<double>(0.97));
-    QCOMPARE(light.rows, (SeatRows{4.0, 18.0, 1.2}));
-    QCOMPARE(m_window->undo.Stack()->count(), 5);
-    const RoomSightlines lines = CheckSightlines(Model(kFlat));
-    QCOMPARE(Named<QLabel>(view, u"Farthest row angle"_qs)->text(),
-             QString::fromStdString(HorizontalAngleText(lines.farthestRowAngle)));
-    QVERIFY(Named<QLabel>(view, u"Farthest row angle"_qs)->text().endsWith(u"in range"_qs));
-
-    // An emptied field is a value not known again.
-    settle(u"Farthest row from screen"_qs, QString());
-    QVERIFY(!Model(kFlat).Light().rows.farthest);
-    QCOMPARE(Named<QLabel>(view, u"Farthest row angle"_qs)->text(), u"not known"_qs);
-    m_window->undo.Undo();
-    QCOMPARE(Model(kFlat).Light().rows.farthest, std::optional<double>(18.0));
 }
 
 void AuditoriumViewTest::aSliderDragIsOneUndoStep() {
