@@ -5,6 +5,7 @@
 #include "base/SettingsStartup.h"
 #include "base/Version.h"
 #include "dialogs/ProjectSettingsDlg.h"
+#include "document/LightBlock.h"
 #include "document/ProjectEditor.h"
 #include "document/ProjectFile.h"
 #include "document/QorDoc.h"
@@ -80,6 +81,10 @@ bool DocumentCommands::OpenPath(const QString& path) {
     const std::string dropped = lumivane::DroppedItemsMessage(m_doc.DroppedItemCount());
     if (!dropped.empty()) {
         QMessageBox::information(m_window, ProgramTitle(), QString::fromStdString(dropped));
+    }
+    if (m_doc.GetContents().lightBlockDropped) {
+        QMessageBox::warning(m_window, ProgramTitle(),
+                             QString::fromUtf8(lumivane::kLightBlockDroppedText));
     }
     return true;
 }

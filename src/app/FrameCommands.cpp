@@ -38,6 +38,11 @@ const CommandInfo kCommands[kFrameCommandCount] = {
      "Print the details pages of the item shown\nPrint Item Details"},
     {"PrintProductList", "Print P&roduct List...",
      "Print the products of the lens catalog\nPrint Product List"},
+    {"PrintLightReport", "Print Light and Si&ghtlines...",
+     "Print the light and sightline checks of every auditorium\nPrint Light and Sightlines"},
+    {"PreviewLightReport", "Light and Sightlines Previe&w...",
+     "Show the light and sightline checks as they will be printed\nLight and Sightlines "
+     "Preview"},
     {"PrintToTextFile", "Print to &Text File...",
      "Write the project report to a text file\nPrint to Text File"},
     {"EmailProject", "&Email Project", "Send the project file by e-mail\nEmail Project", "",

@@ -20,6 +20,8 @@ enum class FrameCommand {
     PrintProjectDetails,
     PrintItemDetails,
     PrintProductList,
+    PrintLightReport,
+    PreviewLightReport,
     PrintToTextFile,
     EmailProject,
     EmailProjectData,

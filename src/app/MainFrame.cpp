@@ -168,9 +168,25 @@ void CMainFrame::MakeMenus() {
     using enum FrameCommand;
     QMenu* file = menuBar()->addMenu(tr("&File"));
     AddEntries(*file, *this,
-               {New, Open, Save, SaveAs, kSeparator, Print, PrintPreview, PrintPurchaseList,
-                PrintProjectDetails, PrintItemDetails, PrintProductList, kSeparator,
-                PrintToTextFile, kSeparator, EmailProject, EmailProjectData, EmailProjectPdf,
+               {New,
+                Open,
+                Save,
+                SaveAs,
+                kSeparator,
+                Print,
+                PrintPreview,
+                PrintPurchaseList,
+                PrintProjectDetails,
+                PrintItemDetails,
+                PrintProductList,
+                PrintLightReport,
+                PreviewLightReport,
+                kSeparator,
+                PrintToTextFile,
+                kSeparator,
+                EmailProject,
+                EmailProjectData,
+                EmailProjectPdf,
                 kSeparator});
     MakeRecentFileActions(file);
     AddEntries(*file, *this, {kSeparator, Exit});

@@ -78,7 +78,9 @@ void PrintCommands::Connect() {
     on(Print, [this] { PrintReport(ReportKind::Project); });
     on(PrintPurchaseList, [this] { PrintReport(ReportKind::Purchase); });
     on(PrintProductList, [this] { PrintReport(ReportKind::Products); });
-    on(PrintPreview, [this] { PreviewReport(); });
+    on(PrintLightReport, [this] { PrintReport(ReportKind::Light); });
+    on(PrintPreview, [this] { PreviewReport(ReportKind::Project); });
+    on(PreviewLightReport, [this] { PreviewReport(ReportKind::Light); });
     on(PrintProjectDetails, [this] { this->PrintProjectDetails(); });
     on(PrintItemDetails, [this] { this->PrintItemDetails(); });
     on(PrintToTextFile, [this] { this->PrintToTextFile(); });
@@ -100,8 +102,8 @@ void PrintCommands::PrintReport(ReportKind kind) {
 }
 
 // The user's choice of one page or pages side by side outlasts the run.
-void PrintCommands::PreviewReport() {
-    const lumivane::PrintedReport report = lumivane::ComposeForPrinting(ReportKind::Project, m_doc);
+void PrintCommands::PreviewReport(ReportKind kind) {
+    const lumivane::PrintedReport report = lumivane::ComposeForPrinting(kind, m_doc);
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, &m_frame);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,

@@ -1,8 +1,9 @@
 #pragma once
 // The File menu's print commands: the project report and its preview, the purchase and
-// product lists, the details pages of the whole project and of the item shown, and the report
-// as a text file. Which printer, pages and copies a print uses is asked through one function,
-// the print dialog, so tests print to a PDF of their own without a dialog.
+// product lists, the light and sightline checks and their preview, the details pages of the
+// whole project and of the item shown, and the report as a text file. Which printer, pages and
+// copies a print uses is asked through one function, the print dialog, so tests print to a PDF of
+// their own without a dialog.
 
 #include "reports/DetailsPages.h"
 #include "reports/PrintedReport.h"
@@ -36,7 +37,7 @@ public:
 private:
     void Connect();
     void PrintReport(lumivane::ReportKind kind);
-    void PreviewReport();
+    void PreviewReport(lumivane::ReportKind kind);
     void PrintProjectDetails();
     void PrintItemDetails();
     void PrintToTextFile();

@@ -60,4 +60,14 @@ std::string LimitNotice(LimitCrossed crossed, const std::string& limitText);
 // The same for a count field.
 std::string CountLimitNotice(LimitCrossed crossed, const CountLimits& limits);
 
+// Plain numbers: lumens and gains.
+struct NumberLimits {
+    double lowest;
+    double highest;
+};
+
+// The brightest cinema projectors give about 75,000 lumens.
+inline constexpr NumberLimits kLumensLimits{0.0, 1000000.0};
+inline constexpr NumberLimits kGainLimits{0.01, 5.0};
+
 } // namespace lumivane

@@ -17,9 +17,10 @@
 namespace lumivane::cli {
 namespace {
 
-constexpr auto kUsage = "Usage: lumivane-cli report project|purchase|products [PROJECT.hoprj] "
-                        "[--catalog-dir DIR] [--settings FILE] [--text OUT.txt] "
-                        "[--pdf OUT.pdf [--from N] [--to M]]\n";
+constexpr auto kUsage =
+    "Usage: lumivane-cli report project|purchase|products|light [PROJECT.hoprj] "
+    "[--catalog-dir DIR] [--settings FILE] [--text OUT.txt] "
+    "[--pdf OUT.pdf [--from N] [--to M]]\n";
 
 QCommandLineOption TextOption() {
     return {QStringLiteral("text"), QStringLiteral("Text file to write instead of stdout."),

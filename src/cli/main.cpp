@@ -3,6 +3,7 @@
 
 #include "base/Version.h"
 #include "cli/CatalogCommands.h"
+#include "cli/ChecksCommand.h"
 #include "cli/CommandSetup.h"
 #include "cli/DetailsCommand.h"
 #include "cli/DumpCommand.h"
@@ -29,6 +30,8 @@ constexpr auto kDescription = "Lumivane command-line tool: cinema projection des
                               "  catalog dump [--catalog-dir DIR | --store FILE] "
                               "[--settings FILE]\n"
                               "  catalog update [--store FILE] [--url BASE] [--settings FILE]\n"
+                              "  checks PROJECT.hoprj [--json] [--catalog-dir DIR] "
+                              "[--settings FILE]\n"
                               "  details PROJECT.hoprj --pdf OUT.pdf [--from N] [--to M] "
                               "[--catalog-dir DIR] [--settings FILE]\n"
                               "  dump PROJECT.hoprj [--catalog-dir DIR] [--settings FILE] "
@@ -36,7 +39,7 @@ constexpr auto kDescription = "Lumivane command-line tool: cinema projection des
                               "  edit PROJECT.hoprj --ops FILE [--output OUT.hoprj] "
                               "[--catalog-dir DIR] [--settings FILE]\n"
                               "  edit --list\n"
-                              "  report project|purchase|products [PROJECT.hoprj] "
+                              "  report project|purchase|products|light [PROJECT.hoprj] "
                               "[--catalog-dir DIR] [--settings FILE] [--text OUT.txt] "
                               "[--pdf OUT.pdf [--from N] [--to M]]\n"
                               "  save IN.hoprj OUT.hoprj [--recalculate] [--catalog-dir DIR] "
@@ -48,6 +51,9 @@ int RunCommand(const QStringList& arguments) {
     const QString command = arguments.value(1);
     if (command == QLatin1String("catalog")) {
         return RunCatalogCommand(arguments);
+    }
+    if (command == QLatin1String("checks")) {
+        return RunChecksCommand(arguments);
     }
     if (command == QLatin1String("details")) {
         return RunDetailsCommand(arguments);

@@ -13,6 +13,7 @@
 #include "model/AuditoriumWizard.h"
 #include "model/LensCandidates.h"
 #include "model/LensType.h"
+#include "model/LightValues.h"
 #include "model/ProjectorType.h"
 
 #include <algorithm>
@@ -386,12 +387,68 @@ std::vector<Operation> ViewedOperations() {
     };
 }
 
+// A factor in the light path: above 0 when zero would claim no light at all.
+std::optional<double> Factor(const Args& args, const char* key, double highest, bool zero) {
+    const std::optional<double> value = args.NumberOrNull(key, 0.0, highest);
+    if (value && *value == 0.0 && !zero) {
+        throw EditScriptError(std::string("\"") + key + "\" must be above 0");
+    }
+    return value;
+}
+
+void SetSeatRows(ProjectEditor& editor, const Args& args) {
+    const SeatRows rows{args.NumberOrNull("nearest", 0.0, kLongestLength),
+                        args.NumberOrNull("farthest", 0.0, kLongestLength),
+                        args.NumberOrNull("eyeHeight", 0.0, kLongestLength)};
+    if (!ValidSeatRows(rows)) {
+        throw EditScriptError("\"farthest\" must not be nearer than \"nearest\"");
+    }
+    editor.SetSeatRows(args.Auditorium(), rows);
+}
+
+std::vector<Operation> LightOperations() {
+    return {
+        ProjectorOperation(
+            "SetLightOutput", {"lumens"}, "the maker's lumens, 0 to 1000000; null: not known",
+            [](ProjectEditor& e, const Args& args, int a, int p) {
+                e.SetLightOutput(a, p, Factor(args, "lumens", kLumensLimits.highest, true));
+            }),
+        ProjectorOperation("SetLightFactor", {"factor"},
+                           "lamp or laser ageing, above 0 to 1; null: 1.0",
+                           [](ProjectEditor& e, const Args& args, int a, int p) {
+                               e.SetLightFactor(a, p, Factor(args, "factor", 1.0, false));
+                           }),
+        {"SetScreenGain",
+         {"auditorium", "gain"},
+         "above 0 to 5; null: 1.0",
+         [](ProjectEditor& e, const Args& args) {
+             e.SetScreenGain(args.Auditorium(), Factor(args, "gain", kGainLimits.highest, false));
+         }},
+        {"SetPortGlass",
+         {"auditorium", "transmission"},
+         "0 to 1; null: 1.0",
+         [](ProjectEditor& e, const Args& args) {
+             e.SetPortGlass(args.Auditorium(), Factor(args, "transmission", 1.0, true));
+         }},
+        {"Set3DTransmission",
+         {"auditorium", "transmission"},
+         "0 to 1 when the room shows 3D; null: no 3D",
+         [](ProjectEditor& e, const Args& args) {
+             e.Set3DTransmission(args.Auditorium(), Factor(args, "transmission", 1.0, true));
+         }},
+        {"SetSeatRows",
+         {"auditorium", "nearest", "farthest", "eyeHeight"},
+         "metres from the screen, and the nearest row's eye height; null: not known",
+         SetSeatRows},
+    };
+}
+
 const std::vector<Operation>& Operations() {
     static const std::vector<Operation> operations = [] {
         std::vector<Operation> all = ProjectOperations();
         AddSettingOperations(all);
         for (std::vector<Operation> more :
-             {ProjectorOperations(), SetUpOperations(), ViewedOperations()}) {
+             {ProjectorOperations(), SetUpOperations(), ViewedOperations(), LightOperations()}) {
             std::move(more.begin(), more.end(), std::back_inserter(all));
         }
         return all;

@@ -94,6 +94,11 @@ double EditScriptArgs::Number(const char* key, double lowest, double highest) co
     return NumberOf(Value(key), key, lowest, highest);
 }
 
+std::optional<double> EditScriptArgs::NumberOrNull(const char* key, double lowest,
+                                                   double highest) const {
+    return Value(key).is_null() ? std::nullopt : std::optional(Number(key, lowest, highest));
+}
+
 int EditScriptArgs::Whole(const char* key, int lowest, int highest) const {
     return WholeOf(Value(key), key, lowest, highest);
 }

@@ -46,6 +46,8 @@ public:
     std::optional<double> OptionalLength(const char* key,
                                          const LengthLimits& limits = kPositionLimits) const;
     double Number(const char* key, double lowest, double highest) const;
+    // As Number, with null for a value that is not known.
+    std::optional<double> NumberOrNull(const char* key, double lowest, double highest) const;
     int Whole(const char* key, int lowest, int highest) const;
     // A list of whole numbers, each within the limits; empty when the key is missing.
     std::optional<std::vector<int>> OptionalWholeList(const char* key, int lowest,

@@ -46,6 +46,12 @@ inline constexpr StepName ImageSizeMode{31, "Image Size Mode"};
 inline constexpr StepName MoveProjector{32, "Move Projector"};
 inline constexpr StepName FilmFormats{33, "Film Formats"};
 inline constexpr StepName BoothHeights{34, "Booth Heights"};
+inline constexpr StepName LightOutput{35, "Light Output"};
+inline constexpr StepName LightFactor{36, "Light Factor"};
+inline constexpr StepName ScreenGain{37, "Screen Gain"};
+inline constexpr StepName PortGlass{38, "Port Glass"};
+inline constexpr StepName Transmission3D{39, "3D Transmission"};
+inline constexpr StepName SeatRows{40, "Seat Rows"};
 } // namespace step
 
 // A setting of the auditorium is a step of its own kind, labelled as the settings table says.

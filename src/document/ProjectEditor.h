@@ -15,6 +15,7 @@
 #include "model/AuditoriumSettings.h"
 #include "model/EditCommands.h"
 #include "model/LensType.h"
+#include "model/LightValues.h"
 
 #include <cstdint>
 #include <functional>
@@ -129,6 +130,15 @@ public:
     bool PlaceProjector(int auditorium, int projector, int format, PositionButton place);
     // The Height/Width button: which image measure the auditorium keeps and the views edit.
     bool SetSizeMode(int auditorium, int projector, int format, bool byWidth);
+    // The light and seating values; unset is "not known". A value out of its range changes
+    // nothing and gives false.
+    bool SetLightOutput(int auditorium, int projector, std::optional<double> lumens);
+    bool SetLightFactor(int auditorium, int projector, std::optional<double> factor);
+    bool SetScreenGain(int auditorium, std::optional<double> gain);
+    bool SetPortGlass(int auditorium, std::optional<double> transmission);
+    bool Set3DTransmission(int auditorium, std::optional<double> transmission);
+    bool SetSeatRows(int auditorium, const SeatRows& rows);
+
     // The set-up row a projector's views open on. Not kept in the file, so no step.
     void SelectSetUp(int auditorium, int projector, int row);
     // One step of dragging the projector's marker on the screen drawing; the drawing brackets
@@ -186,6 +196,10 @@ private:
                    const std::function<void(CAuditorium&, CLensType&)>& change);
     bool EditProjector(int auditorium, int projector, StepName step, unsigned flags,
                        const std::function<void(CAuditorium&, CProjectorType&)>& change);
+    bool EditRoomLight(int auditorium, StepName step,
+                       const std::function<void(RoomLight&)>& change);
+    bool EditProjectorLight(int auditorium, int projector, StepName step,
+                            const std::function<void(ProjectorLight&)>& change);
     void InsertAuditorium(int index, std::unique_ptr<CAuditorium> auditorium);
     void RemoveAuditorium(int index);
     void ReplaceAuditorium(int index, std::unique_ptr<CAuditorium> auditorium);

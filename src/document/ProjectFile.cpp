@@ -2,6 +2,7 @@
 
 #include "base/Archive.h"
 #include "base/NumberText.h"
+#include "document/LightBlock.h"
 #include "model/Auditorium.h"
 
 #include <algorithm>
@@ -41,6 +42,10 @@ ProjectReadResult ReadProject(Archive& ar, ProjectContents& out) {
             auditorium->Serialize(ar);
             read.auditoriums.push_back(std::move(auditorium));
         }
+        if (read.fileVersion == static_cast<std::uint32_t>(CurrentFileVersion)) {
+            read.lightBlockDropped =
+                ReadLightBlock(ar, read.auditoriums) == LightBlockRead::Dropped;
+        }
         out = std::move(read);
         return ProjectReadResult::Ok;
     } catch (const ArchiveError&) {
@@ -67,6 +72,7 @@ void WriteProject(Archive& ar, const ProjectContents& contents) {
     for (const auto& auditorium : contents.auditoriums) {
         auditorium->Serialize(ar);
     }
+    WriteLightBlock(ar, contents.auditoriums);
 }
 
 std::string ProjectReadMessage(ProjectReadResult result) {

@@ -47,6 +47,8 @@ struct ProjectContents {
     std::vector<std::unique_ptr<CAuditorium>> auditoriums;
     // The version word read from the file.
     std::uint32_t fileVersion = 0;
+    // The light and seating values' block was damaged and left out.
+    bool lightBlockDropped = false;
 };
 
 enum class ProjectReadResult { Ok, CannotOpen, TooNew, Corrupt };

@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "base/Archive.h"
+#include "document/LightBlock.h"
 #include "model/Auditorium.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
@@ -90,6 +91,7 @@ std::shared_ptr<const RecordBytes> WriteAuditoriumRecord(const CAuditorium& audi
     Archive ar = Archive::ForStoring();
     auditorium.WriteRecord(ar);
     WriteLiveState(ar, auditorium);
+    WriteLightState(ar, auditorium);
     return std::make_shared<const RecordBytes>(ar.Bytes());
 }
 
@@ -99,6 +101,7 @@ std::unique_ptr<CAuditorium> ReadAuditoriumRecord(const RecordBytes& bytes, int 
     auto auditorium = std::make_unique<CAuditorium>(number);
     auditorium->Serialize(ar);
     ReadLiveState(ar, *auditorium);
+    ReadLightState(ar, *auditorium);
     if (!ar.AtEnd()) {
         throw ArchiveError();
     }

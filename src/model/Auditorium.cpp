@@ -56,6 +56,7 @@ CAuditorium::CAuditorium(int number, const CAuditorium* source) {
         m_autoLensShift = source->m_autoLensShift;
         m_allowLensShift = source->m_allowLensShift;
         m_alignment = source->m_alignment;
+        m_light = source->m_light;
         for (const auto& projector : source->m_projectors) {
             AttachProjector(std::make_unique<CProjectorType>(*projector));
         }

@@ -3,6 +3,8 @@
 // projectors it owns. Computes everything that depends on the whole room: curve, chord
 // depth, tilt, slant throws, image fit, the calculated screen size and the lens-shift solve.
 
+#include "model/LightValues.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -147,6 +149,9 @@ public:
     std::int32_t AutoLensShift() const { return m_autoLensShift; }
     std::int32_t AllowLensShift() const { return m_allowLensShift; }
     std::int32_t AlignmentValue() const { return m_alignment; }
+    // Kept outside the auditorium's record, in the project file's extension block.
+    const lumivane::RoomLight& Light() const { return m_light; }
+    void SetLight(const lumivane::RoomLight& light) { m_light = light; }
 
 private:
     bool RemeasureExtents();
@@ -195,4 +200,5 @@ private:
     std::int32_t m_autoLensShift = 0;
     std::int32_t m_allowLensShift = 0;
     std::int32_t m_alignment = 1;
+    lumivane::RoomLight m_light;
 };

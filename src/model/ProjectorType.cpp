@@ -45,7 +45,7 @@ CProjectorType::CProjectorType(const CProjectorType& source)
       m_spare(source.m_spare), m_alignment(source.m_alignment), m_throw(source.GetThrow()),
       m_lateral(source.m_lateral), m_lensHeight(source.m_lensHeight),
       m_imageOffsetV(source.m_imageOffsetV), m_imageOffsetH(source.m_imageOffsetH),
-      m_model(source.m_model) {
+      m_model(source.m_model), m_light(source.m_light) {
     for (const auto& lensType : source.m_lensTypes) {
         auto copy = std::make_unique<CLensType>(*lensType);
         TakePanelResolution(*copy);

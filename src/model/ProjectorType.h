@@ -2,6 +2,8 @@
 // One projector in an auditorium: its catalog model, its place in the booth, the offset of
 // its image centre, and one lens set-up per format it shows (owned).
 
+#include "model/LightValues.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -79,6 +81,9 @@ public:
     int LensTypeCount() const { return static_cast<int>(m_lensTypes.size()); }
     const CLensType* GetLensType(int index) const;
     CLensType* GetLensType(int index);
+    // Kept outside the projector's record, in the project file's extension block.
+    const lumivane::ProjectorLight& Light() const { return m_light; }
+    void SetLight(const lumivane::ProjectorLight& light) { m_light = light; }
 
 private:
     void TakePanelResolution(CLensType& lensType) const;
@@ -98,5 +103,6 @@ private:
     double m_imageOffsetH = 0.0;
     std::int16_t m_model;
     int m_selected = -1;
+    lumivane::ProjectorLight m_light;
     std::vector<std::unique_ptr<CLensType>> m_lensTypes;
 };

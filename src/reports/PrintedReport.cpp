@@ -1,6 +1,7 @@
 #include "reports/PrintedReport.h"
 
 #include "document/QorDoc.h"
+#include "reports/LightReport.h"
 #include "reports/ProductList.h"
 #include "reports/ProjectReport.h"
 #include "reports/PurchaseList.h"
@@ -18,6 +19,9 @@ std::optional<ReportKind> ReportKindNamed(std::string_view name) {
     if (name == "products") {
         return ReportKind::Products;
     }
+    if (name == "light") {
+        return ReportKind::Light;
+    }
     return std::nullopt;
 }
 
@@ -30,6 +34,9 @@ PrintedReport ComposeReport(ReportKind kind, const CQorDoc& project, std::string
         break;
     case ReportKind::Purchase:
         WritePurchaseList(report.text, project, company);
+        break;
+    case ReportKind::Light:
+        WriteLightReport(report.text, project, company);
         break;
     case ReportKind::Products:
         WriteProductList(report.text, lenses);

@@ -1,5 +1,5 @@
 #pragma once
-// The three text reports as they go to a printer or a PDF: the formatted text with the name
+// The text reports as they go to a printer or a PDF: the formatted text with the name
 // its print job and running header carry.
 
 #include "base/RichTextDoc.h"
@@ -13,7 +13,7 @@ class CQorDoc;
 
 namespace lumivane {
 
-enum class ReportKind { Project, Purchase, Products };
+enum class ReportKind { Project, Purchase, Products, Light };
 
 struct PrintedReport {
     RichTextDoc text;
@@ -21,7 +21,7 @@ struct PrintedReport {
     std::string header;
 };
 
-// "project", "purchase" or "products", as scripts name the reports.
+// "project", "purchase", "products" or "light", as scripts name the reports.
 std::optional<ReportKind> ReportKindNamed(std::string_view name);
 
 // The product list takes nothing of the project.

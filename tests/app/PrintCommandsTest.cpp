@@ -67,6 +67,11 @@ private Q_SLOTS:
         QVERIFY(pages[0].trimmed().startsWith(u"Multiplex"_qs));
         QVERIFY(pages[1].trimmed().endsWith(u'2'));
         QCOMPARE(Printed(FrameCommand::PrintProductList).size(), 4);
+        m_adjust = {};
+        const QStringList light = Printed(FrameCommand::PrintLightReport);
+        QVERIFY(!light.isEmpty());
+        QVERIFY(light[0].contains(u"Light and Sightlines"_qs));
+        QVERIFY(light.join(u'\n').contains(u"Lumens needed:"_qs));
     }
 
     void detailsPagesFollowTheProjectAndTheItemShown() {
