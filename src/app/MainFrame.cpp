@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/DocumentCommands.h"
+#include "app/DrawingCommands.h"
 #include "app/HelpWindow.h"
 #include "app/MailCommands.h"
 #include "app/PrintCommands.h"
@@ -127,6 +128,7 @@ CMainFrame::CMainFrame(CQorDoc& doc, QWidget* parent)
     ConnectHelpCommands();
     m_printing = new PrintCommands(doc, *this);
     new MailCommands(doc, *this, lumivane::MakeProjectMailer());
+    m_drawings = new DrawingCommands(*this);
     MakeViews();
 
     if (lumivane::SettingsStore* store = Store()) {
@@ -183,6 +185,7 @@ void CMainFrame::MakeMenus() {
                 PreviewLightReport,
                 kSeparator,
                 PrintToTextFile,
+                ExportDrawing,
                 kSeparator,
                 EmailProject,
                 EmailProjectData,
@@ -199,8 +202,9 @@ void CMainFrame::MakeMenus() {
     AddEntries(*menuBar()->addMenu(tr("&Settings")), *this,
                {EnglishUnits, MetricUnits, kSeparator, LockThrow, LockImageSize, LockFocalLength,
                 kSeparator, FixedFocalLengths, kSeparator, ProjectSettings, FilmFormats, Options});
-    AddEntries(*menuBar()->addMenu(tr("&View")), *this,
-               {ToggleToolbar, ToggleStatusBar, ToggleProjectTree});
+    AddEntries(
+        *menuBar()->addMenu(tr("&View")), *this,
+        {ToggleToolbar, ToggleStatusBar, ToggleProjectTree, kSeparator, ToggleDrawingMeasures});
     AddEntries(*menuBar()->addMenu(tr("&Help")), *this, {HelpIndex, AboutMaker, kSeparator, About});
 }
 // Menu entries carry the list position they open, so they need no numbering of their own.

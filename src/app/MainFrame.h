@@ -20,6 +20,7 @@
 
 class CQorDoc;
 class DocumentCommands;
+class DrawingCommands;
 class PrintCommands;
 class QDockWidget;
 class QMenu;
@@ -49,6 +50,7 @@ public:
     UndoBridge& Undo() const { return *m_undo; }
     ScreenBars& Bars() const { return *m_screenBars; }
     PrintCommands& Printing() const { return *m_printing; }
+    DrawingCommands& Drawings() const { return *m_drawings; }
     // Null until a help command first opened it.
     lumivane::HelpWindow* Help() const { return m_help; }
 
@@ -95,5 +97,6 @@ private:
     QDockWidget* m_treeDock = nullptr;
     ScreenBars* m_screenBars = nullptr;
     PrintCommands* m_printing = nullptr;
+    DrawingCommands* m_drawings = nullptr;
     lumivane::HelpWindow* m_help = nullptr;
 };

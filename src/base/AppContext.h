@@ -20,6 +20,9 @@ class SettingsStore;
 struct AppContext {
     bool metricUnits = true;
     LockMode lockMode = LockThrow;
+    // The screen drawings show their measures (dimensions, scale bar, every format); the
+    // window remembers the choice.
+    bool drawingMeasures = false;
     AppSettings settings;
     std::shared_ptr<SettingsStore> settingsStore;
     std::shared_ptr<CLensDatabase> lenses;

@@ -60,8 +60,9 @@ int PdfExitCode(PdfResult result) {
     return Fail(std::string(kPdfFailedMessage));
 }
 
-bool WritesPdf(int argc, char* argv[]) {
-    if (argc > 1 && std::strcmp(argv[1], "details") == 0) {
+bool LaysOutText(int argc, char* argv[]) {
+    if (argc > 1 &&
+        (std::strcmp(argv[1], "details") == 0 || std::strcmp(argv[1], "drawing") == 0)) {
         return true;
     }
     for (int i = 2; i < argc && argc > 1 && std::strcmp(argv[1], "report") == 0; ++i) {

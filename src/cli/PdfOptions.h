@@ -24,8 +24,9 @@ std::optional<PageRange> ChosenRange(const QCommandLineParser& parser, std::stri
 // The exit code of a PDF write, with its message on stderr when it failed.
 int PdfExitCode(PdfResult result);
 
-// Whether the command line asks for a PDF, which needs fonts and so a GUI application.
-bool WritesPdf(int argc, char* argv[]);
+// Whether the command line asks for a PDF or a drawing, which need fonts and so a GUI
+// application.
+bool LaysOutText(int argc, char* argv[]);
 // With no display, so scripts and servers make PDFs too: the offscreen platform unless the
 // caller chose one.
 void UseOffscreenPlatformUnlessChosen();

@@ -6,6 +6,7 @@
 #include "cli/ChecksCommand.h"
 #include "cli/CommandSetup.h"
 #include "cli/DetailsCommand.h"
+#include "cli/DrawingCommand.h"
 #include "cli/DumpCommand.h"
 #include "cli/EditCommand.h"
 #include "cli/PdfOptions.h"
@@ -34,6 +35,9 @@ constexpr auto kDescription = "Lumivane command-line tool: cinema projection des
                               "[--settings FILE]\n"
                               "  details PROJECT.hoprj --pdf OUT.pdf [--from N] [--to M] "
                               "[--catalog-dir DIR] [--settings FILE]\n"
+                              "  drawing PROJECT.hoprj --item A[/P[/F]] [--section] "
+                              "(--svg OUT.svg | --dxf OUT.dxf) [--catalog-dir DIR] "
+                              "[--settings FILE]\n"
                               "  dump PROJECT.hoprj [--catalog-dir DIR] [--settings FILE] "
                               "[--as-stored] [--candidates]\n"
                               "  edit PROJECT.hoprj --ops FILE [--output OUT.hoprj] "
@@ -57,6 +61,9 @@ int RunCommand(const QStringList& arguments) {
     }
     if (command == QLatin1String("details")) {
         return RunDetailsCommand(arguments);
+    }
+    if (command == QLatin1String("drawing")) {
+        return RunDrawingCommand(arguments);
     }
     if (command == QLatin1String("dump")) {
         return RunDumpCommand(arguments);
@@ -91,7 +98,7 @@ int RunCommand(const QStringList& arguments) {
 // Text is laid out with fonts only a GUI application has; the other commands start faster
 // and need no platform plugin without one.
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
-    if (lumivane::cli::WritesPdf(argc, argv)) {
+    if (lumivane::cli::LaysOutText(argc, argv)) {
         lumivane::cli::UseOffscreenPlatformUnlessChosen();
         return std::make_unique<QGuiApplication>(argc, argv);
     }

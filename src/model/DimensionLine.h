@@ -1,9 +1,7 @@
 #pragma once
-// The measured lines of a printed screen drawing: a line between two places with end marks,
-// arrow heads and its value written in a gap in the middle, and the set of them that a printed
-// front view carries. The text's size comes from the font of the page, so it is passed in.
-
-#include "model/ScreenLayout.h"
+// A measured line of a screen drawing: a line between two places with end marks, arrow heads
+// and its value written in a gap in the middle. The text's size comes from the font it is
+// written in, so it is passed in.
 
 #include <string>
 #include <vector>
@@ -38,12 +36,5 @@ struct DimensionShape {
 
 // The strokes of one dimension whose text is textWidth long and textHeight high.
 DimensionShape ShapeDimension(const DimensionLine& line, double textWidth, double textHeight);
-
-// The dimensions of a printed front view: the image's masked, top, bottom and side sizes
-// (with a set-up) and the visible screen's, placed lineHeight apart around the drawing.
-// The geometry must be the one the layout was made with.
-std::vector<DimensionLine> FrontDimensions(const FrontLayout& layout,
-                                           const ScreenSubjects& subjects, ImageGeometry& geometry,
-                                           double lineHeight);
 
 } // namespace lumivane

@@ -51,8 +51,8 @@ struct ContentBox {
     }
 };
 
-// The place of the lens as the drawing shows it: the lock to the screen centre moves every
-// projector onto the centre line at half the screen height.
+} // namespace
+
 ProjectorPlace ShownPlace(const CAuditorium& auditorium, const CProjectorType& projector) {
     if (LockProjector()) {
         return {0.0, auditorium.ScreenHeight() / 2};
@@ -60,8 +60,6 @@ ProjectorPlace ShownPlace(const CAuditorium& auditorium, const CProjectorType& p
     return {projector.Lateral(), projector.LensHeight()};
 }
 
-// The centre of the image's inner rectangle, on which the screen is drawn; the optical axis
-// when the image has no finite extent.
 ScreenPoint InnerCentre(ImageGeometry& geometry) {
     const ScreenQuad inner = geometry.InnerRect();
     const ScreenPoint centre{(inner[0].x + inner[2].x) / 2, (inner[0].y + inner[1].y) / 2};
@@ -79,8 +77,6 @@ std::vector<const CProjectorType*> ProjectorsShown(const ScreenSubjects& subject
     return all;
 }
 
-// The grid points along the image's edge, all round from the bottom-left corner: up the left
-// edge, along the top, down the right edge and back along the bottom.
 std::vector<std::pair<int, int>> EdgeOfGrid() {
     constexpr int last = ImageGeometry::kGridSize - 1;
     std::vector<std::pair<int, int>> edge;
@@ -99,6 +95,16 @@ std::vector<std::pair<int, int>> EdgeOfGrid() {
     return edge;
 }
 
+ScreenPoint ImageShift(const CLensType& setUp, const CProjectorType& projector) {
+    const double up = 1000 * setUp.ShiftV() * setUp.ExtentWidth() / setUp.EffApertureW() -
+                      projector.ImageOffsetV();
+    const double left = 1000 * setUp.ShiftH() * setUp.ExtentHeight() / setUp.EffApertureH() -
+                        projector.ImageOffsetH();
+    return {-left, up};
+}
+
+namespace {
+
 // The image's whole edge counts, so a curved edge stays inside the picture.
 ContentBox FrontContent(const ScreenSubjects& subjects, ImageGeometry& geometry, ScreenPoint centre,
                         const FrontOptions& options) {
@@ -112,7 +118,7 @@ ContentBox FrontContent(const ScreenSubjects& subjects, ImageGeometry& geometry,
     box.Add({centre.x - halfW, centre.y - halfH});
     box.Add({centre.x + halfW, centre.y + halfH});
     // Markers are not printed, so they do not claim room on paper.
-    if (options.showProjectors && !options.printing) {
+    if (options.showProjectors) {
         for (const CProjectorType* projector : ProjectorsShown(subjects)) {
             const ProjectorPlace place = ShownPlace(auditorium, *projector);
             box.Add({centre.x + place.lateral, centre.y - halfH + place.lensHeight});
@@ -161,14 +167,9 @@ DrawPoint ImageOrigin(const ScreenSubjects& subjects, ImageGeometry& geometry, d
         minY = std::min(minY, y);
         maxY = std::max(maxY, y);
     }
-    const CLensType& setUp = *subjects.setUp;
-    const CProjectorType& projector = *subjects.projector;
-    const double up = 1000 * setUp.ShiftV() * setUp.ExtentWidth() / setUp.EffApertureW() -
-                      projector.ImageOffsetV();
-    const double left = 1000 * setUp.ShiftH() * setUp.ExtentHeight() / setUp.EffApertureH() -
-                        projector.ImageOffsetH();
-    return {middle.x - (minX + maxX) / 2 - TruncatedOffset(scale * left),
-            middle.y + (minY + maxY) / 2 - TruncatedOffset(scale * up)};
+    const ScreenPoint shift = ImageShift(*subjects.setUp, *subjects.projector);
+    return {middle.x - (minX + maxX) / 2 + TruncatedOffset(scale * shift.x),
+            middle.y + (minY + maxY) / 2 - TruncatedOffset(scale * shift.y)};
 }
 
 std::optional<DrawPoint> ImagePixel(ScreenPoint p, double scale, DrawPoint origin) {
@@ -208,36 +209,16 @@ PixelPolyline ImageOutline(ImageGeometry& geometry, double scale, DrawPoint orig
     return outline;
 }
 
-std::optional<PixelRect> MaskedRect(ImageGeometry& geometry, double scale, DrawPoint origin) {
-    const ScreenQuad inner = geometry.InnerRect();
-    const std::optional<DrawPoint> topRight = ImagePixel(inner[0], scale, origin);
-    const std::optional<DrawPoint> bottomLeft = ImagePixel(inner[2], scale, origin);
-    if (!topRight || !bottomLeft) {
-        return std::nullopt;
-    }
-    return PixelRect{bottomLeft->x, topRight->y, topRight->x, bottomLeft->y};
-}
-
 using PointGrid = std::vector<std::vector<std::optional<DrawPoint>>>;
 
-// The grid points at fractions i/g and j/g of the aperture; the cached grid serves g = 8.
-PointGrid GridPixels(const ScreenSubjects& subjects, ImageGeometry& geometry, int density,
-                     double scale, DrawPoint origin) {
-    const auto n = static_cast<std::size_t>(density) + 1;
+// The cached 9 by 9 grid points.
+PointGrid GridPixels(ImageGeometry& geometry, double scale, DrawPoint origin) {
+    constexpr auto n = static_cast<std::size_t>(ImageGeometry::kGridSize);
     PointGrid points(n, std::vector<std::optional<DrawPoint>>(n));
-    const bool cached = density == ImageGeometry::kGridSize - 1;
-    for (int i = 0; i <= density; ++i) {
-        for (int j = 0; j <= density; ++j) {
-            ScreenPoint p;
-            if (cached) {
-                p = {geometry.GridX(i, j), geometry.GridY(i, j)};
-            } else {
-                const auto [e, f] = subjects.setUp->ShiftDisplacement(
-                    static_cast<double>(i) / density, static_cast<double>(j) / density);
-                p = geometry.ProjectPoint(e, f);
-            }
+    for (int i = 0; i < ImageGeometry::kGridSize; ++i) {
+        for (int j = 0; j < ImageGeometry::kGridSize; ++j) {
             points[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] =
-                ImagePixel(p, scale, origin);
+                ImagePixel({geometry.GridX(i, j), geometry.GridY(i, j)}, scale, origin);
         }
     }
     return points;
@@ -298,22 +279,6 @@ std::vector<PixelPolyline> LensCircle(const CLensType& setUp, ImageGeometry& geo
     return lines;
 }
 
-void MarkImageRows(FrontLayout& layout) {
-    std::vector<DrawPoint> reached = layout.outline;
-    for (const PixelPolyline& line : layout.grid) {
-        reached.insert(reached.end(), line.begin(), line.end());
-    }
-    layout.imageTop = layout.screen.top;
-    layout.imageBottom = layout.screen.bottom;
-    if (reached.empty()) {
-        return;
-    }
-    const auto [high, low] = std::minmax_element(
-        reached.begin(), reached.end(), [](DrawPoint a, DrawPoint b) { return a.y < b.y; });
-    layout.imageTop = high->y;
-    layout.imageBottom = low->y;
-}
-
 void LayoutImage(FrontLayout& layout, const ScreenSubjects& subjects, ImageGeometry& geometry,
                  const FrontOptions& options) {
     const double scale = layout.mapping.scale;
@@ -323,14 +288,10 @@ void LayoutImage(FrontLayout& layout, const ScreenSubjects& subjects, ImageGeome
     }
     layout.image = ImageCorners(geometry, scale, layout.origin);
     layout.outline = ImageOutline(geometry, scale, layout.origin, layout.image);
-    if (options.printing) {
-        layout.masked = MaskedRect(geometry, scale, layout.origin);
-    }
     if (options.drawGrid) {
-        const int density = GridDensity(options.printing, layout.target.Width());
-        layout.grid = GridLines(GridPixels(subjects, geometry, density, scale, layout.origin));
+        layout.grid = GridLines(GridPixels(geometry, scale, layout.origin));
     }
-    if (!options.printing && subjects.auditorium->AllowLensShift()) {
+    if (subjects.auditorium->AllowLensShift()) {
         layout.lensCircle = LensCircle(*subjects.setUp, geometry, scale, layout.origin);
     }
 }
@@ -409,8 +370,7 @@ FrontLayout LayoutFront(const ScreenSubjects& subjects, ImageGeometry& geometry,
     if (subjects.HasImage()) {
         LayoutImage(layout, subjects, geometry, options);
     }
-    MarkImageRows(layout);
-    if (options.showProjectors && !options.printing) {
+    if (options.showProjectors) {
         LayoutMarkers(layout, subjects);
     }
     return layout;

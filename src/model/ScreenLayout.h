@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CAuditorium;
@@ -45,7 +46,6 @@ struct ScreenSubjects {
 };
 
 struct FrontOptions {
-    bool printing = false;
     bool drawGrid = false;
     bool showProjectors = true;
 };
@@ -99,8 +99,6 @@ struct FrontLayout {
     // The image's edge all round through the grid points on it, from the bottom-left corner;
     // what is filled and outlined. Empty without an image.
     PixelPolyline outline;
-    // The image's inner rectangle, drawn in the masked colour when printing.
-    std::optional<PixelRect> masked;
     // Lines across and up the image, broken where a point is not a number.
     std::vector<PixelPolyline> grid;
     // The circle of the prime lens's barrel, broken like the grid.
@@ -109,14 +107,30 @@ struct FrontLayout {
     // The shown projector's marker, which a drag picks up; none while the options lock every
     // projector to the screen's centre, where a drag would change nothing that is shown.
     std::optional<DrawPoint> dragHandle;
-    // Highest and lowest pixel rows the image reaches (the printed dimensions keep clear).
-    int imageTop = 0;
-    int imageBottom = 0;
 
     // The lens position whose marker would be drawn at (x, y): the inverse of the marker
     // placement. Only meaningful when the mapping is invertible.
     ProjectorPlace PlaceAt(double x, double y) const;
 };
+
+// The place of the lens as the drawing shows it: the lock to the screen centre moves every
+// projector onto the centre line at half the screen height.
+ProjectorPlace ShownPlace(const CAuditorium& auditorium, const CProjectorType& projector);
+
+// The centre of the image's inner rectangle, on which the screen is drawn; the optical axis
+// when the image has no finite extent.
+ScreenPoint InnerCentre(ImageGeometry& geometry);
+
+// The shown projector, or every projector of the auditorium when none is shown.
+std::vector<const CProjectorType*> ProjectorsShown(const ScreenSubjects& subjects);
+
+// The grid points along the image's edge, all round from the bottom-left corner: up the left
+// edge, along the top, down the right edge and back along the bottom.
+std::vector<std::pair<int, int>> EdgeOfGrid();
+
+// How far the image stands from the middle of the screen, in metres (x right, y up): its lens
+// shift less the part of it the projector's image offset already accounts for.
+ScreenPoint ImageShift(const CLensType& setUp, const CProjectorType& projector);
 
 // Lines of the distortion grid: 8, or on a printed page one per 150 pixels of width when
 // that is more.

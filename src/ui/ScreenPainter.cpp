@@ -1,10 +1,11 @@
 #include "ui/ScreenPainter.h"
 
-#include "model/DimensionLine.h"
-#include "model/SectionLayout.h"
+#include "base/AppContext.h"
+#include "model/FrontDrawing.h"
+#include "model/SectionDrawing.h"
+#include "ui/DrawingPainter.h"
 #include "ui/IconLibrary.h"
 
-#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmapCache>
@@ -19,16 +20,14 @@ namespace {
 
 const QColor kBesideScreen(0, 128, 128);
 const QColor kOnScreen(0, 255, 0);
-const QColor kPrintedImage(64, 196, 196);
-const QColor kMaskedImage(128, 255, 128);
 const QColor kOutline(255, 0, 0);
-const QColor kRays(0, 255, 0);
 const QSize kMarkerSize(12, 18);
 constexpr int kModeIconSize = 24;
 // Names stand this far above the marker's centre.
 constexpr int kNameLift = 12;
 constexpr int kCrossWidth = 3;
-constexpr int kScreenLineWidth = 2;
+// Device pixels left free round a drawing in metres.
+constexpr double kDrawingMargin = 6.0;
 constexpr double kDimensionPoints = 10.0;
 constexpr double kPointsPerInch = 72.0;
 // The drawing's pixel sizes are those of a 96-dpi window; a page draws them larger.
@@ -88,21 +87,13 @@ void PaintMarker(QPainter& painter, DrawPoint centre) {
         place, Picture(QStringLiteral("projector-marker"), kMarkerSize, DeviceRatio(painter)));
 }
 
-void PaintPrintedCross(QPainter& painter, DrawPoint centre, double unit) {
-    const double w = kMarkerSize.width() * unit / 2;
-    const double h = kMarkerSize.height() * unit / 2;
-    painter.setPen(HairPen(Qt::black));
-    painter.drawLine(QPointF(centre.x - w, centre.y), QPointF(centre.x + w, centre.y));
-    painter.drawLine(QPointF(centre.x, centre.y - h), QPointF(centre.x, centre.y + h));
-}
-
 void PaintRedCross(QPainter& painter, const QRect& rect, double unit) {
     painter.setPen(QPen(kOutline, kCrossWidth * unit));
     painter.drawLine(rect.topLeft(), rect.bottomRight());
     painter.drawLine(rect.topRight(), rect.bottomLeft());
 }
 
-// The fonts of printed dimensions: 10 points at the resolution of the device drawn on.
+// The font of printed dimensions: 10 points at the resolution of the device drawn on.
 QFont DimensionFont(const QPainter& painter) {
     QFont font(painter.font(), painter.device());
     const int dpi = painter.device() ? painter.device()->logicalDpiY() : int(kWindowDpi);
@@ -110,50 +101,12 @@ QFont DimensionFont(const QPainter& painter) {
     return font;
 }
 
-void PaintDimension(QPainter& painter, const DimensionLine& line, const QFontMetricsF& metrics) {
-    const QString text = QString::fromStdString(line.text);
-    const double tw = metrics.horizontalAdvance(text);
-    const double th = metrics.height();
-    const DimensionShape shape = ShapeDimension(line, tw, th);
-    painter.setPen(HairPen(Qt::black));
-    for (const LineSegment& s : shape.lines) {
-        painter.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
-    }
-    painter.save();
-    painter.translate(shape.textX, shape.textY);
-    if (line.vertical) {
-        painter.rotate(-90);
-        // The turned text keeps to the gap between the two pieces of its line.
-        const double gap = shape.gapTo - shape.gapFrom;
-        painter.setClipRect(QRectF(-gap / 2, -th / 2, gap, th));
-    }
-    painter.drawText(QRectF(-tw / 2, -th / 2, tw, th), Qt::AlignCenter, text);
-    painter.restore();
-}
-
-void PaintDimensions(QPainter& painter, const std::vector<DimensionLine>& lines,
-                     const QFont& font) {
-    painter.save();
-    painter.setFont(font);
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Qt::white);
-    const QFontMetricsF metrics(font, painter.device());
-    for (const DimensionLine& line : lines) {
-        PaintDimension(painter, line, metrics);
-    }
-    painter.restore();
-}
-
-double LineHeight(const QPainter& painter, const QFont& font) {
-    return QFontMetricsF(font, painter.device()).boundingRect(QStringLiteral("W")).height();
-}
-
-void PaintImage(QPainter& painter, const FrontLayout& layout, bool printing) {
+void PaintImage(QPainter& painter, const FrontLayout& layout) {
     const QRect screen = ToQt(layout.screen);
     painter.setPen(Qt::NoPen);
     const QPolygon image = ToPolygon(layout.outline);
     if (!image.isEmpty()) {
-        painter.setBrush(printing ? kPrintedImage : kBesideScreen);
+        painter.setBrush(kBesideScreen);
         painter.drawPolygon(image);
     }
     painter.fillRect(screen, Qt::white);
@@ -162,11 +115,8 @@ void PaintImage(QPainter& painter, const FrontLayout& layout, bool printing) {
     }
     painter.save();
     painter.setClipRect(screen);
-    painter.setBrush(printing ? kPrintedImage : kOnScreen);
+    painter.setBrush(kOnScreen);
     painter.drawPolygon(image);
-    if (layout.masked) {
-        painter.fillRect(ToQt(*layout.masked), kMaskedImage);
-    }
     painter.setPen(HairPen(kOutline));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolygon(image);
@@ -197,77 +147,111 @@ void PaintMarkers(QPainter& painter, const FrontLayout& layout) {
     }
 }
 
-// On paper the dimensions stand around the drawing, so the drawing keeps clear of the edges.
-QRect RoomForDimensions(const QRect& rect, double lineHeight) {
-    constexpr double kLines = 3.0;
-    const int room = static_cast<int>(std::ceil(kLines * lineHeight));
-    return rect.adjusted(room, room, -room, -room);
-}
-
-void PaintFrontDimensions(QPainter& painter, const FrontLayout& layout,
-                          const ScreenSubjects& subjects, ImageGeometry& geometry,
-                          const QFont& font) {
-    painter.setPen(HairPen(Qt::black));
-    painter.setBrush(Qt::NoBrush);
-    const QRect screen = ToQt(layout.screen);
-    painter.drawRect(screen.adjusted(0, 0, -1, -1));
-    PaintDimensions(painter, FrontDimensions(layout, subjects, geometry, LineHeight(painter, font)),
-                    font);
-}
-
-FrontLayout PaintFront(QPainter& painter, const QRect& rect, const ScreenScene& scene,
-                       const FrontMapping* held, const QFont& font) {
+FrontLayout PaintClassicFront(QPainter& painter, const QRect& rect, const ScreenScene& scene,
+                              const FrontMapping* held) {
     ImageGeometry geometry;
-    const FrontOptions options{scene.printing, scene.drawGrid, scene.showProjectors};
+    const FrontOptions options{scene.drawGrid, scene.showProjectors};
     const FrontLayout layout =
         LayoutFront(scene.subjects, geometry, ToPixelRect(rect), options, held);
     if (layout.state == FrontState::Unscalable) {
-        PaintRedCross(painter, rect, Unit(painter, scene.printing));
+        PaintRedCross(painter, rect, 1.0);
     }
     if (layout.state != FrontState::Drawn) {
         return layout;
     }
-    PaintImage(painter, layout, scene.printing);
+    PaintImage(painter, layout);
     PaintLines(painter, layout.grid);
     PaintLines(painter, layout.lensCircle);
     PaintMarkers(painter, layout);
-    if (scene.printing) {
-        PaintFrontDimensions(painter, layout, scene.subjects, geometry, font);
+    return layout;
+}
+
+DrawingStyle StyleFor(const QPainter& painter, const ScreenScene& scene) {
+    DrawingStyle style;
+    style.printing = scene.printing;
+    style.skipProjectors = !scene.printing;
+    style.font = scene.printing ? DimensionFont(painter) : painter.font();
+    style.unit = Unit(painter, scene.printing);
+    return style;
+}
+
+// Room left round the drawing, so lines at its edge are not cut.
+QRectF Inset(const QRect& rect, double unit) {
+    const double margin = kDrawingMargin * unit;
+    return QRectF(rect).adjusted(margin, margin, -margin, -margin);
+}
+
+DrawingFit FitFor(const Drawing& drawing, const QRect& rect, double unit,
+                  const FrontMapping* held) {
+    if (held) {
+        return {held->scale, held->midX, held->midY};
+    }
+    return FitDrawing(drawing.Bounds(), Inset(rect, unit));
+}
+
+// Where a drawing in metres put the screen and the lenses, in the terms a drag reads.
+FrontLayout LayoutOfDrawing(const FrontDrawing& front, const DrawingFit& fit, const QRect& rect,
+                            const ScreenScene& scene) {
+    FrontLayout layout;
+    layout.target = ToPixelRect(rect);
+    layout.state = FrontState::Drawn;
+    layout.mapping = {fit.scale, 0.0, 0.0, fit.originX, fit.originY};
+    const QPointF topLeft = fit.ToDevice({front.screen.left, front.screen.top});
+    const QPointF bottomRight = fit.ToDevice({front.screen.right, front.screen.bottom});
+    layout.screen = {qRound(topLeft.x()), qRound(topLeft.y()), qRound(bottomRight.x()),
+                     qRound(bottomRight.y())};
+    if (scene.printing || !scene.showProjectors) {
+        return layout;
+    }
+    for (const FrontLens& lens : front.lenses) {
+        const QPointF at = fit.ToDevice(lens.at);
+        layout.markers.push_back({{qRound(at.x()), qRound(at.y())}, {}});
+    }
+    if (scene.subjects.projector && !LockProjector() && !layout.markers.empty()) {
+        layout.dragHandle = layout.markers.front().centre;
     }
     return layout;
 }
 
-void PaintSection(QPainter& painter, const QRect& rect, const ScreenScene& scene,
-                  const QFont& font) {
-    ImageGeometry geometry;
-    const SectionLayout layout = LayoutSection(scene.subjects, geometry, ToPixelRect(rect));
-    if (!layout.drawn) {
+FrontLayout PaintMeasuredFront(QPainter& painter, const QRect& rect, const ScreenScene& scene,
+                               const FrontMapping* held) {
+    FrontDrawingOptions options;
+    options.grid = scene.drawGrid;
+    options.gridDensity = GridDensity(scene.printing, rect.width());
+    options.measures = true;
+    const FrontDrawing front = DrawFront(scene.subjects, options);
+    FrontLayout layout;
+    layout.target = ToPixelRect(rect);
+    if (!front.drawn) {
+        return layout;
+    }
+    const DrawingStyle style = StyleFor(painter, scene);
+    const DrawingFit fit = FitFor(front.drawing, rect, style.unit, held);
+    if (!fit.IsUsable()) {
+        layout.state = FrontState::Unscalable;
+        PaintRedCross(painter, rect, style.unit);
+        return layout;
+    }
+    PaintDrawing(painter, front.drawing, fit, style);
+    layout = LayoutOfDrawing(front, fit, rect, scene);
+    PaintMarkers(painter, layout);
+    return layout;
+}
+
+void PaintSection(QPainter& painter, const QRect& rect, const ScreenScene& scene) {
+    const SectionDrawing section = DrawSection(scene.subjects, scene.printing || scene.measures);
+    if (!section.drawn) {
         return;
     }
-    const double unit = Unit(painter, scene.printing);
-    painter.setPen(QPen(Qt::black, kScreenLineWidth * unit, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(ToQt(layout.screenTop), ToQt(layout.screenBottom));
-    if (!layout.chord.empty()) {
-        painter.drawPolyline(ToPolygon(layout.chord));
-    }
-    for (const SectionProjector& projector : layout.projectors) {
-        painter.setPen(HairPen(kRays));
-        for (const LineSegment& ray : projector.rays) {
-            painter.drawLine(QPointF(ray.x1, ray.y1), QPointF(ray.x2, ray.y2));
-        }
-        painter.setPen(HairPen(Qt::black));
-        if (projector.axis) {
-            const LineSegment& a = *projector.axis;
-            painter.drawLine(QPointF(a.x1, a.y1), QPointF(a.x2, a.y2));
-        }
-        if (scene.printing) {
-            PaintPrintedCross(painter, projector.lens, unit);
-        } else {
-            PaintMarker(painter, projector.lens);
-        }
-    }
+    const DrawingStyle style = StyleFor(painter, scene);
+    const DrawingFit fit = FitFor(section.drawing, rect, style.unit, nullptr);
+    PaintDrawing(painter, section.drawing, fit, style);
     if (scene.printing) {
-        PaintDimensions(painter, SectionDimensions(layout, LineHeight(painter, font)), font);
+        return;
+    }
+    for (const DrawingCircle& circle : section.drawing.circles) {
+        const QPointF at = fit.ToDevice(circle.centre);
+        PaintMarker(painter, {qRound(at.x()), qRound(at.y())});
     }
 }
 
@@ -277,14 +261,13 @@ FrontLayout PaintScreen(QPainter& painter, const QRect& rect, const ScreenScene&
                         const FrontMapping* held) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const QFont font = scene.printing ? DimensionFont(painter) : QFont();
-    const QRect drawing =
-        scene.printing ? RoomForDimensions(rect, LineHeight(painter, font)) : rect;
     FrontLayout layout;
-    if (scene.view == ScreenView::Front) {
-        layout = PaintFront(painter, drawing, scene, held, font);
+    if (scene.view == ScreenView::Section) {
+        PaintSection(painter, rect, scene);
+    } else if (scene.printing || scene.measures) {
+        layout = PaintMeasuredFront(painter, rect, scene, held);
     } else {
-        PaintSection(painter, drawing, scene, font);
+        layout = PaintClassicFront(painter, rect, scene, held);
     }
     painter.restore();
     return layout;

@@ -2,8 +2,9 @@
 // Draws the screen drawing (front view or section view) with QPainter on any paint device: a
 // window, an image, a printer page or a PDF, so every front end shows the same picture. The
 // colours that mean something (the screen, the image on it and beside it, the outline) are
-// drawn without antialiasing so they come out exact. On paper the markers give way to
-// measured dimension lines in a 10-point font made for the page's own resolution.
+// drawn without antialiasing so they come out exact. The measured drawings, and every printed
+// one, are drawings in metres fitted to the target; on paper the markers give way to the lens
+// marks and the dimensions are in a 10-point font made for the page's own resolution.
 
 #include "model/ScreenLayout.h"
 
@@ -21,6 +22,9 @@ struct ScreenScene {
     bool printing = false;
     bool drawGrid = false;
     bool showProjectors = true;
+    // The front view with the wall, floor, dimensions, scale bar and every format of the
+    // projector; the section with its measures. Printed pages always have them.
+    bool measures = false;
 };
 
 // Draws the scene fitted into rect (pixels of the painter's device). For the front view it

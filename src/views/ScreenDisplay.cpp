@@ -1,5 +1,6 @@
 #include "views/ScreenDisplay.h"
 
+#include "base/AppContext.h"
 #include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
@@ -84,6 +85,7 @@ lumivane::ScreenScene ScreenDisplay::Scene() const {
     scene.view = m_view;
     scene.drawGrid = m_drawGrid;
     scene.showProjectors = m_showProjectors;
+    scene.measures = lumivane::Ctx().drawingMeasures;
     return scene;
 }
 

@@ -103,8 +103,11 @@ private Q_SLOTS:
         const Picture picture = Draw(Scene(ScreenView::Front, true));
         const PixelRect& screen = picture.layout.screen;
         QCOMPARE(picture.At(screen.MidX(), screen.top - 3), QColor(64, 196, 196));
-        QCOMPARE(picture.At(screen.MidX(), screen.MidY()), QColor(128, 255, 128));
-        QCOMPARE(picture.At(screen.left, screen.MidY()), QColor(Qt::black));
+        // Off the printed lens mark, which sits at the middle.
+        QCOMPARE(picture.At(screen.MidX() - 40, screen.MidY() + 30), QColor(128, 255, 128));
+        // The screen's outline, within the pixel its edge was rounded to.
+        QVERIFY(picture.At(screen.left - 1, screen.MidY()) == QColor(Qt::black) ||
+                picture.At(screen.left, screen.MidY()) == QColor(Qt::black));
         QVERIFY(picture.layout.markers.empty());
     }
 
