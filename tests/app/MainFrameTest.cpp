@@ -96,22 +96,21 @@ void MainFrameTest::menusListEveryCommandInOrder() {
     const QList<QAction*> menus = frame->menuBar()->actions();
     QStringList listings;
     std::transform(menus.begin(), menus.end(), std::back_inserter(listings), Listing);
-    QCOMPARE(
-        listings,
-        (QStringList{u"&File: &New\tCtrl+N|&Open...\tCtrl+O|&Save\tCtrl+S|Save &As...|-|"
-                     u"&Print...\tCtrl+P|Print Pre&view...|Print Purchase &List...|"
-                     u"Print Project &Details...|Print Item Details...|"
-                     u"Print P&roduct List...|Print Light and Si&ghtlines...|"
-                     u"Light and Sightlines Previe&w...|-|Print to &Text File...|"
-                     u"Export Draw&ing...|-|&Email Project|"
-                     u"Email Project &Data|Email Project &PDF|-|-|E&xit"_qs,
-                     u"&Edit: &Undo\tCtrl+Z|&Redo\tCtrl+Y|-|Cu&t\tCtrl+X|&Copy\tCtrl+C|"
-                     u"&Paste\tCtrl+V|-|&Auditorium Wizard..."_qs,
-                     u"&Settings: &English Units|&Metric Units|-|Lock &Throw|"
-                     u"Lock &Image Size|Lock Focal &Length|-|Fi&xed Focal Lengths|-|"
-                     u"Project Settings...|&Film Formats...|&Options..."_qs,
-                     u"&View: &Toolbar|&Status Bar|&Project Tree|-|Drawing &Measures"_qs,
-                     u"&Help: &Index|About &Halvard Optics|-|&About Lumivane..."_qs}));
+    QCOMPARE(listings,
+             (QStringList{u"&File: &New\tCtrl+N|&Open...\tCtrl+O|&Save\tCtrl+S|Save &As...|-|"
+                          u"&Print...\tCtrl+P|Print Pre&view...|Print Purchase &List...|"
+                          u"Print Project &Details...|Print Item Details...|"
+                          u"Print P&roduct List...|Print Light and Si&ghtlines...|"
+                          u"Light and Sightlines Previe&w...|-|Print to &Text File...|"
+                          u"Export Draw&ing...|-|&Email Project|"
+                          u"Email Project &Data|Email Project &PDF|-|-|E&xit"_qs,
+                          u"&Edit: &Undo\tCtrl+Z|&Redo\tCtrl+Y|-|Cu&t\tCtrl+X|&Copy\tCtrl+C|"
+                          u"&Paste\tCtrl+V|-|&Auditorium Wizard..."_qs,
+                          u"&Settings: &English Units|&Metric Units|-|Lock &Throw|"
+                          u"Lock &Image Size|Lock Focal &Length|-|Fi&xed Focal Lengths|-|"
+                          u"Project Settings...|&Film Formats...|&Options..."_qs,
+                          u"&View: &Toolbar|&Status Bar|&Project Tree|-|Drawing &Measures"_qs,
+                          u"&Help: &Index|About &Halvard Optics|-|&About Lumivane..."_qs}));
     for (const QAction* menu : menus) {
         for (const QAction* action : menu->menu()->actions()) {
             QVERIFY2(action->isSeparator() || !action->isVisible() ||
