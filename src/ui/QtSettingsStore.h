@@ -4,6 +4,7 @@
 
 #include "base/SettingsStore.h"
 
+#include <QDir>
 #include <QSettings>
 #include <QString>
 
@@ -31,7 +32,8 @@ public:
 
     // Writes pending changes to disk now rather than when the store is destroyed.
     void Sync();
-    QString FileName() const { return m_settings.fileName(); }
+    // The file or registry key as the system spells it (backslashes on Windows).
+    QString FileName() const { return QDir::toNativeSeparators(m_settings.fileName()); }
 
 private:
     QSettings m_settings;
