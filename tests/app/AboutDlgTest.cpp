@@ -21,7 +21,8 @@ private Q_SLOTS:
     void closesOnAClickAndOnEscape() {
         CAboutDlg about;
         about.show();
-        QTest::mouseClick(&about, Qt::LeftButton, {}, QPoint(200, 150));
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QTest::mouseClick(&about, Qt::LeftButton, {}, about.rect().center());
         QVERIFY(!about.isVisible());
         QCOMPARE(about.result(), int(QDialog::Accepted));
 

@@ -12,7 +12,7 @@
 #include "support/TempDir.h"
 #include "ui/QtSettingsStore.h"
 
-#include <QFile>
+#include <QSettings>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -59,7 +59,6 @@ private:
     std::unique_ptr<CQorApp> MakeApp();
     void WriteSettings(const std::vector<std::pair<std::string, std::int32_t>>& values);
     void ConfigureServer();
-    QString UserStorePath() const;
 
     std::unique_ptr<test::TempDir> m_home;
     std::unique_ptr<test::TempDir> m_storeDir;
@@ -99,10 +98,6 @@ void QorAppTest::ConfigureServer() {
     store.Sync();
 }
 
-QString QorAppTest::UserStorePath() const {
-    return QString::fromStdString((m_home->path() / "config" / "Halvard" / "qor30.conf").string());
-}
-
 void QorAppTest::initTestCase() {
     // QSettings looks its folder up once per process, so it is set before the first store.
     m_home = std::make_unique<test::TempDir>();
@@ -122,7 +117,8 @@ void QorAppTest::init() {
 }
 
 void QorAppTest::cleanup() {
-    QFile::remove(UserStorePath());
+    // The user's store is a file here and the registry on Windows: each case starts empty.
+    QSettings(QStringLiteral("Halvard"), QStringLiteral("qor30")).clear();
     m_storeDir.reset();
     m_context.reset();
 }
