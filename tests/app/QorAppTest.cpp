@@ -12,9 +12,9 @@
 #include "support/TempDir.h"
 #include "ui/QtSettingsStore.h"
 
-#include <QSettings>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 #include <fstream>
