@@ -152,10 +152,9 @@ void MeasureUndo(benchmark::State& state) {
         return Fail(state, "the auditorium was not shown");
     }
     UndoBridge& undo = window.Frame().Undo();
-    window.Doc().Editor().EditAuditorium(kShown, "Audience Distance", [](CAuditorium& a) {
-        a.SetAudienceDistance(a.AudienceDistance() + 0.5);
-        a.Recalculate(nullptr);
-    });
+    const double distance = window.Doc().GetAuditorium(kShown)->AudienceDistance();
+    window.Doc().Editor().SetAuditoriumSetting(kShown, lumivane::AuditoriumSetting::AudienceDistance,
+                                               distance + 0.5);
     if (!undo.UndoAction()->isEnabled()) {
         return Fail(state, "the edit was not recorded");
     }
