@@ -153,8 +153,8 @@ void MeasureUndo(benchmark::State& state) {
     }
     UndoBridge& undo = window.Frame().Undo();
     const double distance = window.Doc().GetAuditorium(kShown)->AudienceDistance();
-    window.Doc().Editor().SetAuditoriumSetting(kShown, lumivane::AuditoriumSetting::AudienceDistance,
-                                               distance + 0.5);
+    window.Doc().Editor().SetAuditoriumSetting(
+        kShown, lumivane::AuditoriumSetting::AudienceDistance, distance + 0.5);
     if (!undo.UndoAction()->isEnabled()) {
         return Fail(state, "the edit was not recorded");
     }
