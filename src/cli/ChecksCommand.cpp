@@ -40,10 +40,8 @@ int RunChecksCommand(const QStringList& arguments) {
         return Fail(*error);
     }
     CQorDoc project(std::make_shared<QtClockAndLocale>());
-    const ProjectReadResult read =
-        project.OpenDocument(ToPath(parser.positionalArguments().front()), true);
-    if (read != ProjectReadResult::Ok) {
-        return Fail(ProjectReadMessage(read));
+    if (auto error = OpenProject(project, parser.positionalArguments().front())) {
+        return Fail(*error);
     }
     if (project.GetContents().lightBlockDropped) {
         std::fputs((std::string(kLightBlockDroppedText) + '\n').c_str(), stderr);

@@ -2,6 +2,8 @@
 
 #include "base/AppContext.h"
 #include "base/SettingsStartup.h"
+#include "document/ProjectFile.h"
+#include "document/QorDoc.h"
 #include "ui/CatalogLocations.h"
 #include "ui/ProcessSetup.h"
 #include "ui/QtClockAndLocale.h"
@@ -55,6 +57,14 @@ std::optional<std::string> SetUpProcess(const QCommandLineParser& parser) {
         return error;
     }
     InstallCatalogs(std::move(*catalogs));
+    return std::nullopt;
+}
+
+std::optional<std::string> OpenProject(CQorDoc& project, const QString& path) {
+    const ProjectReadResult read = project.OpenDocument(ToPath(path), true);
+    if (read != ProjectReadResult::Ok) {
+        return ProjectReadMessage(read);
+    }
     return std::nullopt;
 }
 

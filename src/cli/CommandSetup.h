@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+class CQorDoc;
+
 namespace lumivane::cli {
 
 QCommandLineOption CatalogDirOption();
@@ -34,6 +36,10 @@ std::optional<CatalogSet> ChosenCatalogs(const QCommandLineParser& parser, std::
 // UseSettings, then installs ChosenCatalogs. An error message when the catalog folder does not
 // exist.
 std::optional<std::string> SetUpProcess(const QCommandLineParser& parser);
+
+// Opens the project file at path into project, recalculated as the window opens it; the message
+// saying why when it cannot be read.
+std::optional<std::string> OpenProject(CQorDoc& project, const QString& path);
 
 // Writes message and a line end to stderr; returns the failure exit code 1.
 int Fail(const std::string& message);

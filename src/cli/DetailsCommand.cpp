@@ -44,9 +44,8 @@ int RunDetailsCommand(const QStringList& arguments) {
         return Fail(*setUpError);
     }
     CQorDoc project(std::make_shared<QtClockAndLocale>());
-    const ProjectReadResult read = project.OpenDocument(ToPath(positional.front()), true);
-    if (read != ProjectReadResult::Ok) {
-        return Fail(ProjectReadMessage(read));
+    if (auto readError = OpenProject(project, positional.front())) {
+        return Fail(*readError);
     }
     const std::vector<DetailsPage> pages = ProjectDetailsPages(project);
     if (pages.empty()) {

@@ -85,9 +85,8 @@ int RunDrawingCommand(const QStringList& arguments) {
         return Fail(*setUpError);
     }
     CQorDoc project(std::make_shared<QtClockAndLocale>());
-    const ProjectReadResult read = project.OpenDocument(ToPath(positional.front()), true);
-    if (read != ProjectReadResult::Ok) {
-        return Fail(ProjectReadMessage(read));
+    if (auto error = OpenProject(project, positional.front())) {
+        return Fail(*error);
     }
     const ScreenSubjects subjects = SubjectsOf(project, *items);
     if (!subjects.auditorium) {

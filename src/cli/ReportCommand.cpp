@@ -28,15 +28,11 @@ QCommandLineOption TextOption() {
 }
 
 // The project the report is about: the named file, or a new project when none is named.
-std::optional<std::string> OpenProject(CQorDoc& project, const QStringList& positional) {
+std::optional<std::string> OpenProjectIfNamed(CQorDoc& project, const QStringList& positional) {
     if (positional.isEmpty()) {
         return std::nullopt;
     }
-    const ProjectReadResult result = project.OpenDocument(ToPath(positional.front()), true);
-    if (result != ProjectReadResult::Ok) {
-        return ProjectReadMessage(result);
-    }
-    return std::nullopt;
+    return OpenProject(project, positional.front());
 }
 
 std::optional<std::string> Compose(ReportKind kind, const QStringList& positional,
@@ -46,7 +42,7 @@ std::optional<std::string> Compose(ReportKind kind, const QStringList& positiona
         if (!positional.isEmpty()) {
             return "The product list takes no project.";
         }
-    } else if (auto error = OpenProject(project, positional)) {
+    } else if (auto error = OpenProjectIfNamed(project, positional)) {
         return error;
     }
     report = ComposeReport(kind, project, Ctx().settings.m_company, *Ctx().lenses);
