@@ -72,9 +72,8 @@ int RunEditCommand(const QStringList& arguments) {
         return Fail(*error);
     }
     CQorDoc project(std::make_shared<QtClockAndLocale>());
-    const ProjectReadResult read = project.OpenDocument(ToPath(positional.at(0)), true);
-    if (read != ProjectReadResult::Ok) {
-        return Fail(ProjectReadMessage(read));
+    if (auto readError = OpenProject(project, positional.at(0))) {
+        return Fail(*readError);
     }
     if (!RunScript(project, parser.value(OpsOption()))) {
         return 1;
