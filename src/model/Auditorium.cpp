@@ -242,18 +242,14 @@ const CLensType* CAuditorium::GetLensType(int index) const {
 void CAuditorium::SetScreenHeight(double h) {
     m_screenHeight = h;
     if (m_fixedScreen) {
-        for (CLensType* lensType : m_lensTypes) {
-            UpdateFit(*lensType);
-        }
+        UpdateAllFits();
     }
 }
 
 void CAuditorium::SetScreenWidth(double w) {
     m_screenWidth = w;
     if (m_fixedScreen) {
-        for (CLensType* lensType : m_lensTypes) {
-            UpdateFit(*lensType);
-        }
+        UpdateAllFits();
     }
 }
 
@@ -582,6 +578,10 @@ void CAuditorium::Recalculate(CLensType* changed) {
     }
     // Every set-up, not just the one changed: a throw or a screen moves them all, and the fit
     // is not kept in the file, so a project reads back with the flags it was saved with.
+    UpdateAllFits();
+}
+
+void CAuditorium::UpdateAllFits() {
     for (CLensType* lensType : m_lensTypes) {
         UpdateFit(*lensType);
     }
@@ -615,9 +615,7 @@ void CAuditorium::FitToImages(CLensType* changed) {
     // An image far beyond any room (a few millimetres of focal length) can send a curved screen
     // round in circles. The screen then stays where the last round left it, and every set-up
     // keeps what lands on that screen, so its figures and its fit still tell the truth.
-    for (CLensType* lensType : m_lensTypes) {
-        UpdateFit(*lensType);
-    }
+    UpdateAllFits();
 }
 
 void CAuditorium::RefreshProjectorImages(CProjectorType& projector) {

@@ -154,6 +154,7 @@ public:
     void SetLight(const lumivane::RoomLight& light) { m_light = light; }
 
 private:
+    void UpdateAllFits();
     bool RemeasureExtents();
     struct Span {
         double minV, maxV, minH, maxH;
