@@ -89,6 +89,11 @@ void LengthEditModel::Step(int delta) {
 void LengthEditModel::TextChangedByUser(std::string_view text) {
     if (m_updating)
         return;
+    if (m_emptyAllowed && text.find_first_not_of(' ') == std::string_view::npos) {
+        m_crossed = LimitCrossed::None;
+        m_value = InitialMarker;
+        return;
+    }
     const double typed = ParseLength(text, m_kind);
     const bool signTypedBefore = m_signTyped;
     const char lead = LeadingSign(text);

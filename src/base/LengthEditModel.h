@@ -31,6 +31,10 @@ public:
     void SetNoLowerLimit(bool on) { m_noLowerLimit = on; }
     void SetFineSteps(bool on) { m_fineSteps = on; }
     void SetZeroAllowed(bool on) { m_zeroAllowed = on; }
+    // Emptied by the user, the field holds no value (the initial marker) instead of 0, for a
+    // length that may be "not known".
+    void SetEmptyAllowed(bool on) { m_emptyAllowed = on; }
+    bool HoldsNothing() const { return m_value == InitialMarker; }
     // What the user may type or step to; a value set by the program is shown as it is.
     void SetLimits(const LengthLimits& limits) { m_limits = limits; }
     const LengthLimits& Limits() const { return m_limits; }
@@ -75,6 +79,7 @@ private:
     bool m_noLowerLimit = false;
     bool m_fineSteps = false;
     bool m_zeroAllowed = false;
+    bool m_emptyAllowed = false;
     bool m_updating = false;
     bool m_signTyped = false;
     LengthKind m_kind = Length;

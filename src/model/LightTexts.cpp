@@ -97,9 +97,9 @@ std::string WidthsTargetText() {
 
 std::string SetUpLightRowText(const SetUpLight& light) {
     if (!light.luminanceCdM2 || !light.verdict) {
-        return "Light: " + std::string(kNotKnownText);
+        return light.format + ": " + kNotKnownText;
     }
-    return "Light: " + SetUpLuminanceText(light) + "; needs " + LumensNeededText(light);
+    return light.format + ": " + SetUpLuminanceText(light) + "; needs " + LumensNeededText(light);
 }
 
 } // namespace lumivane

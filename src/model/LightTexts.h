@@ -32,7 +32,8 @@ std::string WidthsText(std::optional<double> widths);
 std::string HorizontalTargetText();
 std::string VerticalTargetText();
 std::string WidthsTargetText();
-// "lumens × 0.794 × 0.95 × 1.0 gain": the one-line summary the projector view's rows show.
+// "Flat: 45.2 cd/m² (13.2 fL): in range; needs 12,345 lm": the line of one set-up in the
+// projector view.
 std::string SetUpLightRowText(const SetUpLight& light);
 
 } // namespace lumivane

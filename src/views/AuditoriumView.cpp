@@ -9,6 +9,7 @@
 #include "views/EditBurst.h"
 #include "views/LengthEdit.h"
 #include "views/LimitNotice.h"
+#include "views/RoomLightGroup.h"
 #include "views/ScreenControls.h"
 #include "views/ScreenDisplay.h"
 #include "views/ValueSlider.h"
@@ -87,7 +88,13 @@ CAuditoriumView::CAuditoriumView(CQorDoc& doc, ViewHooks hooks, QWidget* parent)
       m_projectorCount(new QLabel(tr("Projectors: 0"))),
       m_calcPorthole(new QCheckBox(tr("Calc porthole"))), m_portholeDistance(new LengthEdit),
       m_screenWidth(new LengthEdit), m_screenHeight(new LengthEdit),
-      m_screenMode(new QPushButton(tr("Calc"))), m_display(new ScreenDisplay(doc, this)) {
+      m_screenMode(new QPushButton(tr("Calc"))), m_light(new RoomLightGroup(
+                                                     doc, [this] { return Item().auditorium; },
+                                                     [this] {
+                                                         Refresh(false);
+                                                         RepaintDisplay();
+                                                     })),
+      m_display(new ScreenDisplay(doc, this)) {
     setAccessibleName(tr("Auditorium"));
     m_groups = new QGridLayout;
     m_groups->addWidget(MakeCurveGroup(), 0, 0);
@@ -100,6 +107,8 @@ CAuditoriumView::CAuditoriumView(CQorDoc& doc, ViewHooks hooks, QWidget* parent)
     auto* layout = new QVBoxLayout(content);
     layout->addLayout(m_groups);
     layout->addWidget(m_display, 1);
+    // The checks come after the room they judge; a window too low for all scrolls to them.
+    layout->addWidget(m_light);
     const int line = fontMetrics().height();
     m_display->setMinimumSize(lumivane::DrawingLeastWidth(line),
                               lumivane::DrawingLeastHeight(line));
@@ -119,19 +128,24 @@ CAuditoriumView::CAuditoriumView(CQorDoc& doc, ViewHooks hooks, QWidget* parent)
         field->setMinimumWidth(field->fontMetrics().horizontalAdvance(u"888888"_qs) + 12);
     }
 
-    const std::vector<QWidget*> order{
+    // Every group is placed first: Tab order joins only widgets of one window.
+    ShowSettingsLabels();
+    ArrangeGroups();
+    std::vector<QWidget*> order{
         m_curveType,        m_curveSlider,     m_tiltType,     m_tiltSlider,    m_tiltDetails,
         m_throwSlider,      m_throw,           m_comments,     m_floorToScreen, m_floorToLens,
         m_frontWallFirst,   m_frontWallSecond, m_seats,        m_handicapped,   m_calcPorthole,
-        m_portholeDistance, m_screenWidth,     m_screenHeight, m_screenMode,    m_display};
+        m_portholeDistance, m_screenWidth,     m_screenHeight, m_screenMode};
+    for (QWidget* field : m_light->Fields()) {
+        order.push_back(field);
+    }
+    order.push_back(m_display);
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
     ConnectChoices();
     ConnectLengths();
     ConnectTexts();
-    ShowSettingsLabels();
-    ArrangeGroups();
 }
 
 QGroupBox* CAuditoriumView::MakeCurveGroup() {
@@ -328,6 +342,7 @@ void CAuditoriumView::Refresh(bool force) {
     RefreshShape(*auditorium);
     RefreshSettings(*auditorium, force);
     RefreshDetails(*auditorium, force);
+    m_light->ShowAuditorium(*auditorium, force);
 }
 
 void CAuditoriumView::RefreshShape(const CAuditorium& auditorium) {
@@ -378,6 +393,7 @@ void CAuditoriumView::CommitEdits() {
     for (LengthEdit* field : findChildren<LengthEdit*>()) {
         field->CommitEdit();
     }
+    m_light->CommitEdits();
 }
 
 void CAuditoriumView::resizeEvent(QResizeEvent* event) {

@@ -1,8 +1,9 @@
 #pragma once
 // The view of one auditorium: its screen curve and tilt, the default throw, the comments, the
-// booth heights, the front wall, the seats, the porthole and the screen size, with the screen
-// drawing below. Every change the user makes is stored at once through the project's editor;
-// the fields then show what the model made of it.
+// booth heights, the front wall, the seats, the porthole and the screen size, the light and the
+// seat rows with the sightlines they give, and the screen drawing below. Every change the user
+// makes is stored at once through the project's editor; the fields then show what the model made of
+// it.
 
 #include "model/AuditoriumTexts.h"
 #include "views/AuditoriumFields.h"
@@ -22,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class RoomLightGroup;
 class ScreenDisplay;
 class ValueSlider;
 
@@ -96,6 +98,7 @@ private:
     QGridLayout* m_groups = nullptr;
     QGroupBox* m_settingsGroup = nullptr;
     QGroupBox* m_detailsGroup = nullptr;
+    RoomLightGroup* m_light;
     std::optional<bool> m_groupsSideBySide;
 
     // The screen drawing, below the fields.

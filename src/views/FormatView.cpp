@@ -7,6 +7,7 @@
 #include "views/ImageDetailsGroup.h"
 #include "views/ScreenDisplay.h"
 #include "views/SetUpControls.h"
+#include "views/SetUpLightGroup.h"
 #include "views/SetUpListModel.h"
 
 using lumivane::ItemPath;
@@ -14,13 +15,13 @@ using lumivane::ItemPath;
 CFormatView::CFormatView(CQorDoc& doc, lumivane::ProjectRelay& relay, ViewHooks hooks,
                          QWidget* parent)
     : CQorView(doc, parent), m_hooks(hooks), m_formats(new CFormatListCtrl(doc, relay)),
-      m_details(new ImageDetailsGroup),
+      m_details(new ImageDetailsGroup), m_light(new SetUpLightGroup),
       m_controls(new SetUpControls(doc, relay, std::move(hooks), lumivane::EditView::Format, this)),
       m_display(new ScreenDisplay(doc)) {
     setAccessibleName(tr("Format"));
     m_display->SetDrawGrid(true);
     m_display->SetShowProjectors(true);
-    m_controls->LayOut(this, m_formats, m_details, m_display);
+    m_controls->LayOut(this, m_formats, m_details, m_display, m_light);
     connect(m_formats, &CFormatListCtrl::formatSelected, this, &CFormatView::ChooseFormat);
 }
 
@@ -56,6 +57,7 @@ void CFormatView::Refresh(bool force) {
     }
     m_controls->Refresh(force);
     m_details->ShowSetUp(GetAuditorium(), GetProjector(), GetLensType());
+    m_light->ShowSetUp(GetAuditorium(), GetProjector(), GetLensType());
     m_display->update();
 }
 

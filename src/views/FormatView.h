@@ -1,8 +1,8 @@
 #pragma once
 // The view of one format of a projector: how its image lands on the screen (sizes, masking
-// loss and distortion), the image controls, the lenses that fit and the projector's position,
-// with the projector's set-up list on top and the screen drawing of the image with its grid.
-// Choosing another row of the list shows that format, as the project tree does.
+// loss and distortion) and how bright it is, the image controls, the lenses that fit and the
+// projector's position, with the projector's set-up list on top and the screen drawing of the image
+// with its grid. Choosing another row of the list shows that format, as the project tree does.
 
 #include "views/QorView.h"
 #include "views/ViewHooks.h"
@@ -11,6 +11,7 @@ class CFormatListCtrl;
 class ImageDetailsGroup;
 class ScreenDisplay;
 class SetUpControls;
+class SetUpLightGroup;
 
 namespace lumivane {
 class ProjectRelay;
@@ -34,6 +35,7 @@ private:
     ViewHooks m_hooks;
     CFormatListCtrl* m_formats;
     ImageDetailsGroup* m_details;
+    SetUpLightGroup* m_light;
     SetUpControls* m_controls;
     ScreenDisplay* m_display;
 };

@@ -85,6 +85,19 @@ void LengthEdit::ShowNothing() {
     m_model.ForceValue(lumivane::LengthEditModel::InitialMarker);
 }
 
+std::optional<double> LengthEdit::OptionalValue() const {
+    if (m_model.HoldsNothing())
+        return std::nullopt;
+    return Value();
+}
+
+void LengthEdit::SetOptionalValue(std::optional<double> metres, bool force) {
+    if (metres)
+        SetValue(*metres, force);
+    else if (force || !m_model.HoldsNothing())
+        ShowNothing();
+}
+
 void LengthEdit::SetLinkedSlider(ValueSlider* slider) {
     if (m_slider)
         disconnect(m_slider, nullptr, this, nullptr);

@@ -29,6 +29,8 @@
 #include <QAbstractSpinBox>
 #include <QPointer>
 
+#include <optional>
+
 class ValueSlider;
 
 class LengthEdit : public QAbstractSpinBox {
@@ -55,6 +57,12 @@ public:
     void SetFineSteps(bool on) { m_model.SetFineSteps(on); }
     // Steps may reach 0 instead of stopping at one step.
     void SetZeroAllowed(bool on) { m_model.SetZeroAllowed(on); }
+    // The user may empty the field for a length that is not known.
+    void SetEmptyAllowed(bool on) { m_model.SetEmptyAllowed(on); }
+    // None while the field is empty.
+    std::optional<double> OptionalValue() const;
+    // Empty for none.
+    void SetOptionalValue(std::optional<double> metres, bool force);
     void SetLimits(const lumivane::LengthLimits& limits) { m_model.SetLimits(limits); }
     // A field that only shows its value looks like it: read-only, without arrows or frame,
     // on the window's background, and a screen reader hears it as read-only. Called before

@@ -8,6 +8,7 @@
 #include "model/ProjectorType.h"
 #include "ui/QtText.h"
 #include "views/FormatListCtrl.h"
+#include "views/ProjectorLightGroup.h"
 #include "views/ScreenDisplay.h"
 #include "views/SetUpControls.h"
 #include "views/SetUpListModel.h"
@@ -38,6 +39,7 @@ CProjectorView::CProjectorView(CQorDoc& doc, lumivane::ProjectRelay& relay, View
       m_porthole(new QLabel(tr("0' by 0' at 0'"))),
       m_controls(
           new SetUpControls(doc, relay, std::move(hooks), lumivane::EditView::Projector, this)),
+      m_light(new ProjectorLightGroup(doc, [this] { Refresh(false); })),
       m_display(new ScreenDisplay(doc)) {
     setAccessibleName(tr("Projector"));
     m_display->SetDrawGrid(true);
@@ -45,7 +47,7 @@ CProjectorView::CProjectorView(CQorDoc& doc, lumivane::ProjectRelay& relay, View
         return QMessageBox::question(this, caption, text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     });
-    m_controls->LayOut(this, m_formats, MakeDetailsGroup(), m_display);
+    m_controls->LayOut(this, m_formats, MakeDetailsGroup(), m_display, m_light);
     connect(m_formats, &CFormatListCtrl::formatSelected, this, &CProjectorView::ChooseFormat);
 }
 
@@ -114,6 +116,7 @@ void CProjectorView::ShowItems() {
 void CProjectorView::Refresh(bool force) {
     const CProjectorType* projector = GetProjector();
     const CAuditorium* auditorium = GetAuditorium();
+    m_light->ShowProjector(Item().auditorium, Item().projector, force);
     if (projector == nullptr || auditorium == nullptr) {
         m_current = -1;
         ShowItems();
@@ -145,5 +148,6 @@ void CProjectorView::RefreshDetails(const CAuditorium& auditorium,
 }
 
 void CProjectorView::CommitEdits() {
+    m_light->CommitEdits();
     m_controls->CommitEdits();
 }

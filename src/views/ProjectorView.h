@@ -1,13 +1,14 @@
 #pragma once
-// The view of one projector: its lens set-ups, one row per format, with the angles and the
-// porthole size of the projector, the image controls, the lenses that fit and the projector's
-// position for the set-up chosen in the list, and the screen drawing of that set-up's image
-// with its distortion grid.
+// The view of one projector: its lens set-ups, one row per format, with the angles, the
+// porthole size and the light of the projector, the image controls, the lenses that fit and the
+// projector's position for the set-up chosen in the list, and the screen drawing of that set-up's
+// image with its distortion grid.
 
 #include "views/QorView.h"
 #include "views/ViewHooks.h"
 
 class CFormatListCtrl;
+class ProjectorLightGroup;
 class QLabel;
 class QGroupBox;
 class ScreenDisplay;
@@ -48,6 +49,7 @@ private:
     QLabel* m_portholeLabel;
     QLabel* m_porthole;
     SetUpControls* m_controls;
+    ProjectorLightGroup* m_light;
     ScreenDisplay* m_display;
     lumivane::ItemPath m_shown;
     int m_current = -1;

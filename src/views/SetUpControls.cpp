@@ -14,6 +14,7 @@
 #include "views/ScreenDisplay.h"
 #include "views/ValueSlider.h"
 
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -207,7 +208,8 @@ std::vector<QWidget*> SetUpControls::TabOrder() const {
             m_size,     m_focal,      m_throw,      m_lenses,      m_diameters};
 }
 
-void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenDisplay* display) {
+void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenDisplay* display,
+                           QWidget* checks) {
     connect(display, &ScreenDisplay::editStarted, this,
             [this, display] { m_hooks.Edited(display); });
     connect(display, &ScreenDisplay::editFinished, this,
@@ -222,6 +224,9 @@ void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenD
     const int line = display->fontMetrics().height();
     display->setMinimumSize(lumivane::DrawingLeastWidth(line), lumivane::DrawingLeastHeight(line));
     m_page->addWidget(m_positionPanel, kDrawingRow + 1, 0, 1, 3);
+    if (checks != nullptr) {
+        m_page->addWidget(checks, kDrawingRow + 2, 0, 1, 3);
+    }
     m_page->setColumnStretch(0, 2);
     m_page->setColumnStretch(1, 2);
     // A tall pane lengthens the sliders and the lens list a little, the drawing most.
@@ -249,8 +254,22 @@ void SetUpControls::LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenD
          std::initializer_list<QWidget*>{m_lateral, m_lensHeight, m_center, m_default}) {
         order.push_back(control);
     }
+    if (checks != nullptr) {
+        AddFieldsOf(checks, order);
+    }
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+// The fields of a group, in the order they were made; a spin box's own line edit is no stop
+// of its own.
+void SetUpControls::AddFieldsOf(QWidget* group, std::vector<QWidget*>& order) {
+    for (QWidget* control : group->findChildren<QWidget*>()) {
+        if ((control->focusPolicy() & Qt::TabFocus) != 0 &&
+            qobject_cast<QAbstractSpinBox*>(control->parentWidget()) == nullptr) {
+            order.push_back(control);
+        }
     }
 }
 

@@ -66,10 +66,12 @@ public:
     void CommitEdits();
 
     // The view's page: the set-up list on top, the view's own group, the image controls and
-    // the lenses side by side, the screen drawing and the position below; the keyboard
-    // visits them in that order. Scrolls when the pane is too small. A drag of the projector's
-    // marker on the drawing is one undo step, as a field's burst is.
-    void LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenDisplay* display);
+    // the lenses side by side, the screen drawing and the position below, and the view's light
+    // checks, if any, last; the keyboard visits them in that order. Scrolls when the pane is
+    // too small. A drag of the projector's marker on the drawing is one undo step, as a
+    // field's burst is.
+    void LayOut(QWidget* view, QWidget* list, QWidget* group, ScreenDisplay* display,
+                QWidget* checks = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,6 +99,7 @@ private:
     lumivane::SetUpPagePlan PlanFor(int width) const;
     void Arrange(const lumivane::SetUpPagePlan& plan);
     std::vector<QWidget*> TabOrder() const;
+    static void AddFieldsOf(QWidget* group, std::vector<QWidget*>& order);
 
     void RefreshImage(const CLensType* setUp, bool force);
     void RefreshThrow(const CProjectorType& projector, bool force);

@@ -3,6 +3,8 @@
 #include "document/ItemTracking.h"
 #include "document/QorDoc.h"
 #include "model/LensType.h"
+#include "model/LightChecks.h"
+#include "model/LightTexts.h"
 #include "model/ProjectorType.h"
 #include "ui/ProjectRelay.h"
 #include "ui/QtText.h"
@@ -200,24 +202,38 @@ QVariant SetUpListModel::data(const QModelIndex& index, int role) const {
     case FormatRole:
         return setUp->GetFormat();
     case Qt::DisplayRole:
+        return CellText(*setUp, kind, index.column());
     case Qt::ToolTipRole:
-        break;
+        return CellText(*setUp, kind, index.column()) + u'\n' + LightText(*setUp);
     default:
         return {};
     }
-    switch (index.column()) {
+}
+
+QString SetUpListModel::LightText(const CLensType& setUp) const {
+    const CAuditorium* auditorium = m_doc.GetAuditorium(m_projector.auditorium);
+    const CProjectorType* projector = GetProjector();
+    if (auditorium == nullptr || projector == nullptr) {
+        return {};
+    }
+    return Text(lumivane::SetUpLightRowText(lumivane::CheckSetUp(*auditorium, *projector, setUp)));
+}
+
+QString SetUpListModel::CellText(const CLensType& setUp, lumivane::LensCellKind kind,
+                                 int column) const {
+    switch (column) {
     case StateColumn:
-        return Text(lumivane::StateText(*setUp));
+        return Text(lumivane::StateText(setUp));
     case FormatColumn:
-        return Text(setUp->GetFormatName());
+        return Text(setUp.GetFormatName());
     case ImageSizeColumn:
-        return Text(lumivane::ImageSizeText(*m_doc.GetAuditorium(m_projector.auditorium), *setUp));
+        return Text(lumivane::ImageSizeText(*m_doc.GetAuditorium(m_projector.auditorium), setUp));
     case FocalColumn:
-        return Text(lumivane::FocalText(*setUp));
+        return Text(lumivane::FocalText(setUp));
     default:
         return Text(
             kind == lumivane::LensCellKind::Chosen
-                ? lumivane::ChosenLensText(setUp->Choice(), [](const std::string&) { return true; })
+                ? lumivane::ChosenLensText(setUp.Choice(), [](const std::string&) { return true; })
                 : lumivane::MissingLensText(kind));
     }
 }

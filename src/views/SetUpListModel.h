@@ -61,6 +61,9 @@ public:
 
 private:
     int SetUpCount() const;
+    QString CellText(const CLensType& setUp, lumivane::LensCellKind kind, int column) const;
+    // The set-up's luminance and the lumens it needs, told in each cell's tooltip.
+    QString LightText(const CLensType& setUp) const;
     bool IsOwnSetUp(const lumivane::ItemPath& path) const;
     void Rebuild();
     // After the "done" of the pending change at path: what waited for it.

@@ -5,6 +5,7 @@
 #include "catalog/FormatDescriptor.h"
 #include "model/Auditorium.h"
 #include "model/LensType.h"
+#include "model/LightFields.h"
 #include "model/LightTexts.h"
 #include "model/ProjectorType.h"
 #include "support/ShippedCatalog.h"
@@ -112,7 +113,7 @@ TEST_F(LightChecksTest, NothingIsClaimedUntilTheLumensAreKnown) {
     EXPECT_TRUE(light.imageAreaM2);
     EXPECT_FALSE(light.luminanceCdM2 || light.lumensNeeded || light.verdict);
     EXPECT_FALSE(unknown.sightlines.farthestRowAngle || unknown.sightlines.nearestRowVerticalAngle);
-    EXPECT_EQ(SetUpLightRowText(light), "Light: not known");
+    EXPECT_EQ(SetUpLightRowText(light), light.format + ": not known");
 
     // The lumens the check says are needed give the target exactly.
     projector->SetLight({1.0, 0.8});
@@ -150,6 +151,37 @@ TEST_F(LightChecksTest, TheRowsSeeTheWidestImageUnderTheirAngles) {
     const double top = 1.0 + auditorium.ScreenHeight() - ScreenEdge();
     EXPECT_LE(*lines.nearestRowVerticalAngle, ElevationAngle(top - 1.2, 4.0) + 1e-9);
     EXPECT_GT(*lines.nearestRowVerticalAngle, 0.0);
+}
+
+// What a designer types into a light field: the value stored, or a refusal that says what the
+// field takes; never a value the checks cannot use.
+TEST(LightFieldTest, TypedTextIsReadOrRefused) {
+    EXPECT_EQ(ReadLightField(LightValue::Lumens, " 12,000 lm ").value, 12000.0);
+    EXPECT_EQ(ReadLightField(LightValue::PortGlass, "0,97").value, 0.97);
+    EXPECT_EQ(ReadLightField(LightValue::ScreenGain, "1.8").value, 1.8);
+    EXPECT_FALSE(ReadLightField(LightValue::ScreenGain, "  ").Refused());
+    EXPECT_FALSE(ReadLightField(LightValue::ScreenGain, "").value);
+    for (const char* nonsense : {"abc", "1.2x", "inf", "nan", "1e400", "-0.5", "0", "5.5"}) {
+        const LightFieldRead read = ReadLightField(LightValue::ScreenGain, nonsense);
+        EXPECT_TRUE(read.Refused()) << nonsense;
+        EXPECT_FALSE(read.value) << nonsense;
+    }
+    EXPECT_EQ(
+        ReadLightField(LightValue::ScreenGain, "7").refusal,
+        "Screen gain: type a number above 0 and at most 5, or leave the field empty for 1.0.");
+    EXPECT_TRUE(ReadLightField(LightValue::LightFactor, "0").Refused());
+    EXPECT_FALSE(ReadLightField(LightValue::PortGlass, "0").Refused());
+    EXPECT_TRUE(ReadLightField(LightValue::Transmission3D, "1.1").Refused());
+    EXPECT_TRUE(ReadLightField(LightValue::Lumens, "2,000,000").Refused());
+    // What a field shows reads back as the value stored.
+    for (const double lumens : {0.0, 12000.0, 8500.5}) {
+        EXPECT_EQ(
+            ReadLightField(LightValue::Lumens, LightFieldText(LightValue::Lumens, lumens)).value,
+            lumens);
+    }
+    EXPECT_EQ(LightFieldText(LightValue::Lumens, std::nullopt), "");
+    EXPECT_EQ(SeatRowsRefusal({4.0, 18.0, 1.1}), "");
+    EXPECT_FALSE(SeatRowsRefusal({18.0, 4.0, std::nullopt}).empty());
 }
 
 } // namespace

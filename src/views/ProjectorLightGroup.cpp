@@ -1,0 +1,87 @@
+#include "views/ProjectorLightGroup.h"
+
+#include "document/ProjectEditor.h"
+#include "document/QorDoc.h"
+#include "model/Auditorium.h"
+#include "model/LightChecks.h"
+#include "model/LightTexts.h"
+#include "model/ProjectorType.h"
+#include "ui/QtText.h"
+#include "views/OptionalNumberEdit.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+using lumivane::LightValue;
+using lumivane::Text;
+
+namespace {
+
+void AddField(QGridLayout* layout, const QString& text, QWidget* field, int column) {
+    auto* label = new QLabel(text);
+    label->setBuddy(field);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field->setAccessibleName(text);
+    layout->addWidget(label, 0, column);
+    layout->addWidget(field, 0, column + 1);
+}
+
+} // namespace
+
+ProjectorLightGroup::ProjectorLightGroup(CQorDoc& doc, std::function<void()> shown, QWidget* parent)
+    : QGroupBox(tr("Light"), parent), m_doc(doc), m_shown(std::move(shown)),
+      m_lumens(new OptionalNumberEdit(LightValue::Lumens)),
+      m_factor(new OptionalNumberEdit(LightValue::LightFactor)), m_setUps(new QLabel) {
+    auto* layout = new QGridLayout(this);
+    AddField(layout, tr("Light output"), m_lumens, 0);
+    AddField(layout, tr("Light factor"), m_factor, 2);
+    m_lumens->setAccessibleDescription(tr("Lumens as the projector's maker quotes them"));
+    m_factor->setAccessibleDescription(
+        tr("Lamp or laser ageing: 1.0 new, less when sized for the end of its life"));
+    m_setUps->setObjectName(QStringLiteral("setUpLight"));
+    m_setUps->setAccessibleName(tr("Luminance"));
+    m_setUps->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_setUps, 1, 0, 1, 5);
+    layout->setColumnStretch(4, 1);
+    connect(m_lumens, &OptionalNumberEdit::valueCommitted, this,
+            [this](std::optional<double> lumens) {
+                m_doc.Editor().SetLightOutput(m_auditorium, m_projector, lumens);
+                m_shown();
+            });
+    connect(m_factor, &OptionalNumberEdit::valueCommitted, this,
+            [this](std::optional<double> factor) {
+                m_doc.Editor().SetLightFactor(m_auditorium, m_projector, factor);
+                m_shown();
+            });
+}
+
+void ProjectorLightGroup::ShowProjector(int auditorium, int projector, bool force) {
+    m_auditorium = auditorium;
+    m_projector = projector;
+    const CAuditorium* room = m_doc.GetAuditorium(auditorium);
+    const CProjectorType* shown = m_doc.GetProjector(auditorium, projector);
+    if (room == nullptr || shown == nullptr) {
+        m_lumens->ShowValue(std::nullopt, true);
+        m_factor->ShowValue(std::nullopt, true);
+        m_setUps->clear();
+        return;
+    }
+    m_lumens->ShowValue(shown->Light().lumens, force);
+    m_factor->ShowValue(shown->Light().lightFactor, force);
+    ShowSetUps(*room, *shown);
+}
+
+void ProjectorLightGroup::ShowSetUps(const CAuditorium& auditorium,
+                                     const CProjectorType& projector) {
+    QStringList lines;
+    for (int i = 0; i < projector.LensTypeCount(); ++i) {
+        lines << Text(lumivane::SetUpLightRowText(
+            lumivane::CheckSetUp(auditorium, projector, *projector.GetLensType(i))));
+    }
+    m_setUps->setText(lines.join(u'\n'));
+}
+
+void ProjectorLightGroup::CommitEdits() {
+    m_lumens->CommitEdit();
+    m_factor->CommitEdit();
+}
