@@ -38,6 +38,8 @@ enum class DrawingRole {
     Ray,
     Axis,
     Booth,
+    SeatRow,
+    EyeLine,
     Dimension,
     Label,
 };

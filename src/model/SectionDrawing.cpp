@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace lumivane {
 
@@ -21,6 +23,8 @@ constexpr double kAxisShare = 0.1;
 constexpr double kSamePlace = 0.0005;
 const char* const kThrow = "Throw Distance : ";
 const char* const kFloorToScreen = "Finished floor to screen bottom : ";
+const char* const kNearestRow = "Nearest row : ";
+const char* const kFarthestRow = "Farthest row : ";
 
 struct Placed {
     const CProjectorType* projector;
@@ -117,7 +121,47 @@ bool Seen(std::vector<double>& seen, double value) {
     return found;
 }
 
-void AddMeasures(Drawing& d, const std::vector<Placed>& placed, double floorToScreen) {
+// A row stands at its distance from the screen, its eyes at the height given for the nearest
+// row: the section's floor is level, so the farthest row's eyes are as high above it. Without
+// an eye height a row is a mark on the floor, and no eye line is claimed.
+void AddSeatRow(Drawing& d, double distance, std::optional<double> eyeHeight, const char* name,
+                const ScreenLine& screen, double screenHeight) {
+    const double eyes = eyeHeight.value_or(d.textHeight);
+    d.AddPath(DrawingLayer::Screen, DrawingRole::SeatRow, {{distance, 0.0}, {distance, eyes}});
+    d.AddText(DrawingLayer::Text, {distance, eyes + d.textHeight / 2}, name, TextAlign::Middle,
+              TextAlign::Start);
+    if (!eyeHeight) {
+        return;
+    }
+    const ScreenPoint eye{distance, *eyeHeight};
+    d.AddPath(DrawingLayer::Screen, DrawingRole::EyeLine, {eye, screen.At(screenHeight)});
+    d.AddPath(DrawingLayer::Screen, DrawingRole::EyeLine, {eye, screen.At(0.0)});
+}
+
+void AddSeatRows(Drawing& d, const SeatRows& rows, const ScreenLine& screen, double screenHeight) {
+    if (rows.nearest && *rows.nearest > 0) {
+        AddSeatRow(d, *rows.nearest, rows.eyeHeight, "Nearest row", screen, screenHeight);
+    }
+    if (rows.farthest && *rows.farthest > 0 && *rows.farthest != rows.nearest.value_or(0.0)) {
+        AddSeatRow(d, *rows.farthest, rows.eyeHeight, "Farthest row", screen, screenHeight);
+    }
+}
+
+// Below the throws, from the screen: rows at the same distance as a throw are measured too,
+// since they are other things.
+void AddRowMeasures(Drawing& d, const SeatRows& rows, std::size_t below) {
+    const double f = kLineSpacing * d.textHeight;
+    for (const auto& [distance, name] :
+         {std::pair{rows.nearest, kNearestRow}, std::pair{rows.farthest, kFarthestRow}}) {
+        if (distance && *distance > 0) {
+            const double y = -f * static_cast<double>(++below);
+            d.AddDimension({false, 0.0, *distance, y, name + LengthText(*distance)}, *distance);
+        }
+    }
+}
+
+// The number of throw dimensions, stacked down from the floor.
+std::size_t AddMeasures(Drawing& d, const std::vector<Placed>& placed, double floorToScreen) {
     const double f = kLineSpacing * d.textHeight;
     std::vector<double> throws;
     std::vector<double> heights;
@@ -140,6 +184,7 @@ void AddMeasures(Drawing& d, const std::vector<Placed>& placed, double floorToSc
             {true, 0.0, floorToScreen, -2 * f, kFloorToScreen + LengthText(floorToScreen)},
             floorToScreen);
     }
+    return throws.size();
 }
 
 } // namespace
@@ -165,6 +210,10 @@ SectionDrawing DrawSection(const ScreenSubjects& subjects, bool measures) {
     for (const Placed& p : placed) {
         farthest = std::max(farthest, p.throwDistance);
         highest = std::max(highest, floorToScreen + p.lensHeight);
+    }
+    const SeatRows& rows = auditorium.Light().rows;
+    for (const std::optional<double>& row : {rows.nearest, rows.farthest}) {
+        farthest = std::max(farthest, row.value_or(0.0));
     }
     Drawing& d = out.drawing;
     d.textHeight = std::max(kLeastText, kTextShare * std::max(farthest, highest));
@@ -194,8 +243,9 @@ SectionDrawing DrawSection(const ScreenSubjects& subjects, bool measures) {
         d.circles.push_back({DrawingLayer::Images, DrawingRole::Projector, lens, d.textHeight / 2});
         AddBoothWall(d, auditorium.PortholeDistance(), lens, ends, highest + margin);
     }
+    AddSeatRows(d, rows, screen, screenHeight);
     if (measures) {
-        AddMeasures(d, placed, floorToScreen);
+        AddRowMeasures(d, rows, AddMeasures(d, placed, floorToScreen));
     }
     return out;
 }

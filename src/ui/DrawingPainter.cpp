@@ -24,6 +24,7 @@ const QColor kWall(128, 128, 128);
 const QColor kBooth(80, 80, 80);
 const QColor kFlat(0, 0, 255);
 const QColor kScope(200, 0, 200);
+const QColor kEyeLine(0, 110, 200);
 // Share of a window pixel the printed grid's lines are wide.
 constexpr double kPrintedGridWidth = 0.3;
 constexpr double kFormatWidth = 2.0;
@@ -68,7 +69,10 @@ QPen PenFor(DrawingRole role, const DrawingStyle& style) {
     case DrawingRole::Ray:
         return Hair(style.printing ? kPrintedRays : kRays);
     case DrawingRole::Booth:
+    case DrawingRole::SeatRow:
         return QPen(kBooth, kThickWidth * u, Qt::SolidLine, Qt::FlatCap);
+    case DrawingRole::EyeLine:
+        return QPen(kEyeLine, 0, Qt::DashLine);
     default:
         return Hair(Qt::black);
     }

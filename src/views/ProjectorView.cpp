@@ -60,7 +60,9 @@ QGroupBox* CProjectorView::MakeDetailsGroup() {
     layout->addWidget(m_angleH, 2, 1);
     layout->addWidget(m_portholeLabel, 3, 0);
     layout->addWidget(m_porthole, 3, 1);
-    m_porthole->setWordWrap(true);
+    // A wrapping label asks its layout for the height of its narrowest form, which would push
+    // the drawing below the fold; the text is short enough to stand on one line.
+    m_porthole->setWordWrap(false);
     m_porthole->setObjectName(QStringLiteral("porthole"));
     m_name->setObjectName(QStringLiteral("projectorName"));
     m_angleV->setObjectName(QStringLiteral("verticalAngle"));

@@ -58,7 +58,7 @@ private Q_SLOTS:
                                             QStringLiteral("images"), QStringLiteral("screen"),
                                             QStringLiteral("text")}));
         QVERIFY(texts[QStringLiteral("dimensions")].contains(
-            QStringLiteral("Screen (w/o lacing) : 14.59m")));
+            QStringLiteral("Screen (w/o lacing) : 14.56m")));
         QVERIFY(texts[QStringLiteral("text")].filter(QStringLiteral("Flat: ")).size() == 1);
     }
 

@@ -185,6 +185,44 @@ TEST_F(DrawingTest, SectionLeansATiltedScreenAndLightsThroughThePorthole) {
     EXPECT_GT(wallGap[2], 4.5);
 }
 
+TEST_F(DrawingTest, SeatRowsStandAtTheirDistancesWithEyeLinesToTheScreen) {
+    lumivane::RoomLight light;
+    light.rows = {6.0, 24.0, std::nullopt};
+    m_room->auditorium->SetLight(light);
+    Drawing d = lumivane::DrawSection(m_room->Subjects(), true).drawing;
+    // Without an eye height the rows are marks on the floor and no eye line is claimed.
+    EXPECT_EQ(Count(d, DrawingRole::SeatRow), 2U);
+    EXPECT_EQ(Count(d, DrawingRole::EyeLine), 0U);
+    EXPECT_TRUE(HasText(d, "Nearest row") && HasText(d, "Farthest row"));
+
+    light.rows.eyeHeight = 1.2;
+    m_room->auditorium->SetLight(light);
+    d = lumivane::DrawSection(m_room->Subjects(), true).drawing;
+    const ScreenPoint screenTop{0.0, 7.5};
+    const ScreenPoint screenBottom{0.0, 1.5};
+    std::vector<ScreenPoint> eyeEnds;
+    for (const auto& path : d.paths) {
+        if (path.role == DrawingRole::EyeLine) {
+            EXPECT_EQ(path.points.front().y, 1.2);
+            eyeEnds.push_back(path.points.back());
+        }
+    }
+    ASSERT_EQ(eyeEnds.size(), 4U);
+    for (const ScreenPoint& end : eyeEnds) {
+        EXPECT_NEAR(end.x, 0.0, 1e-12);
+        EXPECT_TRUE(std::fabs(end.y - screenTop.y) < 1e-12 ||
+                    std::fabs(end.y - screenBottom.y) < 1e-12);
+    }
+    const auto nearest = Starting(d, "Nearest row : ");
+    const auto farthest = Starting(d, "Farthest row : ");
+    ASSERT_EQ(nearest.size(), 1U);
+    ASSERT_EQ(farthest.size(), 1U);
+    EXPECT_EQ(nearest[0].line.to - nearest[0].line.from, 6.0);
+    EXPECT_EQ(farthest[0].line.text, "Farthest row : 24.00m");
+    // The floor runs past the farthest row.
+    EXPECT_GT(d.Bounds().right, 24.0);
+}
+
 TEST_F(DrawingTest, NothingIsDrawnWithoutAnAuditoriumOrAScreenHeight) {
     EXPECT_FALSE(lumivane::DrawFront({}, {}).drawn);
     EXPECT_FALSE(lumivane::DrawSection({}, true).drawn);

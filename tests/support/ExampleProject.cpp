@@ -7,6 +7,7 @@
 #include "document/ProjectEditor.h"
 #include "document/QorDoc.h"
 #include "model/Auditorium.h"
+#include "model/AuditoriumSettings.h"
 #include "model/EditCommands.h"
 #include "model/LensCandidates.h"
 #include "model/LensType.h"
@@ -18,6 +19,7 @@
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace lumivane::test {
 namespace {
@@ -60,6 +62,17 @@ void AddProjector(CQorDoc& doc, int auditorium, const std::string& model,
     }
 }
 
+// A new auditorium with its name and settings, each set as the window's fields set it.
+int AddRoom(ProjectEditor& editor, const std::string& name,
+            std::initializer_list<std::pair<AuditoriumSetting, double>> settings) {
+    const int room = editor.AddAuditorium();
+    editor.RenameAuditorium(room, name);
+    for (const auto& [setting, value] : settings) {
+        editor.SetAuditoriumSetting(room, setting, value);
+    }
+    return room;
+}
+
 } // namespace
 
 std::filesystem::path ExamplesDir() {
@@ -85,34 +98,61 @@ void BuildExampleProject(CQorDoc& doc) {
     editor.SetProjectInfo(
         ProjectInfo{"Ann Lee", "5/6/24 9:15 AM", "5/6/24 9:15 AM", "6/1/24", "9/30/24", true});
 
-    const int film = editor.AddAuditorium();
-    editor.EditAuditorium(film, {0, "Example"}, [](CAuditorium& a) {
-        a.SetName("Cinema 1 Film");
-        a.SetSeats(220);
-        a.SetHandicappedSeats(4);
-        a.SetCurveType(CurveTwoThirds);
-    });
+    // The rooms are set before their projectors: a new projector takes its lens height from
+    // the booth's.
+    const int film = AddRoom(editor, "Cinema 1 Film",
+                             {{AuditoriumSetting::Seats, 220},
+                              {AuditoriumSetting::HandicappedSeats, 4},
+                              {AuditoriumSetting::CurveType, CurveTwoThirds},
+                              {AuditoriumSetting::FloorToScreen, 1.0},
+                              {AuditoriumSetting::FloorToBooth, 6.5},
+                              {AuditoriumSetting::FrontWallWidth, 17.0},
+                              {AuditoriumSetting::FrontWallHeight, 8.5},
+                              {AuditoriumSetting::AudienceDistance, 16.0},
+                              {AuditoriumSetting::CalcPorthole, 1},
+                              {AuditoriumSetting::PortholeDistance, 1.2}});
     AddProjector(doc, film, "KX-35 Standard", {"35mm Flat 1.85", "35mm Scope 2.39"});
+    editor.SetLightOutput(film, 0, 14000.0);
+    editor.SetPortGlass(film, 0.97);
+    editor.SetSeatRows(film, {5.0, 22.0, 1.15});
 
-    const int twoK = editor.AddAuditorium();
-    editor.EditAuditorium(twoK, {0, "Example"}, [](CAuditorium& a) {
-        a.SetName("Cinema 2 Digital 2K");
-        a.SetSeats(140);
-        a.SetTiltType(TiltAdjustable);
-        a.SetTiltAngle(5.0);
-        a.SetComments("Booth above the balcony; check the porthole glass.");
-    });
+    const int twoK = AddRoom(editor, "Cinema 2 Digital 2K",
+                             {{AuditoriumSetting::Seats, 140},
+                              {AuditoriumSetting::TiltType, TiltAdjustable},
+                              {AuditoriumSetting::Tilt, 5.0},
+                              {AuditoriumSetting::FloorToScreen, 0.9},
+                              {AuditoriumSetting::FloorToBooth, 5.8},
+                              {AuditoriumSetting::FrontWallWidth, 16.0},
+                              {AuditoriumSetting::FrontWallHeight, 8.0},
+                              {AuditoriumSetting::AudienceDistance, 15.0},
+                              {AuditoriumSetting::CalcPorthole, 1},
+                              {AuditoriumSetting::PortholeDistance, 0.9}});
+    editor.SetComments(twoK, "Booth above the balcony; check the porthole glass.");
     AddProjector(doc, twoK, "Aurora 2K-L",
                  {"DMD 1.2in DCI Flat 1998x1080", "DMD 1.2in DCI Scope 2048x858"});
+    editor.SetLightOutput(twoK, 0, 18000.0);
+    editor.SetLightFactor(twoK, 0, 0.85);
+    editor.SetPortGlass(twoK, 0.97);
+    editor.SetSeatRows(twoK, {4.5, 20.0, 1.15});
 
-    const int fourK = editor.AddAuditorium();
-    editor.EditAuditorium(fourK, {0, "Example"}, [](CAuditorium& a) {
-        a.SetName("Cinema 3 Digital 4K");
-        a.SetSeats(310);
-    });
+    const int fourK = AddRoom(editor, "Cinema 3 Digital 4K",
+                              {{AuditoriumSetting::Seats, 304},
+                               {AuditoriumSetting::HandicappedSeats, 6},
+                               {AuditoriumSetting::FloorToScreen, 1.2},
+                               {AuditoriumSetting::FloorToBooth, 7.4},
+                               {AuditoriumSetting::FrontWallWidth, 15.0},
+                               {AuditoriumSetting::FrontWallHeight, 8.0},
+                               {AuditoriumSetting::AudienceDistance, 14.0},
+                               {AuditoriumSetting::CalcPorthole, 1},
+                               {AuditoriumSetting::PortholeDistance, 1.0}});
     AddProjector(doc, fourK, "Aurora 4K",
                  {"DMD 1.38in DCI Flat 3996x2160", "DMD 1.38in DCI Scope 4096x1716"});
     editor.EditThrow(fourK, 0, -1, 24.0);
+    editor.SetLightOutput(fourK, 0, 30000.0);
+    editor.SetLightFactor(fourK, 0, 0.9);
+    editor.SetScreenGain(fourK, 1.2);
+    editor.SetPortGlass(fourK, 0.97);
+    editor.SetSeatRows(fourK, {5.0, 21.0, 1.2});
 }
 
 } // namespace lumivane::test

@@ -3,6 +3,7 @@
 #include "base/AppContext.h"
 #include "catalog/FormatDatabase.h"
 #include "model/Auditorium.h"
+#include "model/AuditoriumSettings.h"
 #include "model/LensChoice.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
@@ -180,6 +181,8 @@ void ProjectorViewTest::thePortholeFollowsTheFocalLength() {
     const CProjectorView* view = Show(kFilm);
     auto* porthole = view->findChild<QLabel*>(u"porthole"_qs);
     QVERIFY(porthole != nullptr);
+    QVERIFY(porthole->text().endsWith(u" at 1.20m"_qs));
+    m_window->Editor().SetAuditoriumSetting(kFilm, AuditoriumSetting::CalcPorthole, 0);
     QVERIFY(porthole->isHidden());
     m_window->Editor().EditAuditorium(kFilm, {0, "Porthole"}, [](CAuditorium& a) {
         a.SetCalcPorthole(true);
