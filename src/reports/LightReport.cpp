@@ -114,7 +114,7 @@ nlohmann::json SetUpJson(const SetUpLight& light) {
 void WriteLightReport(RichTextDoc& doc, const CQorDoc& project, std::string_view company) {
     WriteTitleBlock(doc, ProjectReportTitle(project.GetTitle()), kLightReportTitle);
     WriteCompanyBlock(doc, company);
-    WriteTableHeader(doc, {3600, 7200}, "\tFigure\tTarget");
+    WriteTableHeader(doc, {3200, 5400}, "\tFigure\tTarget");
     for (int i = 0; i < project.GetAuditoriumCount(); ++i) {
         WriteAuditorium(doc, *project.GetAuditorium(i));
     }
