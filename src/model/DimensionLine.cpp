@@ -40,8 +40,10 @@ DimensionShape ShapeDimension(const DimensionLine& line, double textWidth, doubl
     const double middle = (a + b) / 2;
     shape.textX = line.vertical ? line.at : middle;
     shape.textY = line.vertical ? middle : line.at;
-    shape.gapFrom = a + piece;
-    shape.gapTo = b - piece;
+    // The gap the text is kept to spans at least the text, so a text longer than its line is
+    // read whole instead of cut to the line's length.
+    shape.gapFrom = a + gap / 2;
+    shape.gapTo = b - gap / 2;
     return shape;
 }
 

@@ -27,7 +27,8 @@ struct LineSegment {
 
 struct DimensionShape {
     std::vector<LineSegment> lines;
-    // The middle of the text, and the stretch of the line left free for it.
+    // The middle of the text, and the stretch left free for it: the gap between the line's two
+    // pieces, or the text's own length where that is longer than the line.
     double textX = 0.0;
     double textY = 0.0;
     double gapFrom = 0.0;

@@ -23,5 +23,8 @@ TEST(DimensionLineTest, TextSitsInTheGapBetweenTwoLinePieces) {
     EXPECT_EQ(turned.textX, 7);
     EXPECT_EQ(turned.lines[6].x1, 7);
     EXPECT_EQ(turned.lines[6].y2, 24);
-    EXPECT_EQ(ShapeDimension(DimensionLine{false, 0, 30, 0, "t"}, 40, 12).gapTo, 30);
+    // A text longer than its line keeps a gap as wide as itself, centred on the line.
+    const auto longText = ShapeDimension(DimensionLine{false, 0, 30, 0, "t"}, 40, 12);
+    EXPECT_EQ(longText.gapTo - longText.gapFrom, 52);
+    EXPECT_EQ(longText.gapFrom, -11);
 }
