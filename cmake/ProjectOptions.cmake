@@ -26,6 +26,13 @@ endif()
 
 # Every target may ask where the checkout's data lies; only the files that include the header
 # name the checkout, so the rest of a build in another clone comes from the compiler cache.
+# A Windows program run under Wine on the build machine sees the checkout on drive Z:; a path
+# without the drive would be taken on the drive of whatever folder the program runs in.
+if(WIN32 AND CMAKE_HOST_UNIX)
+    set(LUMIVANE_CHECKOUT "Z:${PROJECT_SOURCE_DIR}")
+else()
+    set(LUMIVANE_CHECKOUT "${PROJECT_SOURCE_DIR}")
+endif()
 configure_file(${PROJECT_SOURCE_DIR}/src/base/SourcePaths.h.in
     ${PROJECT_BINARY_DIR}/generated/base/SourcePaths.h @ONLY)
 target_include_directories(lumivane_options INTERFACE ${PROJECT_BINARY_DIR}/generated)

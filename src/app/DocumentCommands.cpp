@@ -10,6 +10,7 @@
 #include "document/ProjectFile.h"
 #include "document/QorDoc.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -194,7 +195,10 @@ void DocumentCommands::NoteRecent(const QString& path, bool opened) {
     if (store == nullptr) {
         return;
     }
-    const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
+    // Windows users read the list in the File menu, and other programs in the registry, with
+    // the system's backslashes.
+    const std::string file =
+        QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdString();
     if (opened) {
         lumivane::NoteRecentFile(*store, file);
     } else {

@@ -27,7 +27,7 @@ CFormatView::CFormatView(CQorDoc& doc, lumivane::ProjectRelay& relay, ViewHooks 
 
 void CFormatView::MoveItem(const ItemPath& path) {
     CQorView::MoveItem(path);
-    ShowItems();
+    ShowItems(true);
 }
 
 // The tree shows the chosen format, and the pane brings it into this view.
@@ -37,12 +37,13 @@ void CFormatView::ChooseFormat(int format) {
     }
 }
 
-void CFormatView::ShowItems() {
+void CFormatView::ShowItems(bool rowsMoved) {
     const ItemPath& item = Item();
-    if (!(m_formats->Model().Projector() == ItemPath::Projector(item.auditorium, item.projector))) {
+    if (!rowsMoved &&
+        !(m_formats->Model().Projector() == ItemPath::Projector(item.auditorium, item.projector))) {
         m_formats->SetProjector(item.auditorium, item.projector);
     }
-    m_controls->SetTarget({item.auditorium, item.projector, Format()});
+    m_controls->SetTarget({item.auditorium, item.projector, Format()}, rowsMoved);
     m_display->SetItems(item.auditorium, item.projector, Format());
 }
 

@@ -29,7 +29,8 @@ public:
     void CommitEdits() override;
 
 private:
-    void ShowItems();
+    // rowsMoved: only as an item came or went before them, which the lists follow by themselves.
+    void ShowItems(bool rowsMoved = false);
     void ChooseFormat(int format);
 
     ViewHooks m_hooks;

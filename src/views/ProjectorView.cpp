@@ -75,7 +75,7 @@ QGroupBox* CProjectorView::MakeDetailsGroup() {
 void CProjectorView::MoveItem(const ItemPath& path) {
     CQorView::MoveItem(path);
     m_shown = path;
-    ShowItems();
+    ShowItems(true);
 }
 
 void CProjectorView::ChooseFormat(int format) {
@@ -105,13 +105,14 @@ void CProjectorView::FindCurrent(const CProjectorType& projector) {
 }
 
 // The list, the controls, the drawing and the editor's recalculation all name the same set-up.
-void CProjectorView::ShowItems() {
+void CProjectorView::ShowItems(bool rowsMoved) {
     const ItemPath& item = Item();
-    if (!(m_formats->Model().Projector() == ItemPath::Projector(item.auditorium, item.projector))) {
+    if (!rowsMoved &&
+        !(m_formats->Model().Projector() == ItemPath::Projector(item.auditorium, item.projector))) {
         m_formats->SetProjector(item.auditorium, item.projector);
     }
     Doc().Editor().SetViewedSetUp(item.auditorium, item.projector, m_current);
-    m_controls->SetTarget({item.auditorium, item.projector, m_current});
+    m_controls->SetTarget({item.auditorium, item.projector, m_current}, rowsMoved);
     m_display->SetItems(item.auditorium, item.projector, m_current);
 }
 

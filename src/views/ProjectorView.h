@@ -39,7 +39,8 @@ private:
     // Keeps the current set-up when the projector still has it, else takes the one the
     // projector last had selected, else its first.
     void FindCurrent(const CProjectorType& projector);
-    void ShowItems();
+    // rowsMoved: only as an item came or went before them, which the lists follow by themselves.
+    void ShowItems(bool rowsMoved = false);
     void RefreshDetails(const CAuditorium& auditorium, const CProjectorType& projector);
 
     CFormatListCtrl* m_formats;

@@ -322,12 +322,13 @@ void SetUpControls::Arrange(const lumivane::SetUpPagePlan& plan) {
 }
 
 // The lens list follows the project's changes by itself; listing afresh on every refresh would
-// also lose the user's place in it.
-void SetUpControls::SetTarget(const Target& target) {
+// also lose the user's place in it. Nor is it told of rows that only moved: the pane moves the
+// view before or after the list moves itself, and a list told as well would move twice.
+void SetUpControls::SetTarget(const Target& target, bool rowsMoved) {
     const bool moved = target.auditorium != m_target.auditorium ||
                        target.projector != m_target.projector || target.format != m_target.format;
     m_target = target;
-    if (moved || m_lenses->Format() != target.format) {
+    if ((moved && !rowsMoved) || m_lenses->Format() != target.format) {
         m_lenses->SetSetUp(target.auditorium, target.projector, target.format);
     }
 }

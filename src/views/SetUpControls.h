@@ -57,7 +57,9 @@ public:
     SetUpControls(CQorDoc& doc, lumivane::ProjectRelay& relay, ViewHooks hooks,
                   lumivane::EditView view, QObject* parent);
 
-    void SetTarget(const Target& target);
+    // rowsMoved: the target's rows changed only as an item came or went before them, which
+    // the lens list follows by itself.
+    void SetTarget(const Target& target, bool rowsMoved = false);
     void SetConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
 
     // Fields from the model; unless forced, a field whose value did not change keeps its text.

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
@@ -60,14 +61,28 @@ void OptionsSheetTest::init() {
 }
 
 void OptionsSheetTest::cleanup() {
-    QFile::remove(m_store->FileName());
     m_store.reset();
     m_context.reset();
+    // The user's store is a file here and the registry on Windows: each case starts empty.
+    QSettings(QStringLiteral("Halvard"), QStringLiteral("qor30")).clear();
 }
 
 QByteArray OptionsSheetTest::StoreText() const {
+#ifdef Q_OS_WIN
+    // The store is the registry, which a second reader sees only once it is written: its values
+    // as the lines of the file other systems keep, so the same lines are looked for.
+    QSettings registry(QStringLiteral("Halvard"), QStringLiteral("qor30"));
+    QByteArray text;
+    for (const QString& key : registry.allKeys()) {
+        QString value = registry.value(key).toString();
+        value.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+        text += (key.section(QLatin1Char('/'), -1) + QLatin1Char('=') + value).toUtf8() + '\n';
+    }
+    return text;
+#else
     QFile file(m_store->FileName());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+#endif
 }
 
 void OptionsSheetTest::EditEverything(COptionsSheet& sheet) {

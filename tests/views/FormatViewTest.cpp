@@ -3,12 +3,14 @@
 #include "base/AppContext.h"
 #include "model/Auditorium.h"
 #include "model/ImageDetailsText.h"
+#include "model/LensCandidates.h"
 #include "model/LensType.h"
 #include "model/ProjectorType.h"
 #include "views/FormatListCtrl.h"
 #include "views/ImageDetailsGroup.h"
 #include "views/ItemViews.h"
 #include "views/LengthEdit.h"
+#include "views/LensListBox.h"
 #include "views/SetUpListModel.h"
 
 #include <QDir>
@@ -48,8 +50,11 @@ private Q_SLOTS:
     void positionsCenterAndTheReadOnlyThrow();
     void visitingChangesNoByte();
     void grabsWithAndWithoutALens();
+    void theListsFollowAnAuditoriumComingAndGoingBefore();
 
 private:
+    // The set-up list and the lens list name the set-up the view shows, and list its rows.
+    static bool ListsShowTheViewsSetUp(const CFormatView& view);
     CFormatView* Show(int row);
     int FormatAt(int auditorium, int row) const {
         return m_window->doc.GetProjector(auditorium, 0)->GetLensType(row)->GetFormat();
@@ -157,6 +162,31 @@ void FormatViewTest::grabsWithAndWithoutALens() {
             QCOMPARE(picture.width(), view->width());
         }
     }
+}
+
+bool FormatViewTest::ListsShowTheViewsSetUp(const CFormatView& view) {
+    const ItemPath projector = ItemPath::Projector(view.Item().auditorium, view.Item().projector);
+    const auto* lenses = view.findChild<CLensListBox*>();
+    return view.GetLensType() != nullptr &&
+           view.findChild<CFormatListCtrl*>()->Model().Projector() == projector &&
+           lenses->Projector() == projector && lenses->Format() == view.Format() &&
+           lenses->CandidateCount() == static_cast<int>(ListCandidates(*view.GetLensType()).size());
+}
+
+// The pane moves the view as rows before it come and go, and the lists move themselves: told
+// by the view as well, they moved twice and listed another auditorium's set-up.
+void FormatViewTest::theListsFollowAnAuditoriumComingAndGoingBefore() {
+    constexpr int kDigital = 1;
+    m_window->pane->ShowFormat(kDigital, 0, FormatAt(kDigital, 0));
+    const auto* view = qobject_cast<const CFormatView*>(m_window->pane->CurrentView());
+    QVERIFY(ListsShowTheViewsSetUp(*view));
+    m_window->Editor().DeleteAuditorium(
+        0, [](const std::string&, const std::string&) { return true; });
+    QCOMPARE(view->Item().auditorium, kDigital - 1);
+    QVERIFY(ListsShowTheViewsSetUp(*view));
+    m_window->undo.Stack()->undo();
+    QCOMPARE(view->Item().auditorium, kDigital);
+    QVERIFY(ListsShowTheViewsSetUp(*view));
 }
 
 } // namespace lumivane

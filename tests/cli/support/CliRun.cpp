@@ -65,6 +65,12 @@ CliRun RunCli(const QStringList& arguments, const std::filesystem::path& folder,
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
+#ifdef Q_OS_WIN
+    // The tool writes its output as text, which Windows ends with CR LF; the tests compare
+    // what it says, not how the system ends its lines.
+    run.out.replace("\r\n", "\n");
+    run.err.replace("\r\n", "\n");
+#endif
     return run;
 }
 
