@@ -114,7 +114,7 @@ void BuildExampleProject(CQorDoc& doc) {
     AddProjector(doc, film, "KX-35 Standard", {"35mm Flat 1.85", "35mm Scope 2.39"});
     editor.SetLightOutput(film, 0, 14000.0);
     editor.SetPortGlass(film, 0.97);
-    editor.SetSeatRows(film, {5.0, 22.0, 1.15});
+    editor.SetSeatRows(film, {8.5, 22.0, 1.15});
 
     const int twoK = AddRoom(editor, "Cinema 2 Digital 2K",
                              {{AuditoriumSetting::Seats, 140},
@@ -133,7 +133,7 @@ void BuildExampleProject(CQorDoc& doc) {
     editor.SetLightOutput(twoK, 0, 18000.0);
     editor.SetLightFactor(twoK, 0, 0.85);
     editor.SetPortGlass(twoK, 0.97);
-    editor.SetSeatRows(twoK, {4.5, 20.0, 1.15});
+    editor.SetSeatRows(twoK, {8.0, 20.0, 1.15});
 
     const int fourK = AddRoom(editor, "Cinema 3 Digital 4K",
                               {{AuditoriumSetting::Seats, 304},
@@ -152,7 +152,7 @@ void BuildExampleProject(CQorDoc& doc) {
     editor.SetLightFactor(fourK, 0, 0.9);
     editor.SetScreenGain(fourK, 1.2);
     editor.SetPortGlass(fourK, 0.97);
-    editor.SetSeatRows(fourK, {5.0, 21.0, 1.2});
+    editor.SetSeatRows(fourK, {7.5, 21.0, 1.2});
 }
 
 } // namespace lumivane::test
