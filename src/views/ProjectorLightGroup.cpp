@@ -8,6 +8,7 @@
 #include "model/ProjectorType.h"
 #include "ui/QtText.h"
 #include "views/OptionalNumberEdit.h"
+#include "views/ScreenControls.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -15,26 +16,13 @@
 using lumivane::LightValue;
 using lumivane::Text;
 
-namespace {
-
-void AddField(QGridLayout* layout, const QString& text, QWidget* field, int column) {
-    auto* label = new QLabel(text);
-    label->setBuddy(field);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    field->setAccessibleName(text);
-    layout->addWidget(label, 0, column);
-    layout->addWidget(field, 0, column + 1);
-}
-
-} // namespace
-
 ProjectorLightGroup::ProjectorLightGroup(CQorDoc& doc, std::function<void()> shown, QWidget* parent)
     : QGroupBox(tr("Light"), parent), m_doc(doc), m_shown(std::move(shown)),
       m_lumens(new OptionalNumberEdit(LightValue::Lumens)),
       m_factor(new OptionalNumberEdit(LightValue::LightFactor)), m_setUps(new QLabel) {
     auto* layout = new QGridLayout(this);
-    AddField(layout, tr("Light output"), m_lumens, 0);
-    AddField(layout, tr("Light factor"), m_factor, 2);
+    lumivane::AddLabelledField(layout, tr("Light output"), m_lumens, 0, 0);
+    lumivane::AddLabelledField(layout, tr("Light factor"), m_factor, 0, 2);
     m_lumens->setAccessibleDescription(tr("Lumens as the projector's maker quotes them"));
     m_factor->setAccessibleDescription(
         tr("Lamp or laser ageing: 1.0 new, less when sized for the end of its life"));

@@ -21,14 +21,6 @@ using lumivane::Text;
 namespace {
 
 // A label in front of its field; the field is named after it for screen readers.
-void AddField(QGridLayout* layout, const QString& text, QWidget* field, int row, int column) {
-    auto* label = new QLabel(text);
-    label->setBuddy(field);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    field->setAccessibleName(text);
-    layout->addWidget(label, row, column);
-    layout->addWidget(field, row, column + 1);
-}
 
 OptionalNumberEdit* MakeNumberEdit(LightValue which) {
     auto* field = new OptionalNumberEdit(which);
@@ -72,18 +64,18 @@ RoomLightGroup::RoomLightGroup(CQorDoc& doc, std::function<int()> auditorium,
 }
 
 void RoomLightGroup::AddValueFields(QGridLayout* layout) {
-    AddField(layout, tr("Screen gain"), m_gain, 0, 0);
-    AddField(layout, tr("Port glass"), m_portGlass, 1, 0);
-    AddField(layout, tr("3D transmission"), m_transmission3D, 2, 0);
+    lumivane::AddLabelledField(layout, tr("Screen gain"), m_gain, 0, 0);
+    lumivane::AddLabelledField(layout, tr("Port glass"), m_portGlass, 1, 0);
+    lumivane::AddLabelledField(layout, tr("3D transmission"), m_transmission3D, 2, 0);
     m_portGlass->setAccessibleDescription(tr("The share of the light the port glass passes"));
     m_transmission3D->setAccessibleDescription(
         tr("The share of the light the 3D system passes; empty when the room shows no 3D"));
 }
 
 void RoomLightGroup::AddRowFields(QGridLayout* layout) {
-    AddField(layout, tr("Nearest row"), m_nearest, 0, 2);
-    AddField(layout, tr("Farthest row"), m_farthest, 1, 2);
-    AddField(layout, tr("Eye height"), m_eyeHeight, 2, 2);
+    lumivane::AddLabelledField(layout, tr("Nearest row"), m_nearest, 0, 2);
+    lumivane::AddLabelledField(layout, tr("Farthest row"), m_farthest, 1, 2);
+    lumivane::AddLabelledField(layout, tr("Eye height"), m_eyeHeight, 2, 2);
     m_nearest->setObjectName(QStringLiteral("nearestRow"));
     m_farthest->setObjectName(QStringLiteral("farthestRow"));
     m_eyeHeight->setObjectName(QStringLiteral("eyeHeight"));

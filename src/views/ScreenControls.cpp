@@ -7,7 +7,9 @@
 #include "views/ValueSlider.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QSignalBlocker>
 #include <QStyle>
 
@@ -81,6 +83,16 @@ QLayout* Row(std::initializer_list<QWidget*> widgets) {
     }
     row->addStretch();
     return row;
+}
+
+void AddLabelledField(QGridLayout* layout, const QString& text, QWidget* field, int row,
+                      int column) {
+    auto* label = new QLabel(text);
+    label->setBuddy(field);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field->setAccessibleName(text);
+    layout->addWidget(label, row, column);
+    layout->addWidget(field, row, column + 1);
 }
 
 } // namespace lumivane

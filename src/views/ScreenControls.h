@@ -9,6 +9,7 @@
 
 class LengthEdit;
 class QComboBox;
+class QGridLayout;
 class QLayout;
 class QWidget;
 class ValueSlider;
@@ -34,5 +35,10 @@ void FitLengthField(LengthEdit* field);
 
 // The widgets side by side in their natural sizes, the rest of the row left empty.
 QLayout* Row(std::initializer_list<QWidget*> widgets);
+
+// A right-aligned label in column and its field beside it, at row: the label is the field's
+// buddy and the field is named after it for screen readers.
+void AddLabelledField(QGridLayout* layout, const QString& text, QWidget* field, int row,
+                      int column);
 
 } // namespace lumivane
