@@ -1,8 +1,11 @@
 #pragma once
 // What the fuzz targets share: the invariant check that stops a run, a scratch folder for
-// readers that only take files, and the store round trip every stored record must pass.
+// readers that only take files, the shipped catalogs and project writing for the project
+// readers, and the store round trip every stored record must pass.
 
 #include "base/Archive.h"
+#include "catalog/CatalogStore.h"
+#include "document/ProjectFile.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -18,6 +21,11 @@ void Require(bool condition);
 // on every input. Removed when the process ends normally.
 const std::filesystem::path& ScratchFolder();
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+
+// Built once from the catalog text in the source tree.
+const CatalogSet& ShippedCatalogs();
+// The project file's bytes for contents.
+std::vector<std::uint8_t> WrittenProject(const ProjectContents& contents);
 
 template <typename T> std::vector<std::uint8_t> StoredBytes(T& object) {
     Archive ar = Archive::ForStoring();

@@ -5,8 +5,6 @@
 
 #include "base/AppContext.h"
 #include "base/Archive.h"
-#include "base/SourcePaths.h"
-#include "catalog/CatalogStore.h"
 #include "document/ProjectFile.h"
 #include "model/Auditorium.h"
 #include "model/ProjectorType.h"
@@ -20,20 +18,10 @@ using lumivane::Archive;
 using lumivane::ProjectContents;
 using lumivane::ProjectReadResult;
 using lumivane::fuzz::Require;
+using lumivane::fuzz::ShippedCatalogs;
+using lumivane::fuzz::WrittenProject;
 
 namespace {
-
-const lumivane::CatalogSet& ShippedCatalogs() {
-    static const lumivane::CatalogSet catalogs = lumivane::BuildCatalogsFromText(
-        std::filesystem::path(LUMIVANE_SOURCE_DATA_DIR) / "catalog");
-    return catalogs;
-}
-
-std::vector<std::uint8_t> Written(const ProjectContents& contents) {
-    Archive ar = Archive::ForStoring();
-    lumivane::WriteProject(ar, contents);
-    return ar.Bytes();
-}
 
 std::vector<std::uint8_t> PlainProject() {
     ProjectContents contents;
@@ -42,7 +30,7 @@ std::vector<std::uint8_t> PlainProject() {
         auditorium->AddProjector(5);
         contents.auditoriums.push_back(std::move(auditorium));
     }
-    return Written(contents);
+    return WrittenProject(contents);
 }
 
 ProjectContents Read(const std::vector<std::uint8_t>& bytes) {
@@ -74,9 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(!AnyValueSet(contents));
         return 0;
     }
-    const std::vector<std::uint8_t> first = Written(contents);
+    const std::vector<std::uint8_t> first = WrittenProject(contents);
     const ProjectContents again = Read(first);
     Require(!again.lightBlockDropped);
-    Require(Written(again) == first);
+    Require(WrittenProject(again) == first);
     return 0;
 }

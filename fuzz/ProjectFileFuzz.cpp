@@ -4,8 +4,6 @@
 
 #include "base/AppContext.h"
 #include "base/Archive.h"
-#include "base/SourcePaths.h"
-#include "catalog/CatalogStore.h"
 #include "document/ProjectFile.h"
 #include "model/Auditorium.h"
 
@@ -18,20 +16,10 @@ using lumivane::Archive;
 using lumivane::ProjectContents;
 using lumivane::ProjectReadResult;
 using lumivane::fuzz::Require;
+using lumivane::fuzz::ShippedCatalogs;
+using lumivane::fuzz::WrittenProject;
 
 namespace {
-
-const lumivane::CatalogSet& ShippedCatalogs() {
-    static const lumivane::CatalogSet catalogs = lumivane::BuildCatalogsFromText(
-        std::filesystem::path(LUMIVANE_SOURCE_DATA_DIR) / "catalog");
-    return catalogs;
-}
-
-std::vector<std::uint8_t> Written(const ProjectContents& contents) {
-    Archive ar = Archive::ForStoring();
-    lumivane::WriteProject(ar, contents);
-    return ar.Bytes();
-}
 
 ProjectContents ReadBack(const std::vector<std::uint8_t>& bytes) {
     Archive ar = Archive::ForLoading(bytes);
@@ -53,9 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (result != ProjectReadResult::Ok) {
         return 0;
     }
-    const std::vector<std::uint8_t> first = Written(contents);
-    const std::vector<std::uint8_t> second = Written(ReadBack(first));
-    const std::vector<std::uint8_t> third = Written(ReadBack(second));
+    const std::vector<std::uint8_t> first = WrittenProject(contents);
+    const std::vector<std::uint8_t> second = WrittenProject(ReadBack(first));
+    const std::vector<std::uint8_t> third = WrittenProject(ReadBack(second));
     Require(second == third);
     return 0;
 }
