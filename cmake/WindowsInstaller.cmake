@@ -10,6 +10,10 @@ set(CPACK_PACKAGE_FILE_NAME "lumivane-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Lumivane")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Lumivane")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# The programs are 64-bit only, so the installer is too: it then runs where they run (64-bit
+# Wine without its 32-bit part among them), writes the registry's 64-bit view, and takes a
+# Unicode /D= folder whatever the code page.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_PACKAGE_NAME "Lumivane")
 set(CPACK_NSIS_DISPLAY_NAME "Lumivane ${PROJECT_VERSION}")
 set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
