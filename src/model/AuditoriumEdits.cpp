@@ -74,4 +74,13 @@ void EditDefaultThrow(CAuditorium& auditorium, double throwDistance) {
     FinishShapeChange(auditorium);
 }
 
+void EditScreenSizeMode(CAuditorium& auditorium, bool fixed) {
+    auditorium.SetFixedScreen(fixed);
+    // A calculated screen that waited for the next edit would show, print and save a size
+    // that holds no image, and the project would reopen with another.
+    if (!fixed) {
+        FinishShapeChange(auditorium);
+    }
+}
+
 } // namespace lumivane

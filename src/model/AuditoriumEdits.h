@@ -18,5 +18,7 @@ void EditAudienceDistance(CAuditorium& auditorium, double distance);
 // A typed default throw: below the shortest throw a projector may have it takes that
 // instead; a value that is not finite changes nothing.
 void EditDefaultThrow(CAuditorium& auditorium, double throwDistance);
+// "Set" keeps the screen as it is; "Calc" sizes it to the images at once.
+void EditScreenSizeMode(CAuditorium& auditorium, bool fixed);
 
 } // namespace lumivane

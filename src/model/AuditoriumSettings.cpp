@@ -87,7 +87,7 @@ void ApplyAuditoriumSetting(CAuditorium& a, AuditoriumSetting setting, double va
     case AuditoriumSetting::CalcPorthole:
         return a.SetCalcPorthole(value != 0);
     case AuditoriumSetting::FixedScreen:
-        return a.SetFixedScreen(value != 0);
+        return EditScreenSizeMode(a, value != 0);
     }
 }
 

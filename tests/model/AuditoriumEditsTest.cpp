@@ -1,7 +1,9 @@
 #include "model/AuditoriumEdits.h"
 
 #include "base/AppContext.h"
+#include "base/Archive.h"
 #include "model/Auditorium.h"
+#include "model/EditCommands.h"
 #include "model/LensType.h"
 #include "support/ModelCatalogs.h"
 #include "support/TempDir.h"
@@ -102,6 +104,49 @@ TEST_F(AuditoriumEditsTest, ADefaultThrowResizesTheImagesTheScreenAndTheirExtent
         EXPECT_NEAR(setUp.ExtentHeight(), height, 0.01 * height);
         EXPECT_NEAR(setUp.ExtentWidth(), width, 0.01 * width);
     }
+}
+
+} // namespace
+
+namespace {
+
+std::vector<std::uint8_t> Record(CAuditorium& auditorium) {
+    lumivane::Archive archive = lumivane::Archive::ForStoring();
+    auditorium.Serialize(archive);
+    return archive.Bytes();
+}
+
+// Opening a project recalculates each room from what was stored, so a room an edit leaves
+// otherwise reopens with other figures. Short lenses throw images that the screen never quite
+// settles around.
+TEST_F(AuditoriumEditsTest, AnEditLeavesTheRoomAsReopeningRecalculatesIt) {
+    for (const int curve : {CurveNone, CurveTwoThirds, CurveRecommended}) {
+        for (const double mm : {8.0, 13.0, 20.0, 35.0, 100.0}) {
+            const auto room = Room();
+            room->AddProjector(kFilmProjector);
+            room->AddFormat(kScopeFormat, 1);
+            lumivane::EditCurveType(*room, curve);
+            lumivane::EditFocalLength(*room, *room->GetLensType(1), mm,
+                                      lumivane::EditView::Projector);
+            const auto edited = Record(*room);
+            room->Recalculate(nullptr);
+            EXPECT_EQ(Record(*room), edited) << "curve " << curve << ", " << mm << " mm";
+        }
+    }
+}
+
+TEST_F(AuditoriumEditsTest, CalcSizesTheScreenToTheImagesAtOnce) {
+    const auto room = Room();
+    lumivane::EditScreenSizeMode(*room, true);
+    room->SetScreenHeight(0.1);
+    room->SetScreenWidth(0.1);
+    lumivane::EditScreenSizeMode(*room, true);
+    EXPECT_EQ(room->ScreenHeight(), 0.1);
+    lumivane::EditScreenSizeMode(*room, false);
+    EXPECT_GE(room->ScreenHeight(), room->GetLensType(0)->ExtentHeight());
+    const auto calculated = Record(*room);
+    room->Recalculate(nullptr);
+    EXPECT_EQ(Record(*room), calculated);
 }
 
 } // namespace
