@@ -197,10 +197,6 @@ private:
     MonkeyReplies m_replies;
     MonkeyAnswers m_answers;
     QString m_indent;
-    // Opening recalculates every auditorium, as the window does, only in strict runs: until
-    // every edit leaves its auditorium as a recalculation would, the suite checks the file
-    // layout's round trip alone.
-    const bool m_reopenRecalculates = qEnvironmentVariableIntValue("LUMIVANE_MONKEY_STRICT") != 0;
     bool m_settingUp = true;
     bool m_ready = false;
     int m_done = 0;
@@ -344,7 +340,8 @@ QStringList MonkeyRun::Check() {
     return faults;
 }
 
-// Saves the project as the window would, opens the file again and saves once more.
+// Saves the project as the window would, opens the file again as the window does, recalculating
+// every auditorium, and saves once more.
 QString MonkeyRun::SaveReopenFault() {
     const bool metric = Ctx().metricUnits;
     const int dropped = Ctx().droppedCatalogItems;
@@ -354,7 +351,7 @@ QString MonkeyRun::SaveReopenFault() {
     std::vector<std::uint8_t> again;
     {
         CQorDoc reopened(m_clock);
-        if (reopened.OpenDocument(path, m_reopenRecalculates) == ProjectReadResult::Ok) {
+        if (reopened.OpenDocument(path, true) == ProjectReadResult::Ok) {
             again = ProjectBytes(reopened, metric);
         }
     }
