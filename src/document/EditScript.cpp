@@ -440,6 +440,12 @@ std::vector<Operation> LightOperations() {
          {"auditorium", "nearest", "farthest", "eyeHeight"},
          "metres from the screen, and the nearest row's eye height; null: not known",
          SetSeatRows},
+        {"SetBoothFloor",
+         {"auditorium", "height"},
+         "metres above the auditorium floor; null: not known",
+         [](ProjectEditor& e, const Args& args) {
+             e.SetBoothFloor(args.Auditorium(), args.NumberOrNull("height", 0.0, kLongestLength));
+         }},
     };
 }
 

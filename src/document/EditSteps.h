@@ -52,6 +52,7 @@ inline constexpr StepName ScreenGain{37, "Screen Gain"};
 inline constexpr StepName PortGlass{38, "Port Glass"};
 inline constexpr StepName Transmission3D{39, "3D Transmission"};
 inline constexpr StepName SeatRows{40, "Seat Rows"};
+inline constexpr StepName BoothFloor{41, "Booth Floor"};
 } // namespace step
 
 // A setting of the auditorium is a step of its own kind, labelled as the settings table says.

@@ -26,9 +26,9 @@ class DamagedBlock {};
 using Value = std::optional<double>;
 
 // The values of each record, in key order from 1.
-std::array<Value*, 6> RoomValues(RoomLight& room) {
-    return {&room.screenGain,   &room.portGlass,     &room.transmission3D,
-            &room.rows.nearest, &room.rows.farthest, &room.rows.eyeHeight};
+std::array<Value*, 7> RoomValues(RoomLight& room) {
+    return {&room.screenGain,    &room.portGlass,      &room.transmission3D, &room.rows.nearest,
+            &room.rows.farthest, &room.rows.eyeHeight, &room.boothFloor};
 }
 
 std::array<Value*, 2> ProjectorValues(ProjectorLight& light) {

@@ -138,6 +138,7 @@ public:
     bool SetPortGlass(int auditorium, std::optional<double> transmission);
     bool Set3DTransmission(int auditorium, std::optional<double> transmission);
     bool SetSeatRows(int auditorium, const SeatRows& rows);
+    bool SetBoothFloor(int auditorium, std::optional<double> height);
 
     // The set-up row a projector's views open on. Not kept in the file, so no step.
     void SelectSetUp(int auditorium, int projector, int row);

@@ -57,4 +57,10 @@ bool ProjectEditor::SetSeatRows(int auditorium, const SeatRows& rows) {
            EditRoomLight(auditorium, step::SeatRows, [&](RoomLight& light) { light.rows = rows; });
 }
 
+bool ProjectEditor::SetBoothFloor(int auditorium, std::optional<double> height) {
+    return ValidBoothFloor(height) &&
+           EditRoomLight(auditorium, step::BoothFloor,
+                         [&](RoomLight& light) { light.boothFloor = height; });
+}
+
 } // namespace lumivane

@@ -27,11 +27,9 @@ constexpr double kRadiansPerDegree = 0.017453292519944003;
 constexpr double kHalfDegreesPerRadian = 28.64788975654;
 constexpr double kFitTolerance = 0.001;
 // Rounds of measuring and recalculating before the screen is taken as settled; ordinary rooms
-// settle in two.
-constexpr int kFitRounds = 6;
-// Recalculations from what is stored before a room is taken as one that reopens unchanged; an
-// unsettled fit needs one or two.
-constexpr int kSettleRounds = 8;
+// settle in two, an image hundreds of metres wide from a lens of a few millimetres in about
+// twenty. Stopping short leaves a room that reopening the project recalculates elsewhere.
+constexpr int kFitRounds = 60;
 
 } // namespace
 
@@ -617,31 +615,8 @@ void CAuditorium::FitToImages(CLensType* changed) {
     }
     // An image far beyond any room (a few millimetres of focal length) can send a curved screen
     // round in circles. The screen then stays where the last round left it, and every set-up
-    // keeps what lands on that screen, so its figures and its fit still tell the truth; the
-    // room is then settled as opening it will recalculate it, or it would reopen elsewhere.
+    // keeps what lands on that screen, so its figures and its fit still tell the truth.
     UpdateAllFits();
-    SettleAsReopened();
-}
-
-// Opening a project recalculates each room once from what was stored, with no set-up as the
-// changed one and without measuring the images again. Recalculating so until the stored record
-// stops changing leaves the room as the next opening will find it.
-void CAuditorium::SettleAsReopened() {
-    std::vector<std::uint8_t> before = StoredRecord();
-    for (int round = 0; round < kSettleRounds; ++round) {
-        Recalculate(nullptr);
-        std::vector<std::uint8_t> after = StoredRecord();
-        if (after == before) {
-            return;
-        }
-        before = std::move(after);
-    }
-}
-
-std::vector<std::uint8_t> CAuditorium::StoredRecord() const {
-    lumivane::Archive archive = lumivane::Archive::ForStoring();
-    WriteRecord(archive);
-    return archive.Bytes();
 }
 
 void CAuditorium::RefreshProjectorImages(CProjectorType& projector) {

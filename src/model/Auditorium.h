@@ -156,8 +156,6 @@ public:
 private:
     void UpdateAllFits();
     bool RemeasureExtents();
-    void SettleAsReopened();
-    std::vector<std::uint8_t> StoredRecord() const;
     struct Span {
         double minV, maxV, minH, maxH;
         bool valid;

@@ -38,9 +38,14 @@ bool ValidSeatRows(const SeatRows& rows) {
     return lengths && !(rows.nearest && rows.farthest && *rows.farthest < *rows.nearest);
 }
 
+bool ValidBoothFloor(std::optional<double> height) {
+    return Within(height, 0.0, kLongestLength);
+}
+
 bool ValidRoomLight(const RoomLight& room) {
     return ValidGain(room.screenGain) && ValidTransmission(room.portGlass) &&
-           ValidTransmission(room.transmission3D) && ValidSeatRows(room.rows);
+           ValidTransmission(room.transmission3D) && ValidSeatRows(room.rows) &&
+           ValidBoothFloor(room.boothFloor);
 }
 
 } // namespace lumivane

@@ -1,7 +1,8 @@
 #pragma once
 // What a designer knows of the light and the seats beyond the room's geometry: the
 // projector's quoted light and its ageing, the screen's gain, the glass and 3D system in the
-// light path and where the seat rows are. Every value may be unset, which means "not known":
+// light path, where the seat rows are and how high the booth floor lies. Every value may be
+// unset, which means "not known":
 // the checks then claim nothing that depends on it.
 
 #include <optional>
@@ -35,10 +36,13 @@ struct RoomLight {
     // Set only when the room shows 3D.
     std::optional<double> transmission3D;
     SeatRows rows;
+    // Above the auditorium floor, metres. The room's own record holds only the lens height
+    // ("finished floor to lens"), so the booth floor is kept here with the seats.
+    std::optional<double> boothFloor;
 
     bool AnySet() const {
         return screenGain || portGlass || transmission3D || rows.nearest || rows.farthest ||
-               rows.eyeHeight;
+               rows.eyeHeight || boothFloor;
     }
     bool operator==(const RoomLight&) const = default;
 };
@@ -51,6 +55,7 @@ bool ValidTransmission(std::optional<double> transmission);
 // Distances and the eye height within the longest length a field takes, and the farthest
 // row no nearer than the nearest.
 bool ValidSeatRows(const SeatRows& rows);
+bool ValidBoothFloor(std::optional<double> height);
 bool ValidRoomLight(const RoomLight& room);
 
 // What the checks use for an unset factor.

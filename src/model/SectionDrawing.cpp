@@ -25,6 +25,7 @@ const char* const kThrow = "Throw Distance : ";
 const char* const kFloorToScreen = "Finished floor to screen bottom : ";
 const char* const kNearestRow = "Nearest row : ";
 const char* const kFarthestRow = "Farthest row : ";
+const char* const kBoothFloor = "Booth floor : ";
 
 struct Placed {
     const CProjectorType* projector;
@@ -99,14 +100,23 @@ std::pair<double, double> BeamAt(const std::vector<ScreenPoint>& ends, ScreenPoi
     return {low, high};
 }
 
-// The wall the porthole is cut in, its outer face the auditorium's porthole distance in front
-// of the lens, broken where the beam passes.
+// Where the booth wall's outer face stands: the porthole distance in front of the lens; none
+// when that is not in the room.
+std::optional<double> BoothWallAt(double portholeDistance, ScreenPoint lens) {
+    if (!(portholeDistance > 0 && portholeDistance < lens.x)) {
+        return std::nullopt;
+    }
+    return lens.x - portholeDistance;
+}
+
+// The wall the porthole is cut in, broken where the beam passes.
 void AddBoothWall(Drawing& d, double portholeDistance, ScreenPoint lens,
                   const std::vector<ScreenPoint>& ends, double top) {
-    if (!(portholeDistance > 0 && portholeDistance < lens.x)) {
+    const std::optional<double> wall = BoothWallAt(portholeDistance, lens);
+    if (!wall) {
         return;
     }
-    const double x = lens.x - portholeDistance;
+    const double x = *wall;
     const auto [low, high] = BeamAt(ends, lens, x);
     d.AddPath(DrawingLayer::Screen, DrawingRole::Booth, {{x, 0.0}, {x, std::max(low, 0.0)}});
     d.AddPath(DrawingLayer::Screen, DrawingRole::Booth, {{x, high}, {x, std::max(high, top)}});
@@ -144,6 +154,25 @@ void AddSeatRows(Drawing& d, const SeatRows& rows, const ScreenLine& screen, dou
     }
     if (rows.farthest && *rows.farthest > 0 && *rows.farthest != rows.nearest.value_or(0.0)) {
         AddSeatRow(d, *rows.farthest, rows.eyeHeight, "Farthest row", screen, screenHeight);
+    }
+}
+
+// From the booth wall, or from in front of the nearest lens without one, to behind the
+// farthest; measured up from the auditorium floor just in front of where it starts.
+void AddBoothFloor(Drawing& d, double height, const std::vector<Placed>& placed,
+                   double portholeDistance, double floorToScreen, bool measures) {
+    const double margin = 2 * d.textHeight;
+    double front = placed.front().throwDistance;
+    double back = front;
+    for (const Placed& p : placed) {
+        const ScreenPoint lens{p.throwDistance, floorToScreen + p.lensHeight};
+        front = std::min(front, BoothWallAt(portholeDistance, lens).value_or(lens.x - margin));
+        back = std::max(back, lens.x + margin);
+    }
+    d.AddPath(DrawingLayer::Screen, DrawingRole::Booth, {{front, height}, {back, height}});
+    if (measures) {
+        const double x = front - kLineSpacing * d.textHeight;
+        d.AddDimension({true, 0.0, height, x, kBoothFloor + LengthText(height)}, height);
     }
 }
 
@@ -244,6 +273,11 @@ SectionDrawing DrawSection(const ScreenSubjects& subjects, bool measures) {
         AddBoothWall(d, auditorium.PortholeDistance(), lens, ends, highest + margin);
     }
     AddSeatRows(d, rows, screen, screenHeight);
+    const std::optional<double> boothFloor = auditorium.Light().boothFloor;
+    if (boothFloor && *boothFloor > 0 && !placed.empty()) {
+        AddBoothFloor(d, *boothFloor, placed, auditorium.PortholeDistance(), floorToScreen,
+                      measures);
+    }
     if (measures) {
         AddRowMeasures(d, rows, AddMeasures(d, placed, floorToScreen));
     }

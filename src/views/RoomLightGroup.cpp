@@ -46,18 +46,18 @@ RoomLightGroup::RoomLightGroup(CQorDoc& doc, std::function<int()> auditorium,
       m_gain(MakeNumberEdit(LightValue::ScreenGain)),
       m_portGlass(MakeNumberEdit(LightValue::PortGlass)),
       m_transmission3D(MakeNumberEdit(LightValue::Transmission3D)), m_nearest(MakeRowEdit()),
-      m_farthest(MakeRowEdit()), m_eyeHeight(MakeRowEdit()) {
+      m_farthest(MakeRowEdit()), m_eyeHeight(MakeRowEdit()), m_boothFloor(MakeRowEdit()) {
     auto* layout = new QGridLayout(this);
     AddValueFields(layout);
     AddRowFields(layout);
     m_farthestAngle =
-        AddFigure(layout, tr("Farthest row angle"), Text(lumivane::HorizontalTargetText()), 3);
+        AddFigure(layout, tr("Farthest row angle"), Text(lumivane::HorizontalTargetText()), 4);
     m_centreAngle =
-        AddFigure(layout, tr("Audience centre angle"), Text(lumivane::HorizontalTargetText()), 4);
+        AddFigure(layout, tr("Audience centre angle"), Text(lumivane::HorizontalTargetText()), 5);
     m_verticalAngle = AddFigure(layout, tr("Nearest row vertical angle"),
-                                Text(lumivane::VerticalTargetText()), 5);
+                                Text(lumivane::VerticalTargetText()), 6);
     m_farthestWidths =
-        AddFigure(layout, tr("Farthest row distance"), Text(lumivane::WidthsTargetText()), 6);
+        AddFigure(layout, tr("Farthest row distance"), Text(lumivane::WidthsTargetText()), 7);
     layout->setColumnStretch(1, 1);
     layout->setColumnStretch(3, 1);
     ConnectFields();
@@ -76,12 +76,16 @@ void RoomLightGroup::AddRowFields(QGridLayout* layout) {
     lumivane::AddLabelledField(layout, tr("Nearest row"), m_nearest, 0, 2);
     lumivane::AddLabelledField(layout, tr("Farthest row"), m_farthest, 1, 2);
     lumivane::AddLabelledField(layout, tr("Eye height"), m_eyeHeight, 2, 2);
+    lumivane::AddLabelledField(layout, tr("Booth floor"), m_boothFloor, 3, 2);
     m_nearest->setObjectName(QStringLiteral("nearestRow"));
     m_farthest->setObjectName(QStringLiteral("farthestRow"));
     m_eyeHeight->setObjectName(QStringLiteral("eyeHeight"));
+    m_boothFloor->setObjectName(QStringLiteral("boothFloor"));
     m_nearest->setAccessibleDescription(tr("Distance of the nearest seat row from the screen"));
     m_farthest->setAccessibleDescription(tr("Distance of the farthest seat row from the screen"));
     m_eyeHeight->setAccessibleDescription(tr("Eye height of the nearest row above the floor"));
+    m_boothFloor->setAccessibleDescription(
+        tr("Height of the projection booth's floor above the auditorium floor"));
 }
 
 RoomLightGroup::Figure RoomLightGroup::AddFigure(QGridLayout* layout, const QString& caption,
@@ -111,6 +115,7 @@ void RoomLightGroup::ConnectFields() {
     for (LengthEdit* field : {m_nearest, m_farthest, m_eyeHeight}) {
         connect(field, &LengthEdit::valueCommitted, this, [this, field] { StoreSeatRows(field); });
     }
+    connect(m_boothFloor, &LengthEdit::valueCommitted, this, [this] { StoreBoothFloor(); });
 }
 
 // The three fields are one value of the room: each stores the rows with its own part changed.
@@ -135,6 +140,16 @@ void RoomLightGroup::StoreSeatRows(LengthEdit* field) {
     lumivane::ShowLimitNotice(field, refusal);
 }
 
+void RoomLightGroup::StoreBoothFloor() {
+    const CAuditorium* auditorium = m_doc.GetAuditorium(m_auditorium());
+    const std::optional<double> height = m_boothFloor->OptionalValue();
+    if (auditorium == nullptr || height == auditorium->Light().boothFloor) {
+        return;
+    }
+    m_doc.Editor().SetBoothFloor(m_auditorium(), height);
+    m_shown();
+}
+
 void RoomLightGroup::ShowAuditorium(const CAuditorium& auditorium, bool force) {
     const lumivane::RoomLight& light = auditorium.Light();
     m_gain->ShowValue(light.screenGain, force);
@@ -143,6 +158,7 @@ void RoomLightGroup::ShowAuditorium(const CAuditorium& auditorium, bool force) {
     m_nearest->SetOptionalValue(light.rows.nearest, force);
     m_farthest->SetOptionalValue(light.rows.farthest, force);
     m_eyeHeight->SetOptionalValue(light.rows.eyeHeight, force);
+    m_boothFloor->SetOptionalValue(light.boothFloor, force);
     ShowFigures(auditorium);
 }
 
@@ -167,11 +183,12 @@ void RoomLightGroup::CommitEdits() {
     for (OptionalNumberEdit* field : {m_gain, m_portGlass, m_transmission3D}) {
         field->CommitEdit();
     }
-    for (LengthEdit* field : {m_nearest, m_farthest, m_eyeHeight}) {
+    for (LengthEdit* field : {m_nearest, m_farthest, m_eyeHeight, m_boothFloor}) {
         field->CommitEdit();
     }
 }
 
 std::vector<QWidget*> RoomLightGroup::Fields() const {
-    return {m_gain, m_portGlass, m_transmission3D, m_nearest, m_farthest, m_eyeHeight};
+    return {m_gain,     m_portGlass, m_transmission3D, m_nearest,
+            m_farthest, m_eyeHeight, m_boothFloor};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The auditorium view's "Light and Sightlines" group: the screen gain, the glass and 3D
-// system in the light path and where the seat rows are, each stored as one step once the user
+// system in the light path, where the seat rows are and the booth floor the section draws, each
+// stored as one step once the user
 // settles on it, and the angles the seats see the image under beside their targets.
 
 #include <QGroupBox>
@@ -41,6 +42,7 @@ private:
     Figure AddFigure(QGridLayout* layout, const QString& caption, const QString& target, int row);
     void ConnectFields();
     void StoreSeatRows(LengthEdit* field);
+    void StoreBoothFloor();
     void ShowFigures(const CAuditorium& auditorium);
 
     CQorDoc& m_doc;
@@ -53,6 +55,7 @@ private:
     LengthEdit* m_nearest;
     LengthEdit* m_farthest;
     LengthEdit* m_eyeHeight;
+    LengthEdit* m_boothFloor;
 
     Figure m_farthestAngle{};
     Figure m_centreAngle{};

@@ -47,6 +47,7 @@ protected:
         room.screenGain = 1.8;
         room.transmission3D = 0.16;
         room.rows = {4.5, 21.0, 1.15};
+        room.boothFloor = 4.8;
         contents.auditoriums[1]->SetLight(room);
         contents.auditoriums[0]->GetProjector(0)->SetLight({31000.0, std::nullopt});
     }
@@ -145,6 +146,7 @@ TEST(LightEditTest, EachValueIsOneUndoStepAndValuesOutOfRangeChangeNothing) {
     EXPECT_FALSE(editor.SetPortGlass(0, 1.01));
     EXPECT_FALSE(editor.SetLightOutput(0, 0, -1.0));
     EXPECT_FALSE(editor.SetSeatRows(0, {10.0, 9.0, std::nullopt}));
+    EXPECT_FALSE(editor.SetBoothFloor(0, -0.5));
     EXPECT_TRUE(steps.labels.empty());
 
     const ProjectSnapshot start = editor.TakeSnapshot();
@@ -154,14 +156,16 @@ TEST(LightEditTest, EachValueIsOneUndoStepAndValuesOutOfRangeChangeNothing) {
     EXPECT_TRUE(editor.SetPortGlass(0, 0.97));
     EXPECT_TRUE(editor.Set3DTransmission(0, 0.2));
     EXPECT_TRUE(editor.SetSeatRows(0, {5.0, 20.0, 1.2}));
+    EXPECT_TRUE(editor.SetBoothFloor(0, 4.8));
     EXPECT_EQ(steps.labels,
               (std::vector<std::string>{"Light Output", "Light Factor", "Screen Gain", "Port Glass",
-                                        "3D Transmission", "Seat Rows"}));
+                                        "3D Transmission", "Seat Rows", "Booth Floor"}));
     EXPECT_EQ(doc.GetAuditorium(0)->Light().rows.eyeHeight, 1.2);
 
-    // Undoing the last step takes back only the rows; undoing to the start takes back all.
+    // Undoing a step takes back only its value; undoing to the start takes back all.
     editor.Restore(steps.last, editor.TakeSnapshot());
-    EXPECT_FALSE(doc.GetAuditorium(0)->Light().rows.nearest);
+    EXPECT_FALSE(doc.GetAuditorium(0)->Light().boothFloor);
+    EXPECT_EQ(doc.GetAuditorium(0)->Light().rows.nearest, 5.0);
     EXPECT_EQ(doc.GetAuditorium(0)->Light().transmission3D, 0.2);
     editor.Restore(start, editor.TakeSnapshot());
     EXPECT_FALSE(doc.GetAuditorium(0)->Light().AnySet());

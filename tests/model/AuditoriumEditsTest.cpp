@@ -117,8 +117,8 @@ std::vector<std::uint8_t> Record(CAuditorium& auditorium) {
 }
 
 // Opening a project recalculates each room from what was stored, so a room an edit leaves
-// otherwise reopens with other figures. Short lenses throw images that the screen never quite
-// settles around.
+// otherwise reopens with other figures. Short lenses throw images that the screen settles
+// around only after many rounds.
 TEST_F(AuditoriumEditsTest, AnEditLeavesTheRoomAsReopeningRecalculatesIt) {
     for (const int curve : {CurveNone, CurveTwoThirds, CurveRecommended}) {
         for (const double mm : {8.0, 13.0, 20.0, 35.0, 100.0}) {

@@ -223,6 +223,37 @@ TEST_F(DrawingTest, SeatRowsStandAtTheirDistancesWithEyeLinesToTheScreen) {
     EXPECT_GT(d.Bounds().right, 24.0);
 }
 
+// The booth floor runs from the wall the porthole is cut in to behind the lens, and is measured
+// up from the auditorium floor.
+TEST_F(DrawingTest, TheBoothFloorRunsFromTheWallToBehindTheLens) {
+    m_room->auditorium->SetPortholeDistance(2.0);
+    const auto floors = [](const Drawing& d) {
+        std::vector<std::pair<ScreenPoint, ScreenPoint>> level;
+        for (const auto& path : d.paths) {
+            if (path.role == DrawingRole::Booth && path.points.front().y == path.points.back().y) {
+                level.emplace_back(path.points.front(), path.points.back());
+            }
+        }
+        return level;
+    };
+    EXPECT_TRUE(floors(lumivane::DrawSection(m_room->Subjects(), true).drawing).empty());
+    lumivane::RoomLight light;
+    light.boothFloor = 3.2;
+    m_room->auditorium->SetLight(light);
+    const Drawing d = lumivane::DrawSection(m_room->Subjects(), true).drawing;
+    const auto level = floors(d);
+    ASSERT_EQ(level.size(), 1U);
+    EXPECT_EQ(level[0].first.x, 18.0);
+    EXPECT_EQ(level[0].first.y, 3.2);
+    EXPECT_GT(level[0].second.x, 20.0);
+    const auto measured = Starting(d, "Booth floor : 3.20m");
+    ASSERT_EQ(measured.size(), 1U);
+    EXPECT_TRUE(measured[0].line.vertical);
+    EXPECT_EQ(measured[0].line.to - measured[0].line.from, 3.2);
+    EXPECT_TRUE(
+        Starting(lumivane::DrawSection(m_room->Subjects(), false).drawing, "Booth floor").empty());
+}
+
 TEST_F(DrawingTest, NothingIsDrawnWithoutAnAuditoriumOrAScreenHeight) {
     EXPECT_FALSE(lumivane::DrawFront({}, {}).drawn);
     EXPECT_FALSE(lumivane::DrawSection({}, true).drawn);

@@ -115,6 +115,7 @@ void BuildExampleProject(CQorDoc& doc) {
     editor.SetLightOutput(film, 0, 14000.0);
     editor.SetPortGlass(film, 0.97);
     editor.SetSeatRows(film, {8.5, 22.0, 1.15});
+    editor.SetBoothFloor(film, 5.2);
 
     const int twoK = AddRoom(editor, "Cinema 2 Digital 2K",
                              {{AuditoriumSetting::Seats, 140},
@@ -134,6 +135,7 @@ void BuildExampleProject(CQorDoc& doc) {
     editor.SetLightFactor(twoK, 0, 0.85);
     editor.SetPortGlass(twoK, 0.97);
     editor.SetSeatRows(twoK, {8.0, 20.0, 1.15});
+    editor.SetBoothFloor(twoK, 4.5);
 
     const int fourK = AddRoom(editor, "Cinema 3 Digital 4K",
                               {{AuditoriumSetting::Seats, 304},
@@ -153,6 +155,7 @@ void BuildExampleProject(CQorDoc& doc) {
     editor.SetScreenGain(fourK, 1.2);
     editor.SetPortGlass(fourK, 0.97);
     editor.SetSeatRows(fourK, {7.5, 21.0, 1.2});
+    editor.SetBoothFloor(fourK, 6.1);
 }
 
 } // namespace lumivane::test
