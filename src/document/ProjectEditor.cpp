@@ -384,9 +384,12 @@ bool ProjectEditor::SetLockThrowDistance(int auditorium, int projector, bool loc
     return EditProjector(auditorium, projector, step::LockThrowDistance, ChangeGeometry,
                          [locked](CAuditorium& owner, CProjectorType& target) {
                              target.SetUseDefaultThrow(locked);
+                             // The images change size with the throw, and a screen that
+                             // follows them moves them again: they are measured until it
+                             // settles, so each set-up keeps what lands on it.
                              if (locked) {
                                  owner.RefreshProjectorImages(target);
-                                 owner.Recalculate(nullptr);
+                                 owner.FitToImages(nullptr);
                              }
                          });
 }
@@ -698,7 +701,7 @@ bool ProjectEditor::ApplyFormatChanges(const std::vector<int>& remap,
         }
         if (recalculate) {
             owner.RefreshAllImages();
-            owner.Recalculate(nullptr);
+            owner.FitToImages(nullptr);
         }
         if (touched || recalculate) {
             Touch(a);
