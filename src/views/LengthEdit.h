@@ -74,6 +74,9 @@ public:
 
     void stepBy(int steps) override;
     QSize sizeHint() const override;
+    // The user is in a burst of edits not yet settled: what the field shows is theirs, and a
+    // field that stores on commit has not stored it.
+    bool InBurst() const { return m_inBurst; }
 
 public Q_SLOTS:
     // What leaving the field does: the text is rewritten and an open burst is committed. The

@@ -95,10 +95,12 @@ public:
         return widget;
     }
 
-    // A field the user is typing into (it has the focus and holds text it would rewrite) is
-    // the user's, not the model's; so is the slider that follows it.
+    // A field the user is typing into (it has the focus and holds text it would rewrite, or
+    // an edit it has not settled on) is the user's, not the model's; so is the slider that
+    // follows it.
     static bool IsTyping(const LengthEdit& field) {
-        return field.hasFocus() && field.text() != FieldText(field.Value(), field.Kind());
+        return field.hasFocus() &&
+               (field.InBurst() || field.text() != FieldText(field.Value(), field.Kind()));
     }
 
     void Length(const QString& name, double metres) {
