@@ -3,6 +3,7 @@
 #include "base/FieldLimits.h"
 #include "base/NumberText.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -52,63 +53,35 @@ std::string FactorNumberText(std::string_view text) {
     return number;
 }
 
-bool Valid(LightValue which, double value) {
-    switch (which) {
-    case LightValue::Lumens:
-        return ValidLumens(value);
-    case LightValue::LightFactor:
-        return ValidLightFactor(value);
-    case LightValue::ScreenGain:
-        return ValidGain(value);
-    case LightValue::PortGlass:
-    case LightValue::Transmission3D:
-        return ValidTransmission(value);
-    }
-    return false;
-}
+// Each value's label, what its empty field stands for, which numbers it takes and how a
+// refusal names them, in the order of LightValue.
+struct LightValueInfo {
+    const char* label;
+    const char* placeholder;
+    bool (*valid)(std::optional<double>);
+    std::string range;
+};
 
-std::string RangeText(LightValue which) {
-    switch (which) {
-    case LightValue::Lumens:
-        return "a number of lumens from 0 to 1,000,000";
-    case LightValue::LightFactor:
-        return "a number above 0 and at most 1";
-    case LightValue::ScreenGain:
-        return "a number above 0 and at most " + FormatRoundTrip(kGainLimits.highest);
-    case LightValue::PortGlass:
-    case LightValue::Transmission3D:
-        return "a number from 0 to 1";
-    }
-    return {};
+const LightValueInfo& Info(LightValue which) {
+    static const std::array<LightValueInfo, 5> values{{
+        {"Light output", "not known", ValidLumens, "a number of lumens from 0 to 1,000,000"},
+        {"Light factor", "1.0", ValidLightFactor, "a number above 0 and at most 1"},
+        {"Screen gain", "1.0", ValidGain,
+         "a number above 0 and at most " + FormatRoundTrip(kGainLimits.highest)},
+        {"Port glass", "1.0", ValidTransmission, "a number from 0 to 1"},
+        {"3D transmission", "no 3D", ValidTransmission, "a number from 0 to 1"},
+    }};
+    return values.at(static_cast<std::size_t>(which));
 }
 
 } // namespace
 
 std::string LightFieldLabel(LightValue which) {
-    switch (which) {
-    case LightValue::Lumens:
-        return "Light output";
-    case LightValue::LightFactor:
-        return "Light factor";
-    case LightValue::ScreenGain:
-        return "Screen gain";
-    case LightValue::PortGlass:
-        return "Port glass";
-    case LightValue::Transmission3D:
-        return "3D transmission";
-    }
-    return {};
+    return Info(which).label;
 }
 
 std::string LightFieldPlaceholder(LightValue which) {
-    switch (which) {
-    case LightValue::Lumens:
-        return "not known";
-    case LightValue::Transmission3D:
-        return "no 3D";
-    default:
-        return "1.0";
-    }
+    return Info(which).placeholder;
 }
 
 LightFieldRead ReadLightField(LightValue which, std::string_view text) {
@@ -119,12 +92,12 @@ LightFieldRead ReadLightField(LightValue which, std::string_view text) {
     const std::string number =
         which == LightValue::Lumens ? LumensNumberText(text) : FactorNumberText(text);
     const std::optional<double> value = WholeNumber(number);
-    if (value && Valid(which, *value)) {
+    const LightValueInfo& info = Info(which);
+    if (value && info.valid(value)) {
         return {value, {}};
     }
-    return {std::nullopt, LightFieldLabel(which) + ": type " + RangeText(which) +
-                              ", or leave the field empty for " + LightFieldPlaceholder(which) +
-                              "."};
+    return {std::nullopt, std::string(info.label) + ": type " + info.range +
+                              ", or leave the field empty for " + info.placeholder + "."};
 }
 
 std::string LightFieldText(LightValue which, std::optional<double> value) {

@@ -20,8 +20,6 @@ using lumivane::Text;
 
 namespace {
 
-// A label in front of its field; the field is named after it for screen readers.
-
 OptionalNumberEdit* MakeNumberEdit(LightValue which) {
     auto* field = new OptionalNumberEdit(which);
     field->setObjectName(Text(lumivane::LightFieldLabel(which)));
