@@ -16,7 +16,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
+#include <vector>
 
 using lumivane::LockProjector;
 using lumivane::ScreenEdge;
@@ -30,6 +32,11 @@ constexpr double kFitTolerance = 0.001;
 // settle in two, an image hundreds of metres wide from a lens of a few millimetres in about
 // twenty. Stopping short leaves a room that reopening the project recalculates elsewhere.
 constexpr int kFitRounds = 60;
+// A projector steeply above or below a small screen can swing between a screen too small,
+// on which its image lands huge, and one too large, on which it lands small. Past the plain
+// rounds each kept extent moves only part of the way towards its measurement (see FitStep).
+constexpr int kDampedRounds = 400;
+constexpr double kSmallestShare = 1.0 / 1024;
 
 } // namespace
 
@@ -588,34 +595,69 @@ void CAuditorium::UpdateAllFits() {
     }
 }
 
-// True when an image measured again moved beyond the fit tolerance.
-bool CAuditorium::RemeasureExtents() {
-    bool moved = false;
-    for (CLensType* lensType : m_lensTypes) {
-        const double height = lensType->ExtentHeight();
-        const double width = lensType->ExtentWidth();
-        UpdateExtents(*lensType);
-        moved = moved || std::abs(lensType->ExtentHeight() - height) > kFitTolerance ||
-                std::abs(lensType->ExtentWidth() - width) > kFitTolerance;
+// How far one kept extent moves towards its next measurement. One whose measurement jumps to
+// its other side halves its share, and one that keeps coming from the same side grows its
+// share again, up to the whole way: swings die out and slow drifts keep their pace.
+struct CAuditorium::FitStep {
+    double share = 0.5;
+    double lastResidual = 0;
+
+    double Move(double residual) {
+        if (residual * lastResidual < 0) {
+            share = std::max(share / 2, kSmallestShare);
+        } else if (residual * lastResidual > 0) {
+            share = std::min(share * 1.5, 1.0);
+        }
+        lastResidual = residual;
+        return share * residual;
     }
-    return moved;
+};
+
+// Measures every image again and moves each kept extent the whole way to its measurement, or
+// by its step where steps are given, and the whole way once no image moved beyond the fit
+// tolerance. Returns the largest move measured.
+double CAuditorium::RemeasureExtents(std::vector<FitStep>* steps) {
+    std::vector<double> residuals;
+    residuals.reserve(2 * m_lensTypes.size());
+    double largest = 0;
+    for (const CLensType* lensType : m_lensTypes) {
+        const auto [height, width] = MeasureExtents(*lensType);
+        for (const double residual :
+             {height - lensType->ExtentHeight(), width - lensType->ExtentWidth()}) {
+            residuals.push_back(std::isnan(residual) ? 0 : residual);
+            largest = std::max(largest, std::abs(residuals.back()));
+        }
+    }
+    const bool whole = !steps || largest <= kFitTolerance;
+    if (steps) {
+        steps->resize(residuals.size());
+    }
+    for (std::size_t i = 0; i < m_lensTypes.size(); ++i) {
+        CLensType& lensType = *m_lensTypes[i];
+        const double rh = residuals[2 * i];
+        const double rw = residuals[2 * i + 1];
+        lensType.SetExtents(lensType.ExtentHeight() + (whole ? rh : (*steps)[2 * i].Move(rh)),
+                            lensType.ExtentWidth() + (whole ? rw : (*steps)[2 * i + 1].Move(rw)));
+    }
+    return largest;
 }
 
 // Settled when the images measure as they did for the last recalculation, within the fit
 // tolerance. One more recalculation from what was measured then leaves the room exactly as
 // opening the saved project recalculates it.
 void CAuditorium::FitToImages(CLensType* changed) {
-    RemeasureExtents();
-    for (int round = 0; round < kFitRounds; ++round) {
+    RemeasureExtents(nullptr);
+    std::vector<FitStep> steps;
+    for (int round = 0; round < kFitRounds + kDampedRounds; ++round) {
         Recalculate(changed);
-        if (!RemeasureExtents()) {
+        if (RemeasureExtents(round < kFitRounds ? nullptr : &steps) <= kFitTolerance) {
             Recalculate(changed);
             return;
         }
     }
-    // An image far beyond any room (a few millimetres of focal length) can send a curved screen
-    // round in circles. The screen then stays where the last round left it, and every set-up
-    // keeps what lands on that screen, so its figures and its fit still tell the truth.
+    // Should even that not settle, the screen stays where the last round left it, and every
+    // set-up keeps what lands on that screen, so its figures and its fit still tell the truth.
+    UpdateAllExtents();
     UpdateAllFits();
 }
 

@@ -155,7 +155,8 @@ public:
 
 private:
     void UpdateAllFits();
-    bool RemeasureExtents();
+    struct FitStep;
+    double RemeasureExtents(std::vector<FitStep>* steps);
     struct Span {
         double minV, maxV, minH, maxH;
         bool valid;

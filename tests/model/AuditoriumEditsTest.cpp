@@ -5,6 +5,7 @@
 #include "model/Auditorium.h"
 #include "model/EditCommands.h"
 #include "model/LensType.h"
+#include "model/ProjectorType.h"
 #include "support/ModelCatalogs.h"
 #include "support/TempDir.h"
 
@@ -132,6 +133,25 @@ TEST_F(AuditoriumEditsTest, AnEditLeavesTheRoomAsReopeningRecalculatesIt) {
             room->Recalculate(nullptr);
             EXPECT_EQ(Record(*room), edited) << "curve " << curve << ", " << mm << " mm";
         }
+    }
+}
+
+// A projector far above a low screen at the shortest throw lands a huge image on a small
+// screen and a small one on a huge screen; the fit must still settle in between.
+TEST_F(AuditoriumEditsTest, ASteepProjectorStillSettlesTheScreen) {
+    const auto room = Room();
+    CProjectorType& steep = *room->AddProjector(kFilmProjector);
+    lumivane::EditDefaultThrow(*room, 3);
+    lumivane::EditProjectorPosition(*room, steep, nullptr, 0, 17.49, lumivane::EditView::Projector);
+    for (const int format : {kFlatFormat, kScopeFormat}) {
+        room->AddFormat(format, 1);
+        room->FitToImages(nullptr);
+        const auto fitted = Record(*room);
+        room->Recalculate(nullptr);
+        EXPECT_EQ(Record(*room), fitted) << "format " << format;
+        const CLensType& setUp = *steep.GetLensType(steep.LensTypeCount() - 1);
+        EXPECT_LE(setUp.ExtentHeight(), room->ScreenHeight());
+        EXPECT_NEAR(room->MeasureExtents(setUp).first, setUp.ExtentHeight(), 0.005);
     }
 }
 
