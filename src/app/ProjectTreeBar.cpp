@@ -222,7 +222,10 @@ QToolButton* ProjectTreeBar::AddButton(Button button, const QString& name, const
     tool->setIcon(lumivane::LoadIcon(icon));
     tool->setToolTip(name);
     tool->setAccessibleName(name);
-    tool->setPopupMode(QToolButton::InstantPopup);
+    // Not an instant pop-up: a screen reader cannot open one. A click opens the menu all the
+    // same, and so does holding the button down.
+    tool->setPopupMode(QToolButton::DelayedPopup);
+    connect(tool, &QToolButton::clicked, tool, &QToolButton::showMenu);
     auto* menu = new QMenu(tool);
     menu->setAccessibleName(name);
     connect(menu, &QMenu::aboutToShow, this, [menu, fill = std::move(fill)] {
@@ -336,6 +339,7 @@ void ProjectTreeBar::OpenContextMenu(const QPoint& position) {
     }
     // Deleted once the event loop is back; the chosen command runs after that.
     auto* menu = new QMenu(this);
+    menu->setAccessibleName(index.data().toString());
     connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
     FillContextMenu(*menu, index);
     menu->popup(m_tree->viewport()->mapToGlobal(position));

@@ -157,6 +157,14 @@ QVariant ProjectTreeModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+// The header is hidden, but screen readers still name the column.
+QVariant ProjectTreeModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+        return tr("Project");
+    }
+    return QAbstractItemModel::headerData(section, orientation, role);
+}
+
 Qt::ItemFlags ProjectTreeModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) {
         return Qt::NoItemFlags;

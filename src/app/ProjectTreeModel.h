@@ -42,6 +42,8 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
     // Renames an auditorium or a projector; other levels refuse.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 

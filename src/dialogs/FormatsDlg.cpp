@@ -84,6 +84,7 @@ CFormatsDlg::CFormatsDlg(CQorDoc& document, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &CFormatsDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_list, &QListWidget::currentRowChanged, this, &CFormatsDlg::ShowSelected);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &CFormatsDlg::FollowSelection);
     connect(m_new, &QPushButton::clicked, this, &CFormatsDlg::NewFormat);
     connect(m_editButton, &QPushButton::clicked, this, &CFormatsDlg::EditFormat);
     connect(m_delete, &QPushButton::clicked, this, &CFormatsDlg::DeleteFormat);
@@ -104,6 +105,14 @@ void CFormatsDlg::Fill(int select) {
     }
     m_list->setCurrentRow(select);
     ShowSelected();
+}
+
+// A screen reader selects a row without making it current; the fields follow the selection.
+void CFormatsDlg::FollowSelection() {
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (!selected.isEmpty() && m_list->row(selected.front()) != m_list->currentRow()) {
+        m_list->setCurrentRow(m_list->row(selected.front()));
+    }
 }
 
 void CFormatsDlg::ShowSelected() {

@@ -26,6 +26,7 @@ public:
 private:
     void Fill(int select);
     void ShowSelected();
+    void FollowSelection();
     void NewFormat();
     void EditFormat();
     void DeleteFormat();

@@ -39,12 +39,17 @@ constexpr int kThrowLongest = 100;
 constexpr int kThrowTicks = 10;
 constexpr int kCommentLines = 3;
 
-// A label in front of its field; the field is named after it for screen readers.
-QLabel* FieldLabel(const QString& text, QWidget* field, Qt::Alignment alignment) {
+// A label in front of its field. Screen readers know both by one name: the label's full text,
+// which a narrow pane shortens on screen, or a name of their own where the label alone says
+// too little ("by").
+QLabel* FieldLabel(const QString& text, QWidget* field, Qt::Alignment alignment,
+                   const QString& name = QString()) {
     auto* label = new QLabel(text);
     label->setBuddy(field);
     label->setAlignment(alignment | Qt::AlignVCenter);
-    field->setAccessibleName(text.trimmed());
+    const QString spoken = name.isEmpty() ? text.trimmed() : name;
+    label->setAccessibleName(spoken);
+    field->setAccessibleName(spoken);
     return label;
 }
 
@@ -205,8 +210,9 @@ QGroupBox* CAuditoriumView::MakeSettingsGroup() {
     layout->addWidget(m_floorToLens, 3, 2);
     layout->addWidget(m_frontWallLabel, 4, 1);
     layout->addWidget(m_frontWallFirst, 4, 2);
-    layout->addWidget(FieldLabel(tr("by"), m_frontWallSecond, Qt::AlignHCenter), 4, 3);
-    m_frontWallSecond->setAccessibleName(tr("Size of front wall by"));
+    layout->addWidget(
+        FieldLabel(tr("by"), m_frontWallSecond, Qt::AlignHCenter, tr("Size of front wall by")), 4,
+        3);
     layout->addWidget(m_frontWallSecond, 4, 4);
 
     auto* seats = new QHBoxLayout;
@@ -238,8 +244,8 @@ QGroupBox* CAuditoriumView::MakeDetailsGroup() {
         size->SetLimits(lumivane::kImageSizeLimits);
     }
     layout->addWidget(m_screenWidth, 5, 0);
-    layout->addWidget(FieldLabel(tr(" by "), m_screenHeight, Qt::AlignHCenter), 5, 1);
-    m_screenHeight->setAccessibleName(tr("Screen Size by"));
+    layout->addWidget(
+        FieldLabel(tr(" by "), m_screenHeight, Qt::AlignHCenter, tr("Screen Size by")), 5, 1);
     layout->addWidget(m_screenHeight, 5, 2);
     layout->addWidget(m_screenMode, 6, 2);
     m_screenMode->setCheckable(true);

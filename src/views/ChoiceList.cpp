@@ -1,23 +1,36 @@
 #include "views/ChoiceList.h"
 
+#include "views/ShownTextInterface.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QItemSelectionModel>
 
 namespace {
 
-class AccessibleChoiceList : public QAccessibleWidget {
+// The entry shown is the list's value, its text and, without a description of its own, its
+// description, for readers that speak only names and descriptions.
+class AccessibleChoiceList : public QAccessibleWidget, public ShownTextInterface {
 public:
     explicit AccessibleChoiceList(ChoiceList* list)
         : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
     // Without a name of its own the list is known by its entry, as Qt's own lists are.
     QString text(QAccessible::Text type) const override {
         const QString own = QAccessibleWidget::text(type);
-        if (type == QAccessible::Value || (type == QAccessible::Name && own.isEmpty())) {
-            return List()->currentText();
+        if (type == QAccessible::Value ||
+            ((type == QAccessible::Name || type == QAccessible::Description) && own.isEmpty())) {
+            return Shown();
         }
         return own;
     }
+    using ShownTextInterface::text;
 
     // The one child is the pop-up list of entries.
     int childCount() const override { return 1; }
@@ -49,6 +62,9 @@ public:
         }
     }
 
+protected:
+    QString Shown() const override { return List()->currentText(); }
+
 private:
     ChoiceList* List() const { return static_cast<ChoiceList*>(widget()); }
 };
@@ -68,4 +84,24 @@ ChoiceList::ChoiceList(const QString& name, QWidget* parent) : QComboBox(parent)
     if (!name.isEmpty()) {
         setAccessibleName(name);
     }
+    // A reader tells the list's value when the entry changes.
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    });
+    // A reader picks an entry by selecting it in the closed list; the mouse only moves the
+    // selection of the open one.
+    connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected) {
+                if (view()->isVisible() || selected.indexes().isEmpty()) {
+                    return;
+                }
+                const int row = selected.indexes().front().row();
+                if (row != currentIndex()) {
+                    setCurrentIndex(row);
+                    Q_EMIT activated(row);
+                }
+            });
 }

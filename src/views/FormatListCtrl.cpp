@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 #include <cmath>
 
@@ -201,9 +202,24 @@ int CFormatListCtrl::SelectedFormat() const {
 void CFormatListCtrl::selectionChanged(const QItemSelection& selected,
                                        const QItemSelection& deselected) {
     QTreeView::selectionChanged(selected, deselected);
-    if (!m_selecting) {
-        Q_EMIT formatSelected(SelectedFormat());
+    if (m_selecting) {
+        return;
     }
+    const int format = SelectedFormat();
+    if (format >= 0) {
+        Q_EMIT formatSelected(format);
+        return;
+    }
+    // The list always names the shown set-up. A control-click empties it, and so does a
+    // screen reader's row selection just before it selects the new row: once that has
+    // settled, a list still empty shows its set-up again.
+    const QModelIndexList left = deselected.indexes();
+    const int shown = left.isEmpty() ? -1 : m_model->FormatAt(left.front().row());
+    QTimer::singleShot(0, this, [this, shown] {
+        if (SelectedFormat() < 0) {
+            SelectFormat(shown);
+        }
+    });
 }
 
 int CFormatListCtrl::LinkButtonX(const QPoint& position) const {

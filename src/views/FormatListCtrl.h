@@ -41,7 +41,7 @@ public:
     int RowHeight() const { return m_rowHeight; }
 
 Q_SIGNALS:
-    // The user selected the row of format (-1: no row). Focus alone selects nothing.
+    // The user selected the row of format. Focus alone selects nothing.
     void formatSelected(int format);
 
 protected:

@@ -1,6 +1,7 @@
 #include "views/LengthEdit.h"
 
 #include "views/LimitNotice.h"
+#include "views/ShownTextInterface.h"
 #include "views/UndoKeys.h"
 #include "views/ValueSlider.h"
 
@@ -10,7 +11,9 @@
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -25,7 +28,7 @@ bool IsEnterKey(const QKeyEvent& event) {
 }
 
 // Qt's spin box interface says nothing of a field that cannot be typed into.
-class AccessibleShownLength : public QAccessibleWidget {
+class AccessibleShownLength : public QAccessibleWidget, public ShownTextInterface {
 public:
     explicit AccessibleShownLength(LengthEdit* field)
         : QAccessibleWidget(field, QAccessible::EditableText) {}
@@ -35,10 +38,19 @@ public:
         state.readOnly = true;
         return state;
     }
-    QString text(QAccessible::Text type) const override {
-        return type == QAccessible::Value ? static_cast<const LengthEdit*>(widget())->text()
-                                          : QAccessibleWidget::text(type);
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
     }
+    QString text(QAccessible::Text type) const override {
+        return type == QAccessible::Value ? Shown() : QAccessibleWidget::text(type);
+    }
+    using ShownTextInterface::text;
+
+protected:
+    QString Shown() const override { return static_cast<const LengthEdit*>(widget())->text(); }
 };
 
 // Fields that can be typed into keep Qt's own interface.
@@ -96,6 +108,23 @@ void LengthEdit::SetOptionalValue(std::optional<double> metres, bool force) {
         SetValue(*metres, force);
     else if (force || !m_model.HoldsNothing())
         ShowNothing();
+}
+
+double LengthEdit::AccessibleValue() const {
+    return OptionalValue().value_or(std::numeric_limits<double>::quiet_NaN());
+}
+
+void LengthEdit::SetValueAsTyped(double metres) {
+    if (isReadOnly() || !isEnabled() || !std::isfinite(metres))
+        return;
+    metres = std::clamp(metres, Minimum(), Maximum());
+    const std::string millimetres =
+        QString::number(std::abs(metres) * 1000, 'g', 17).toStdString() + "mm";
+    m_model.TextChangedByUser(metres < 0 ? "-" + millimetres : millimetres);
+    NoteUserEdit();
+    m_model.EnterReleased(true);
+    TellLimitCrossed();
+    FinishBurst();
 }
 
 void LengthEdit::SetLinkedSlider(ValueSlider* slider) {

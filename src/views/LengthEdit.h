@@ -35,6 +35,11 @@ class ValueSlider;
 
 class LengthEdit : public QAbstractSpinBox {
     Q_OBJECT
+    // What assistive tools read and set as a spin box's value, in metres. A value set there is
+    // taken as typed and settled with Enter.
+    Q_PROPERTY(double value READ AccessibleValue WRITE SetValueAsTyped)
+    Q_PROPERTY(double minimum READ Minimum)
+    Q_PROPERTY(double maximum READ Maximum)
 
 public:
     explicit LengthEdit(QWidget* parent = nullptr);
@@ -64,6 +69,11 @@ public:
     // Empty for none.
     void SetOptionalValue(std::optional<double> metres, bool force);
     void SetLimits(const lumivane::LengthLimits& limits) { m_model.SetLimits(limits); }
+    double Minimum() const { return m_model.Limits().lowest; }
+    double Maximum() const { return m_model.Limits().highest; }
+    // Not a number while the field is empty.
+    double AccessibleValue() const;
+    void SetValueAsTyped(double metres);
     // A field that only shows its value looks like it: read-only, without arrows or frame,
     // on the window's background, and a screen reader hears it as read-only. Called before
     // the field is first shown.

@@ -9,9 +9,9 @@
 #include "ui/QtText.h"
 #include "views/OptionalNumberEdit.h"
 #include "views/ScreenControls.h"
+#include "views/ValueLabel.h"
 
 #include <QGridLayout>
-#include <QLabel>
 
 using lumivane::LightValue;
 using lumivane::Text;
@@ -19,7 +19,8 @@ using lumivane::Text;
 ProjectorLightGroup::ProjectorLightGroup(CQorDoc& doc, std::function<void()> shown, QWidget* parent)
     : QGroupBox(tr("Light"), parent), m_doc(doc), m_shown(std::move(shown)),
       m_lumens(new OptionalNumberEdit(LightValue::Lumens)),
-      m_factor(new OptionalNumberEdit(LightValue::LightFactor)), m_setUps(new QLabel) {
+      m_factor(new OptionalNumberEdit(LightValue::LightFactor)),
+      m_setUps(new ValueLabel(tr("Luminance"))) {
     auto* layout = new QGridLayout(this);
     lumivane::AddLabelledField(layout, tr("Light output"), m_lumens, 0, 0);
     lumivane::AddLabelledField(layout, tr("Light factor"), m_factor, 0, 2);
@@ -27,8 +28,6 @@ ProjectorLightGroup::ProjectorLightGroup(CQorDoc& doc, std::function<void()> sho
     m_factor->setAccessibleDescription(
         tr("Lamp or laser ageing: 1.0 new, less when sized for the end of its life"));
     m_setUps->setObjectName(QStringLiteral("setUpLight"));
-    m_setUps->setAccessibleName(tr("Luminance"));
-    m_setUps->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_setUps, 1, 0, 1, 5);
     layout->setColumnStretch(4, 1);
     connect(m_lumens, &OptionalNumberEdit::valueCommitted, this,
@@ -51,7 +50,7 @@ void ProjectorLightGroup::ShowProjector(int auditorium, int projector, bool forc
     if (room == nullptr || shown == nullptr) {
         m_lumens->ShowValue(std::nullopt, true);
         m_factor->ShowValue(std::nullopt, true);
-        m_setUps->clear();
+        m_setUps->ShowValue(QString(), false);
         return;
     }
     m_lumens->ShowValue(shown->Light().lumens, force);
@@ -66,7 +65,7 @@ void ProjectorLightGroup::ShowSetUps(const CAuditorium& auditorium,
         lines << Text(lumivane::SetUpLightRowText(
             lumivane::CheckSetUp(auditorium, projector, *projector.GetLensType(i))));
     }
-    m_setUps->setText(lines.join(u'\n'));
+    m_setUps->ShowValue(lines.join(u'\n'), false);
 }
 
 void ProjectorLightGroup::CommitEdits() {

@@ -11,7 +11,7 @@ class CAuditorium;
 class CProjectorType;
 class CQorDoc;
 class OptionalNumberEdit;
-class QLabel;
+class ValueLabel;
 
 class ProjectorLightGroup : public QGroupBox {
     Q_OBJECT
@@ -34,5 +34,5 @@ private:
     OptionalNumberEdit* m_lumens;
     OptionalNumberEdit* m_factor;
     // One line per set-up, in the list's order.
-    QLabel* m_setUps;
+    ValueLabel* m_setUps;
 };

@@ -90,9 +90,9 @@ RoomLightGroup::Figure RoomLightGroup::AddFigure(QGridLayout* layout, const QStr
                                                  const QString& target, int row) {
     auto* label = new QLabel(caption);
     auto* value = new ValueLabel(caption);
-    auto* aim = new QLabel(target);
+    auto* aim = new ValueLabel(caption + tr(" target"));
     aim->setWordWrap(true);
-    aim->setAccessibleName(caption + tr(" target"));
+    aim->ShowValue(target, false);
     layout->addWidget(label, row, 0);
     layout->addWidget(value, row, 1);
     layout->addWidget(aim, row, 2, 1, 2);

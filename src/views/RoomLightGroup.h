@@ -14,7 +14,6 @@ class CQorDoc;
 class LengthEdit;
 class OptionalNumberEdit;
 class QGridLayout;
-class QLabel;
 class ValueLabel;
 
 class RoomLightGroup : public QGroupBox {
@@ -34,7 +33,7 @@ public:
 private:
     struct Figure {
         ValueLabel* value;
-        QLabel* target;
+        ValueLabel* target;
     };
 
     void AddValueFields(QGridLayout* layout);

@@ -185,6 +185,9 @@ void SetUpControls::MakePositionPanel() {
     m_lensHeight->setAccessibleDescription(tr("Height of the lens above the screen's bottom"));
     m_side->setBuddy(m_lateral);
     m_updown->setBuddy(m_lensHeight);
+    // Their text says which way the lens stands; screen readers name them as their fields.
+    m_side->setAccessibleName(m_lateral->accessibleName());
+    m_updown->setAccessibleName(m_lensHeight->accessibleName());
     // Room for the longer word, so the fields do not move when it changes.
     for (QLabel* label : {m_side, m_updown}) {
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(tr("Right")) + 4);

@@ -1,5 +1,7 @@
 #include "views/ValueLabel.h"
 
+#include "views/ShownTextInterface.h"
+
 #include <QAccessibleWidget>
 
 namespace {
@@ -7,7 +9,7 @@ namespace {
 const QColor kWarning(255, 0, 0);
 
 // Qt's own label interface offers a named label's name only, neither its text nor colour.
-class AccessibleValueLabel : public QAccessibleWidget, public QAccessibleTextInterface {
+class AccessibleValueLabel : public QAccessibleWidget, public ShownTextInterface {
 public:
     explicit AccessibleValueLabel(ValueLabel* label)
         : QAccessibleWidget(label, QAccessible::StaticText) {}
@@ -19,33 +21,19 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text type) const override {
-        return type == QAccessible::Value ? Label()->text() : QAccessibleWidget::text(type);
+        return type == QAccessible::Value ? Shown() : QAccessibleWidget::text(type);
     }
-
-    QString text(int start, int end) const override {
-        return Label()->text().mid(start, end - start);
-    }
-    int characterCount() const override { return static_cast<int>(Label()->text().size()); }
+    using ShownTextInterface::text;
     // One run over the whole text, in the colour it is drawn in.
     QString attributes(int, int* start, int* end) const override {
         *start = 0;
         *end = characterCount();
-        const QColor c = Label()->palette().color(QPalette::WindowText);
+        const QColor c = widget()->palette().color(QPalette::WindowText);
         return QStringLiteral("fg-color:rgb(%1,%2,%3);").arg(c.red()).arg(c.green()).arg(c.blue());
     }
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
 
-private:
-    const QLabel* Label() const { return static_cast<const QLabel*>(widget()); }
+protected:
+    QString Shown() const override { return static_cast<const QLabel*>(widget())->text(); }
 };
 
 QAccessibleInterface* AccessibleFor(const QString& className, QObject* object) {
