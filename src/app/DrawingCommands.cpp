@@ -52,10 +52,13 @@ DrawingCommands::DrawingCommands(CMainFrame& frame)
     }
     measures->setChecked(Ctx().drawingMeasures);
     connect(measures, &QAction::toggled, this, &DrawingCommands::SetMeasures);
-    connect(m_frame.Action(FrameCommand::ExportDrawing), &QAction::triggered, this, [this] {
-        m_frame.Undo().CommitFieldEdits();
-        Export();
-    });
+    connect(
+        m_frame.Action(FrameCommand::ExportDrawing), &QAction::triggered, this,
+        [this] {
+            m_frame.Undo().CommitFieldEdits();
+            Export();
+        },
+        kAfterMenu);
     connect(&m_frame.Pane(), &ViewPane::placeChanged, this, &DrawingCommands::FollowPlace);
     FollowPlace();
 }

@@ -5,9 +5,15 @@
 // connect and enable them.
 
 #include <QString>
+#include <Qt>
 
 class QAction;
 class QObject;
+
+// Commands that may open a dialog or ask a question run once their menu has closed and
+// whoever invoked them has been answered: a screen reader's call then returns at once instead
+// of waiting on the dialog.
+inline constexpr Qt::ConnectionType kAfterMenu = Qt::QueuedConnection;
 
 enum class FrameCommand {
     New,

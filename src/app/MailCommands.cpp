@@ -24,7 +24,8 @@ void MailCommands::Connect() {
                                       std::function<lumivane::MailNotice()> send) {
         QAction* action = m_frame.Action(command);
         action->setEnabled(available);
-        connect(action, &QAction::triggered, this, [this, send] { Mail(send); });
+        connect(
+            action, &QAction::triggered, this, [this, send] { Mail(send); }, kAfterMenu);
     };
     on(EmailProject, [this] { return m_mailer->EmailProject(m_doc); });
     on(EmailProjectData,

@@ -217,8 +217,9 @@ void CMainFrame::MakeRecentFileActions(QMenu* menu) {
         QAction* recent = menu->addAction(QString());
         recent->setObjectName(QStringLiteral("actionRecentFile%1").arg(i + 1));
         recent->setData(i);
-        connect(recent, &QAction::triggered, this,
-                [this, recent] { m_commands->OpenRecent(recent->data().toInt()); });
+        connect(
+            recent, &QAction::triggered, this,
+            [this, recent] { m_commands->OpenRecent(recent->data().toInt()); }, kAfterMenu);
         m_recentFiles[i] = recent;
     }
     FillRecentFiles();
@@ -261,11 +262,11 @@ void CMainFrame::MakeTreeDock() {
 
 void CMainFrame::ConnectFileCommands() {
     using enum FrameCommand;
-    connect(Action(New), &QAction::triggered, m_commands, &DocumentCommands::New);
-    connect(Action(Open), &QAction::triggered, m_commands, &DocumentCommands::Open);
-    connect(Action(Save), &QAction::triggered, m_commands, &DocumentCommands::Save);
-    connect(Action(SaveAs), &QAction::triggered, m_commands, &DocumentCommands::SaveAs);
-    connect(Action(Exit), &QAction::triggered, this, &QWidget::close);
+    connect(Action(New), &QAction::triggered, m_commands, &DocumentCommands::New, kAfterMenu);
+    connect(Action(Open), &QAction::triggered, m_commands, &DocumentCommands::Open, kAfterMenu);
+    connect(Action(Save), &QAction::triggered, m_commands, &DocumentCommands::Save, kAfterMenu);
+    connect(Action(SaveAs), &QAction::triggered, m_commands, &DocumentCommands::SaveAs, kAfterMenu);
+    connect(Action(Exit), &QAction::triggered, this, &QWidget::close, kAfterMenu);
     connect(m_commands, &DocumentCommands::recentFilesChanged, this, &CMainFrame::FillRecentFiles);
     connect(m_commands, &DocumentCommands::windowTitleChanged, this, &QWidget::setWindowTitle);
     connect(m_relay, &lumivane::ProjectRelay::modifiedChanged, this, &QWidget::setWindowModified);
@@ -282,22 +283,29 @@ void CMainFrame::ConnectSettingsCommands() {
             [this] { UseLockMode(::LockFocalLength); });
     connect(Action(FixedFocalLengths), &QAction::triggered, this, &CMainFrame::UseFixedFocal);
     connect(Action(ProjectSettings), &QAction::triggered, m_commands,
-            &DocumentCommands::ProjectSettings);
-    connect(Action(FilmFormats), &QAction::triggered, this,
-            [this] { lumivane::ShowFormatsDialog(m_doc, this); });
-    connect(Action(Options), &QAction::triggered, this, [this] {
-        if (lumivane::ShowOptionsSheet(&m_doc, this)) {
-            RefreshView();
-        }
-    });
+            &DocumentCommands::ProjectSettings, kAfterMenu);
+    connect(
+        Action(FilmFormats), &QAction::triggered, this,
+        [this] { lumivane::ShowFormatsDialog(m_doc, this); }, kAfterMenu);
+    connect(
+        Action(Options), &QAction::triggered, this,
+        [this] {
+            if (lumivane::ShowOptionsSheet(&m_doc, this)) {
+                RefreshView();
+            }
+        },
+        kAfterMenu);
     // The auditorium the wizard built is shown, and the tree selects it with the pane; shown
     // as soon as its step is recorded, so that redo shows it again.
-    connect(Action(AuditoriumWizard), &QAction::triggered, this, [this] {
-        const int added = lumivane::RunAuditoriumWizard(m_doc, this);
-        if (added >= 0) {
-            m_pane->ShowAuditorium(added);
-        }
-    });
+    connect(
+        Action(AuditoriumWizard), &QAction::triggered, this,
+        [this] {
+            const int added = lumivane::RunAuditoriumWizard(m_doc, this);
+            if (added >= 0) {
+                m_pane->ShowAuditorium(added);
+            }
+        },
+        kAfterMenu);
     // Reading a project can switch the units too.
     connect(m_relay, &lumivane::ProjectRelay::unitsChanged, this, &CMainFrame::ShowUnits);
     connect(m_relay, &lumivane::ProjectRelay::projectReplaced, this, &CMainFrame::ShowUnits);
@@ -329,10 +337,13 @@ void CMainFrame::ConnectHelpCommands() {
         OpenHelp(
             [](lumivane::HelpWindow& help) { help.ShowPage(lumivane::HelpWindow::kHomePage); });
     });
-    connect(Action(About), &QAction::triggered, this, [this] {
-        CAboutDlg about(this);
-        about.exec();
-    });
+    connect(
+        Action(About), &QAction::triggered, this,
+        [this] {
+            CAboutDlg about(this);
+            about.exec();
+        },
+        kAfterMenu);
 }
 
 // The views and the screen bars store each field's burst of edits as one undo step.

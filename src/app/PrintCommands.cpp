@@ -70,10 +70,13 @@ void PrintCommands::Connect() {
     using enum FrameCommand;
     // What the field being edited holds is printed too.
     const auto on = [this](FrameCommand command, auto print) {
-        connect(m_frame.Action(command), &QAction::triggered, this, [this, print] {
-            m_frame.Undo().CommitFieldEdits();
-            print();
-        });
+        connect(
+            m_frame.Action(command), &QAction::triggered, this,
+            [this, print] {
+                m_frame.Undo().CommitFieldEdits();
+                print();
+            },
+            kAfterMenu);
     };
     on(Print, [this] { PrintReport(ReportKind::Project); });
     on(PrintPurchaseList, [this] { PrintReport(ReportKind::Purchase); });

@@ -110,7 +110,7 @@ private Q_SLOTS:
             pages->setSinglePageViewMode();
             preview.reject();
         });
-        Frame().Action(FrameCommand::PrintPreview)->trigger();
+        Run(FrameCommand::PrintPreview);
         QCOMPARE(shown, QPrintPreviewWidget::FacingPagesView);
         QCOMPARE(Ctx().settings.m_previewPages, 1);
     }
@@ -120,7 +120,7 @@ private Q_SLOTS:
         answers.Add(ModalAnswers::ChooseFile(QString::fromStdString((m_dir / "r.txt").string())));
         Frame();
         Ctx().settings.m_company = "Roxy Screens\n1 Main Street\n555-0100";
-        Frame().Action(FrameCommand::PrintToTextFile)->trigger();
+        Run(FrameCommand::PrintToTextFile);
         QCOMPARE(lumivane::test::ReadFileText(m_dir / "r.txt"),
                  lumivane::test::ReadFileText(lumivane::test::ExampleReportPath()));
     }
@@ -147,15 +147,15 @@ private Q_SLOTS:
         m_doc->Editor().AddAuditorium();
         const auto bytes = Bytes();
         const auto fileBytes = lumivane::test::ReadFileBytes(m_doc->GetPathName());
-        Frame().Action(FrameCommand::EmailProject)->trigger();
+        Run(FrameCommand::EmailProject);
         const auto arguments = m_mail->TakeArguments();
         QCOMPARE(arguments.size(), std::size_t{3});
         QCOMPARE(std::filesystem::path(arguments[2]).filename().string(),
                  std::string("Multiplex.hoprj"));
         QVERIFY(arguments[2] != m_doc->GetPathName().string());
-        Frame().Action(FrameCommand::EmailProjectPdf)->trigger();
+        Run(FrameCommand::EmailProjectPdf);
         QCOMPARE(m_mail->Attached(), std::string("%PDF"));
-        Frame().Action(FrameCommand::EmailProjectData)->trigger();
+        Run(FrameCommand::EmailProjectData);
         QVERIFY(m_mail->TakeArguments().back().starts_with("Multiplex\nAuditorium List"));
         QVERIFY(m_doc->IsModified());
         QVERIFY(Bytes() == bytes);
@@ -165,9 +165,9 @@ private Q_SLOTS:
     void mailFailuresAreTold() {
         ModalAnswers answers;
         qputenv("STAND_IN_EXIT", "3");
-        Frame().Action(FrameCommand::EmailProjectData)->trigger();
+        Run(FrameCommand::EmailProjectData);
         m_doc->NewDocument();
-        Frame().Action(FrameCommand::EmailProjectPdf)->trigger();
+        Run(FrameCommand::EmailProjectPdf);
         QCOMPARE(answers.Seen(), (QStringList{u"Error: Send Mail failed to send message."_qs,
                                               u"Error: Cannot email an empty project."_qs}));
     }
@@ -189,9 +189,15 @@ private:
         return *m_frame;
     }
 
+    // A command runs once its menu would have closed.
+    void Run(FrameCommand command) {
+        Frame().Action(command)->trigger();
+        QCoreApplication::sendPostedEvents();
+    }
+
     QStringList Printed(FrameCommand command) {
         QFile::remove(m_pdf);
-        Frame().Action(command)->trigger();
+        Run(command);
         return lumivane::test::PdfPages(m_pdf);
     }
 
