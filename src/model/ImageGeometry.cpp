@@ -69,6 +69,10 @@ bool ImageGeometry::HasSubjects() const {
     return m_auditorium && m_projector && m_lensType && m_lensType->HasKnownFormat();
 }
 
+double VerticalAimRise(double t, double g, double m) {
+    return t * t * (g + m) / (std::sqrt((t * t + m * m) * (t * t + g * g)) + t * t - g * m);
+}
+
 const ImageGeometry::Parameters& ImageGeometry::Params() {
     if (m_paramsValid) {
         return m_params;
@@ -80,11 +84,7 @@ const ImageGeometry::Parameters& ImageGeometry::Params() {
     p.Lat = (LockProjector() ? 0.0 : m_projector->Lateral()) + m_projector->ImageOffsetH();
     const double g = m_projector->LensHeight() + m_projector->ImageOffsetV();
     const double m = 2 * e0 + g - H;
-    p.V = 0.0;
-    if (g != H / 2 - e0) {
-        p.V =
-            (std::sqrt((p.T * p.T + m * m) * (p.T * p.T + g * g)) + (g * m - p.T * p.T)) / (g + m);
-    }
+    p.V = VerticalAimRise(p.T, g, m);
     p.phi = -(m_auditorium->GetTiltAngle()) * kRadiansPerDegree;
     const double percent = m_auditorium->GetCurvePercent();
     p.R = percent * p.T * 0.01;

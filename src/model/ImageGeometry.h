@@ -23,6 +23,14 @@ struct DrawPoint {
     std::int32_t y = 0;
 };
 
+// How far above the lens the projector aims along the screen plane at throw t, where g is the
+// lens's height above the screen's bottom (with the image's offset) and m the same less the
+// screen's free height. The tangent's textbook form, (sqrt((t² + m²)(t² + g²)) + gm - t²) /
+// (g + m), takes near-equal numbers apart over a near-zero one for a lens near the screen's
+// centre line, and aimed a lens a few micrometres off it degrees away. Multiplied through by
+// the conjugate it is the same rise, over a denominator of at least 2t².
+double VerticalAimRise(double t, double g, double m);
+
 class ImageGeometry {
 public:
     static constexpr int kGridSize = 9;

@@ -210,13 +210,8 @@ double CProjectorType::GetVerticalAngle() const {
     const double H = m_auditorium->ScreenHeight();
     const double g = (LockProjector() ? H / 2 : m_lensHeight) + m_imageOffsetV;
     const double m = g - (H - 2 * e);
-    if (g == H / 2 - e) {
-        return 0.0;
-    }
     const double h = GetThrow();
-    return std::atan((std::sqrt((h * h + m * m) * (h * h + g * g)) + g * m - h * h) /
-                     (h * (g + m))) *
-           kDegreesPerRadian;
+    return std::atan(VerticalAimRise(h, g, m) / h) * kDegreesPerRadian;
 }
 
 double CProjectorType::GetHorizontalAngle() const {

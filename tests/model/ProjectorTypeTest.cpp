@@ -93,6 +93,11 @@ TEST_F(ProjectorTypeTest, RemovingTheSelectedSetUpSelectsTheFirst) {
 TEST_F(ProjectorTypeTest, AnglesFollowTheLensPosition) {
     m_projector->SetLensHeight(3.0);
     EXPECT_EQ(m_projector->GetVerticalAngle(), 0);
+    // A lens a hair off the centre line aims level, not degrees away as the textbook form has it.
+    for (const double off : {6.6e-14, 1.8e-13, 2e-9}) {
+        m_projector->SetLensHeight(3.0 + off);
+        EXPECT_NEAR(m_projector->GetVerticalAngle(), 0, 1e-6) << off;
+    }
     m_projector->SetLensHeight(8.0);
     const double h = 30.0, g = 8.0, m = 2.0;
     const double expected =
