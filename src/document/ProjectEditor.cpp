@@ -384,13 +384,12 @@ bool ProjectEditor::SetLockThrowDistance(int auditorium, int projector, bool loc
     return EditProjector(auditorium, projector, step::LockThrowDistance, ChangeGeometry,
                          [locked](CAuditorium& owner, CProjectorType& target) {
                              target.SetUseDefaultThrow(locked);
-                             // The images change size with the throw, and a screen that
-                             // follows them moves them again: they are measured until it
-                             // settles, so each set-up keeps what lands on it.
-                             if (locked) {
-                                 owner.RefreshProjectorImages(target);
-                                 owner.FitToImages(nullptr);
-                             }
+                             // Either way the projector may now stand at another throw: its
+                             // images change size, and a screen that follows them moves them
+                             // again. They are measured until it settles, so each set-up
+                             // keeps what lands on it.
+                             owner.RefreshProjectorImages(target);
+                             owner.FitToImages(nullptr);
                          });
 }
 
