@@ -35,7 +35,7 @@ constexpr int kFitRounds = 60;
 // A projector steeply above or below a small screen can swing between a screen too small,
 // on which its image lands huge, and one too large, on which it lands small. Past the plain
 // rounds each kept extent moves only part of the way towards its measurement (see FitStep).
-constexpr int kDampedRounds = 400;
+constexpr int kDampedRounds = 1000;
 constexpr double kSmallestShare = 1.0 / 1024;
 
 } // namespace
@@ -597,16 +597,19 @@ void CAuditorium::UpdateAllFits() {
 
 // How far one kept extent moves towards its next measurement. One whose measurement jumps to
 // its other side halves its share, and one that keeps coming from the same side grows its
-// share again, up to the whole way: swings die out and slow drifts keep their pace.
+// share again, but never past half the share it last overshot with: swings die out, however
+// they are paced, and slow drifts keep what pace they safely can.
 struct CAuditorium::FitStep {
     double share = 0.5;
+    double ceiling = 0.5;
     double lastResidual = 0;
 
     double Move(double residual) {
         if (residual * lastResidual < 0) {
-            share = std::max(share / 2, kSmallestShare);
+            ceiling = std::max(share / 2, kSmallestShare);
+            share = ceiling;
         } else if (residual * lastResidual > 0) {
-            share = std::min(share * 1.5, 1.0);
+            share = std::min(share * 1.5, ceiling);
         }
         lastResidual = residual;
         return share * residual;
