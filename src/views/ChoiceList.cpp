@@ -1,6 +1,6 @@
 #include "views/ChoiceList.h"
 
-#include "views/ShownTextInterface.h"
+#include "views/AccessibleShownText.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
@@ -10,17 +10,11 @@ namespace {
 
 // The entry shown is the list's value, its text and, without a description of its own, its
 // description, for readers that speak only names and descriptions.
-class AccessibleChoiceList : public QAccessibleWidget, public ShownTextInterface {
+class AccessibleChoiceList : public AccessibleShownText {
 public:
     explicit AccessibleChoiceList(ChoiceList* list)
-        : QAccessibleWidget(list, QAccessible::ComboBox) {}
+        : AccessibleShownText(list, QAccessible::ComboBox) {}
 
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface) {
-            return static_cast<QAccessibleTextInterface*>(this);
-        }
-        return QAccessibleWidget::interface_cast(type);
-    }
     // Without a name of its own the list is known by its entry, as Qt's own lists are.
     QString text(QAccessible::Text type) const override {
         const QString own = QAccessibleWidget::text(type);
@@ -30,7 +24,7 @@ public:
         }
         return own;
     }
-    using ShownTextInterface::text;
+    using AccessibleShownText::text;
 
     // The one child is the pop-up list of entries.
     int childCount() const override { return 1; }

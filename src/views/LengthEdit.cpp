@@ -1,7 +1,7 @@
 #include "views/LengthEdit.h"
 
+#include "views/AccessibleShownText.h"
 #include "views/LimitNotice.h"
-#include "views/ShownTextInterface.h"
 #include "views/UndoKeys.h"
 #include "views/ValueSlider.h"
 
@@ -28,26 +28,16 @@ bool IsEnterKey(const QKeyEvent& event) {
 }
 
 // Qt's spin box interface says nothing of a field that cannot be typed into.
-class AccessibleShownLength : public QAccessibleWidget, public ShownTextInterface {
+class AccessibleShownLength : public AccessibleShownText {
 public:
     explicit AccessibleShownLength(LengthEdit* field)
-        : QAccessibleWidget(field, QAccessible::EditableText) {}
+        : AccessibleShownText(field, QAccessible::EditableText) {}
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.readOnly = true;
         return state;
     }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface) {
-            return static_cast<QAccessibleTextInterface*>(this);
-        }
-        return QAccessibleWidget::interface_cast(type);
-    }
-    QString text(QAccessible::Text type) const override {
-        return type == QAccessible::Value ? Shown() : QAccessibleWidget::text(type);
-    }
-    using ShownTextInterface::text;
 
 protected:
     QString Shown() const override { return static_cast<const LengthEdit*>(widget())->text(); }

@@ -1,6 +1,6 @@
 #include "views/ValueLabel.h"
 
-#include "views/ShownTextInterface.h"
+#include "views/AccessibleShownText.h"
 
 #include <QAccessibleWidget>
 
@@ -9,21 +9,11 @@ namespace {
 const QColor kWarning(255, 0, 0);
 
 // Qt's own label interface offers a named label's name only, neither its text nor colour.
-class AccessibleValueLabel : public QAccessibleWidget, public ShownTextInterface {
+class AccessibleValueLabel : public AccessibleShownText {
 public:
     explicit AccessibleValueLabel(ValueLabel* label)
-        : QAccessibleWidget(label, QAccessible::StaticText) {}
+        : AccessibleShownText(label, QAccessible::StaticText) {}
 
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface) {
-            return static_cast<QAccessibleTextInterface*>(this);
-        }
-        return QAccessibleWidget::interface_cast(type);
-    }
-    QString text(QAccessible::Text type) const override {
-        return type == QAccessible::Value ? Shown() : QAccessibleWidget::text(type);
-    }
-    using ShownTextInterface::text;
     // One run over the whole text, in the colour it is drawn in.
     QString attributes(int, int* start, int* end) const override {
         *start = 0;
